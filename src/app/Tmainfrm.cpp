@@ -1,0 +1,210 @@
+#include "app/Tmainfrm.h"
+
+#include "app/AppTitle.h"
+#include "core/ErrorReport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+namespace tolk {
+namespace {
+
+const char* const VersionMissingMessage =
+    "Could not find TOLK version 4.20.z or later\r\n"
+    "\"Run as Administrator\" the latest version of TOLK at least once and restart this "
+    "program.\r\n"
+    "See the Help topic in TOLK on \"Installation\".";
+
+std::string FolderWithSlash(const std::string& exePath) {
+    return std::filesystem::path(exePath).parent_path().string() + "/";
+}
+
+} // namespace
+
+Tmainfrm::Tmainfrm(ProgramRecords& records, AppServices& services)
+    : m_records(records), m_services(services),
+      m_run(records.Settings, records.Host, m_files, *this, services.messenger) {
+    setObjectName(QStringLiteral("mainfrm"));
+    setWindowTitle(QStringLiteral("TOLK Batch File Converter V1.3"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    CreateControls();
+    SetTabOrder();
+    ConnectHandlers();
+    SetOuterBounds({166, 175, 166 + 477, 175 + 395});
+    m_files.AttachView(this);
+    Guarded([this] { FormCreate(); });
+}
+
+Tmainfrm::~Tmainfrm() {
+    m_files.AttachView(nullptr);
+}
+
+template <class Action> void Tmainfrm::Guarded(Action&& action) {
+    RunGuarded(m_services.messenger, std::forward<Action>(action));
+}
+
+void Tmainfrm::ConnectHandlers() {
+    connect(convone, &QPushButton::clicked, this, [this] { Guarded([this] { convoneClick(); }); });
+    connect(convall, &QPushButton::clicked, this, [this] { Guarded([this] { convallClick(); }); });
+    connect(skipbtn, &QPushButton::clicked, this, [this] { Guarded([this] { skipbtnClick(); }); });
+    connect(cbtargassrc, &QCheckBox::clicked, this,
+            [this] { Guarded([this] { cbtargassrcClick(); }); });
+    connect(FileListBox1, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_files.SetCurrentIndex(row); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+}
+
+void Tmainfrm::FormCreate() {
+    m_records.ExeFolder = FolderWithSlash(m_services.exePath);
+    Timer1->stop();
+    m_records.HelpFile = m_records.ExeFolder + HelpFileName;
+    m_settingsPath = m_records.WorkFolder + "/" + SettingsFileName;
+    SetOuterBounds(m_records.Settings.WBounds);
+    CreateHostLink();
+    cbtargassrc->setChecked(m_records.Settings.TargAsSrc);
+    ebsource->setText(QString::fromStdString(m_records.Settings.SourceFldr));
+    ebtarget->setText(QString::fromStdString(m_records.Settings.TargetFldr));
+    ApplyTargetAsSource();
+    ShowHostVersion();
+}
+
+void Tmainfrm::CreateHostLink() {
+    try {
+        m_records.Host.Attach(m_services.createHost());
+    } catch (const std::exception&) {
+        m_services.messenger.ShowMessage("Unable to open interface to TOLK.");
+        close();
+    }
+}
+
+void Tmainfrm::ShowHostVersion() {
+    try {
+        const std::string version = m_records.Host.GetVersion();
+        m_connected = !version.empty();
+        connectlbl->setText(m_connected
+                                ? QStringLiteral("Connected to: ") + QString::fromStdString(version)
+                                : QStringLiteral("NOT CONNECTED to TOLK"));
+    } catch (const std::exception&) {
+        m_services.messenger.ShowMessage(VersionMissingMessage);
+    }
+}
+
+void Tmainfrm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        Guarded([this] { FormShow(); });
+    }
+}
+
+void Tmainfrm::FormShow() {
+    convone->setEnabled(m_connected);
+    convall->setEnabled(m_connected);
+    skipbtn->setEnabled(m_connected);
+    ArrangeControls();
+}
+
+void Tmainfrm::closeEvent(QCloseEvent* event) {
+    Guarded([this] { FormClose(); });
+    event->accept();
+}
+
+void Tmainfrm::FormClose() {
+    m_records.Settings.WBounds = OuterBounds();
+}
+
+void Tmainfrm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Guarded([this] { FormResize(); });
+}
+
+void Tmainfrm::FormResize() {
+    ArrangeControls();
+}
+
+void Tmainfrm::ArrangeControls() {}
+
+void Tmainfrm::ApplyTargetAsSource() {
+    ConversionSettings& settings = m_records.Settings;
+    settings.TargAsSrc = cbtargassrc->isChecked();
+    browsetarget->setVisible(!settings.TargAsSrc);
+    if (settings.TargAsSrc) {
+        settings.TargetFldr = settings.SourceFldr;
+        ebtarget->setText(QString::fromStdString(settings.TargetFldr));
+    }
+}
+
+void Tmainfrm::convoneClick() {
+    m_run.ConvertSelected();
+}
+void Tmainfrm::convallClick() {
+    m_run.ConvertAll();
+}
+void Tmainfrm::skipbtnClick() {
+    m_run.SkipSelected();
+}
+void Tmainfrm::cbtargassrcClick() {
+    ApplyTargetAsSource();
+}
+void Tmainfrm::Timer1Timer() {}
+
+WindowBounds Tmainfrm::OuterBounds() const {
+    const QRect frame = frameGeometry();
+    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+}
+
+void Tmainfrm::SetOuterBounds(const WindowBounds& bounds) {
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    move(bounds.Left, bounds.Top);
+    resize(bounds.Right - bounds.Left - frameExtra.width(),
+           bounds.Bottom - bounds.Top - frameExtra.height());
+}
+
+void Tmainfrm::ShowStatus(const std::string& text) {
+    statuslbl->setText(QString::fromStdString(text));
+    statuslbl->repaint();
+}
+
+void Tmainfrm::ShowResultCode(std::int32_t code) {
+    returncode->setText(QString::number(code));
+}
+
+std::optional<std::string> Tmainfrm::TakeEditedTargetFolder() {
+    const bool edited = ebtarget->isModified();
+    ebtarget->setModified(false);
+    if (!edited) {
+        return std::nullopt;
+    }
+    return ebtarget->text().toStdString();
+}
+
+void Tmainfrm::BringToFront() {
+    QApplication::processEvents();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tmainfrm::ShowNames(const std::vector<std::string>& names) {
+    const QSignalBlocker blocker(FileListBox1);
+    FileListBox1->clear();
+    for (const std::string& name : names) {
+        FileListBox1->addItem(QString::fromStdString(name));
+    }
+}
+
+void Tmainfrm::ShowCurrentIndex(int index) {
+    const QSignalBlocker blocker(FileListBox1);
+    FileListBox1->setCurrentRow(index);
+}
+
+} // namespace tolk

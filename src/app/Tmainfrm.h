@@ -1,0 +1,129 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "app/ProgramRecords.h"
+#include "convert/ConversionRun.h"
+#include "convert/RunView.h"
+#include "convert/SourceFileList.h"
+
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+
+namespace tolk {
+
+/// The main window. A thin shell: each handler hands its work to the modules.
+class Tmainfrm : public QWidget, private RunView, private FileListView {
+    Q_OBJECT
+
+public:
+    /// Creates the window and runs the start-up sequence.
+    Tmainfrm(ProgramRecords& records, AppServices& services);
+    ~Tmainfrm() override;
+
+    bool Connected() const { return m_connected; }
+    const std::string& SettingsPath() const { return m_settingsPath; }
+    SourceFileList& FileList() { return m_files; }
+
+    void ArrangeControls();
+    void ApplyTargetAsSource();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    void SetTabOrder();
+    void ConnectHandlers();
+
+    void FormCreate();
+    void CreateHostLink();
+    void ShowHostVersion();
+    void FormShow();
+    void FormClose();
+    void FormResize();
+
+    void convoneClick();
+    void convallClick();
+    void skipbtnClick();
+    void cbtargassrcClick();
+    void Timer1Timer();
+
+    WindowBounds OuterBounds() const;
+    void SetOuterBounds(const WindowBounds& bounds);
+
+    template <class Action> void Guarded(Action&& action);
+
+    // RunView
+    void ShowStatus(const std::string& text) override;
+    void ShowResultCode(std::int32_t code) override;
+    std::optional<std::string> TakeEditedTargetFolder() override;
+    void BringToFront() override;
+
+    // FileListView
+    void ShowNames(const std::vector<std::string>& names) override;
+    void ShowCurrentIndex(int index) override;
+
+    ProgramRecords& m_records;
+    AppServices& m_services;
+    SourceFileList m_files;
+    ConversionRun m_run;
+    std::string m_settingsPath;
+    bool m_connected = false;
+    bool m_shown = false;
+
+    // The components, under their component names.
+    QLineEdit* returncode = nullptr;
+    QPushButton* OpenTOLKBtn = nullptr;
+    QPushButton* refreshdatabtn = nullptr;
+    QLineEdit* ebsource = nullptr;
+    QPushButton* openbtn = nullptr;
+    QPushButton* CloseWinBtn = nullptr;
+    QPushButton* browsebtn = nullptr;
+    QPushButton* refreshmapbtn = nullptr;
+    QPushButton* savebtn = nullptr;
+    QComboBox* cbopenExt = nullptr;
+    QComboBox* cbmerge1 = nullptr;
+    QComboBox* cbdatums = nullptr;
+    QComboBox* cbgrids = nullptr;
+    QLineEdit* ebtarget = nullptr;
+    QPushButton* browsetarget = nullptr;
+    QPushButton* convone = nullptr;
+    QComboBox* cbtargext = nullptr;
+    QCheckBox* cbtargassrc = nullptr;
+    QListWidget* FileListBox1 = nullptr;
+    QPushButton* skipbtn = nullptr;
+    QPushButton* convall = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QLabel* connectlbl = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* statuslbl = nullptr;
+    QLabel* filelistlbl = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* mnufile = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuOptions = nullptr;
+    QTimer* Timer1 = nullptr;
+};
+
+} // namespace tolk

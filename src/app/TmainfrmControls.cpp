@@ -1,0 +1,134 @@
+// The main window's controls, placed at their design positions in the client area.
+#include "app/Tmainfrm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+
+namespace tolk {
+namespace {
+
+template <class Widget>
+Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left, int top,
+                    int width, int height) {
+    return Place(new QPushButton(QString::fromUtf8(caption), parent), name, left, top, width,
+                 height);
+}
+
+QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+              int height) {
+    return Place(new QLabel(QString::fromUtf8(caption), parent), name, left, top, width, height);
+}
+
+QComboBox* DropDown(QWidget* parent, const char* name, const QStringList& items, int left, int top,
+                    int width) {
+    auto* box = Place(new QComboBox(parent), name, left, top, width, 21);
+    box->addItems(items);
+    return box;
+}
+
+} // namespace
+
+void Tmainfrm::CreateControls() {
+    returncode = Place(new QLineEdit(this), "returncode", 88, 56, 49, 21);
+    OpenTOLKBtn = Button(this, "OpenTOLKBtn", "Open TOLK", 160, 104, 81, 25);
+    refreshdatabtn = Button(this, "refreshdatabtn", "Refresh Data", 168, 48, 89, 25);
+    refreshdatabtn->setToolTip(QStringLiteral("Refresh Grid and Map"));
+    ebsource = Place(new QLineEdit(this), "ebsource", 8, 80, 297, 21);
+    openbtn = Button(this, "openbtn", "Open  File", 264, 0, 73, 33);
+    openbtn->setToolTip(QStringLiteral("GPS opens file"));
+    CloseWinBtn = Button(this, "CloseWinBtn", "Close TOLK Window", 304, 0, 121, 33);
+    browsebtn = Button(this, "browsebtn", "Browse...", 240, 104, 65, 25);
+    refreshmapbtn = Button(this, "refreshmapbtn", "Refresh Map", 312, 8, 89, 25);
+    savebtn = Button(this, "savebtn", "SaveAs", 296, 0, 73, 33);
+    cbopenExt = DropDown(this, "cbopenExt", {"TXT", "WPT", "PLT"}, 96, 104, 57);
+    cbmerge1 = DropDown(this, "cbmerge1", {"(none)", "TXT", "WPT", "PLT"}, 96, 128, 57);
+    cbdatums = DropDown(this, "cbdatums", {"not yet  implemented"}, 96, 176, 209);
+    cbgrids = DropDown(this, "cbgrids", {"not yet implemented"}, 96, 152, 209);
+    ebtarget = Place(new QLineEdit(this), "ebtarget", 8, 224, 297, 21);
+    browsetarget = Button(this, "browsetarget", "Browse...", 240, 248, 65, 25);
+    convone = Button(this, "convone", "Convert Selected", 8, 312, 97, 33);
+    cbtargext = DropDown(this, "cbtargext", {"TXT", "WPT", "PLT", "KML"}, 96, 248, 57);
+    cbtargassrc = Place(new QCheckBox(QStringLiteral("Same as Source folder"), this), "cbtargassrc",
+                        96, 208, 145, 17);
+    FileListBox1 = Place(new QListWidget(this), "FileListBox1", 312, 64, 145, 281);
+    skipbtn = Button(this, "skipbtn", "Skip Selected", 120, 312, 81, 33);
+    convall = Button(this, "convall", "Convert All", 216, 304, 89, 49);
+    BitBtn1 = Button(this, "BitBtn1", "&Help", 392, 8, 57, 25);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+
+    connectlbl = Label(this, "connectlbl", "NOT Connected", 8, 4, 78, 13);
+    Label1 = Label(this, "Label1",
+                   "Do not run obscuring centre of screen, so that any error messages from TOLK "
+                   "will be visible.",
+                   8, 24, 220, 26);
+    Label1->setWordWrap(true);
+    Label1->setStyleSheet(QStringLiteral("color: red"));
+    Label2 = Label(this, "Label2", "Source Folder", 8, 60, 66, 13);
+    Label4 = Label(this, "Label4", "Source File Type:", 8, 108, 83, 13);
+    Label5 = Label(this, "Label5", "Merge with", 8, 132, 52, 13);
+    Label7 = Label(this, "Label7", "Change Grid to", 8, 160, 71, 13);
+    Label6 = Label(this, "Label6", "Change Datum to", 8, 184, 83, 13);
+    Label8 = Label(this, "Label8", "Target Folder", 8, 208, 63, 13);
+    Label9 = Label(this, "Label9", "Target Type", 8, 256, 58, 13);
+    Label3 = Label(this, "Label3", "Status", 8, 284, 30, 13);
+    statuslbl = Label(this, "statuslbl", "statuslbl", 40, 280, 265, 21);
+    statuslbl->setStyleSheet(
+        QStringLiteral("background-color: rgb(255, 255, 153); font-family: \"MS Sans Serif\"; "
+                       "font-size: 13px"));
+    filelistlbl = Label(this, "filelistlbl", "File List", 312, 48, 35, 13);
+
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{returncode, OpenTOLKBtn, refreshdatabtn, openbtn,
+                                         CloseWinBtn, refreshmapbtn, savebtn}) {
+        hidden->hide();
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    Timer1->start();
+    CreateMenu();
+}
+
+void Tmainfrm::CreateMenu() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    mnufile = MainMenu1->addMenu(QStringLiteral("File"));
+    mnufile->setObjectName(QStringLiteral("mnufile"));
+    mnufile->menuAction()->setVisible(false);
+    mnuOpen = mnufile->addAction(QStringLiteral("Open...."));
+    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuOptions = MainMenu1->addAction(QStringLiteral("Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions->setVisible(false);
+    // Every top-level entry is hidden, so the bar itself takes no room.
+    MainMenu1->hide();
+}
+
+void Tmainfrm::SetTabOrder() {
+    QWidget* const order[] = {returncode,  OpenTOLKBtn, refreshdatabtn, ebsource,     openbtn,
+                              CloseWinBtn, browsebtn,   refreshmapbtn,  savebtn,      cbopenExt,
+                              cbmerge1,    cbdatums,    cbgrids,        ebtarget,     browsetarget,
+                              convone,     cbtargext,   cbtargassrc,    FileListBox1, skipbtn,
+                              convall,     BitBtn1};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+} // namespace tolk

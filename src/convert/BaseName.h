@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace tolk {
+
+/// The file name without its extension, the extension being everything from the last ".":
+/// "Track 12.txt" gives "Track 12", "a.b.plt" gives "a.b", a name without a dot stays whole.
+std::string BaseName(const std::string& fileName);
+
+} // namespace tolk

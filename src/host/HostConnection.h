@@ -1,0 +1,46 @@
+#pragma once
+
+#include "host/HostLink.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tolk {
+
+/// Creates the host; throws when the host cannot be reached.
+using HostFactory = std::function<std::unique_ptr<HostLink>()>;
+
+/// The program's one reference to the host, absent when creation failed. Every call checks the
+/// status: a failed call (and any call while the host is absent) throws a TolkError with the
+/// host's error text. Result codes are returned unexamined.
+class HostConnection {
+public:
+    HostConnection() = default;
+    explicit HostConnection(std::unique_ptr<HostLink> link) : m_link(std::move(link)) {}
+
+    bool Present() const { return m_link != nullptr; }
+    void Attach(std::unique_ptr<HostLink> link) { m_link = std::move(link); }
+    void Release() { m_link.reset(); }
+
+    std::int32_t RefreshData();
+    std::int32_t RefreshMap();
+    std::int32_t OpenFile(const std::string& path);
+    std::int32_t CloseWindow();
+    std::int32_t SaveFileAs(const std::string& path);
+    std::int32_t MergeFile(const std::string& path);
+    std::string GetVersion();
+    std::int32_t ChangeDatum(const std::string& name);
+    std::int32_t ChangeGrid(const std::string& name);
+
+private:
+    template <class Call> std::int32_t CallForCode(Call&& call);
+
+    std::unique_ptr<HostLink> m_link;
+};
+
+/// Throws the error for a failed status; does nothing for a successful one.
+void CheckHostStatus(const HostStatus& status);
+
+} // namespace tolk

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "host/HostLink.h"
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolk::testing {
+
+/// What a scripted host does and what it was asked; shared between a test and its host.
+struct HostScript {
+    /// Every call in order, as "Operation" or "Operation(argument)".
+    std::vector<std::string> calls;
+    std::string version = "Scripted host 1.0";
+
+    /// The next unanswered call of the operation returns this result code (queued in order).
+    void QueueResult(const std::string& operation, std::int32_t code);
+    /// Every call of the operation returns this code once the queued ones are used.
+    void SetResult(const std::string& operation, std::int32_t code);
+    /// The next unanswered call of the operation fails with this status (queued in order).
+    void QueueFailure(const std::string& operation, HostStatus status);
+    /// Every call of the operation fails with this status once the queued ones are used.
+    void SetFailure(const std::string& operation, HostStatus status);
+
+    /// Records the call and answers it as scripted.
+    HostStatus Answer(const std::string& operation, const std::string& argument,
+                      std::int32_t& result);
+
+private:
+    struct Reply {
+        HostStatus status;
+        std::int32_t result = 0;
+    };
+    std::map<std::string, std::deque<Reply>> m_queued;
+    std::map<std::string, Reply> m_standing;
+};
+
+/// A host whose every answer comes from its script.
+class ScriptedHost : public HostLink {
+public:
+    explicit ScriptedHost(std::shared_ptr<HostScript> script) : m_script(std::move(script)) {}
+
+    HostStatus RefreshData(std::int32_t& result) override;
+    HostStatus RefreshMap(std::int32_t& result) override;
+    HostStatus OpenFile(const std::string& path, std::int32_t& result) override;
+    HostStatus CloseWindow(std::int32_t& result) override;
+    HostStatus SaveFileAs(const std::string& path, std::int32_t& result) override;
+    HostStatus MergeFile(const std::string& path, std::int32_t& result) override;
+    HostStatus GetVersion(std::string& version) override;
+    HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
+    HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
+
+private:
+    std::shared_ptr<HostScript> m_script;
+};
+
+/// A failure status with the given description.
+HostStatus Failure(const std::string& description = {},
+                   std::int32_t code = static_cast<std::int32_t>(0x80004005u));
+
+} // namespace tolk::testing
