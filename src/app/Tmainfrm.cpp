@@ -48,10 +48,6 @@ Tmainfrm::~Tmainfrm() {
     m_files.AttachView(nullptr);
 }
 
-template <class Action> void Tmainfrm::Guarded(Action&& action) {
-    RunGuarded(m_services.messenger, std::forward<Action>(action));
-}
-
 void Tmainfrm::ConnectHandlers() {
     connect(convone, &QPushButton::clicked, this, [this] { Guarded([this] { convoneClick(); }); });
     connect(convall, &QPushButton::clicked, this, [this] { Guarded([this] { convallClick(); }); });
@@ -66,14 +62,18 @@ void Tmainfrm::ConnectHandlers() {
 void Tmainfrm::FormCreate() {
     m_records.ExeFolder = FolderWithSlash(m_services.exePath);
     Timer1->stop();
+    FindFolders();
     m_records.HelpFile = m_records.ExeFolder + HelpFileName;
     m_settingsPath = m_records.WorkFolder + "/" + SettingsFileName;
+    LoadSettingsFile();
     SetOuterBounds(m_records.Settings.WBounds);
     CreateHostLink();
     cbtargassrc->setChecked(m_records.Settings.TargAsSrc);
     ebsource->setText(QString::fromStdString(m_records.Settings.SourceFldr));
     ebtarget->setText(QString::fromStdString(m_records.Settings.TargetFldr));
     ApplyTargetAsSource();
+    FillLists();
+    RefreshFileList();
     ShowHostVersion();
 }
 
@@ -120,27 +120,7 @@ void Tmainfrm::closeEvent(QCloseEvent* event) {
 
 void Tmainfrm::FormClose() {
     m_records.Settings.WBounds = OuterBounds();
-}
-
-void Tmainfrm::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    Guarded([this] { FormResize(); });
-}
-
-void Tmainfrm::FormResize() {
-    ArrangeControls();
-}
-
-void Tmainfrm::ArrangeControls() {}
-
-void Tmainfrm::ApplyTargetAsSource() {
-    ConversionSettings& settings = m_records.Settings;
-    settings.TargAsSrc = cbtargassrc->isChecked();
-    browsetarget->setVisible(!settings.TargAsSrc);
-    if (settings.TargAsSrc) {
-        settings.TargetFldr = settings.SourceFldr;
-        ebtarget->setText(QString::fromStdString(settings.TargetFldr));
-    }
+    SaveSettingsFile();
 }
 
 void Tmainfrm::convoneClick() {
@@ -156,55 +136,5 @@ void Tmainfrm::cbtargassrcClick() {
     ApplyTargetAsSource();
 }
 void Tmainfrm::Timer1Timer() {}
-
-WindowBounds Tmainfrm::OuterBounds() const {
-    const QRect frame = frameGeometry();
-    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
-}
-
-void Tmainfrm::SetOuterBounds(const WindowBounds& bounds) {
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
-    move(bounds.Left, bounds.Top);
-    resize(bounds.Right - bounds.Left - frameExtra.width(),
-           bounds.Bottom - bounds.Top - frameExtra.height());
-}
-
-void Tmainfrm::ShowStatus(const std::string& text) {
-    statuslbl->setText(QString::fromStdString(text));
-    statuslbl->repaint();
-}
-
-void Tmainfrm::ShowResultCode(std::int32_t code) {
-    returncode->setText(QString::number(code));
-}
-
-std::optional<std::string> Tmainfrm::TakeEditedTargetFolder() {
-    const bool edited = ebtarget->isModified();
-    ebtarget->setModified(false);
-    if (!edited) {
-        return std::nullopt;
-    }
-    return ebtarget->text().toStdString();
-}
-
-void Tmainfrm::BringToFront() {
-    QApplication::processEvents();
-    show();
-    raise();
-    activateWindow();
-}
-
-void Tmainfrm::ShowNames(const std::vector<std::string>& names) {
-    const QSignalBlocker blocker(FileListBox1);
-    FileListBox1->clear();
-    for (const std::string& name : names) {
-        FileListBox1->addItem(QString::fromStdString(name));
-    }
-}
-
-void Tmainfrm::ShowCurrentIndex(int index) {
-    const QSignalBlocker blocker(FileListBox1);
-    FileListBox1->setCurrentRow(index);
-}
 
 } // namespace tolk

@@ -5,6 +5,7 @@
 #include "convert/ConversionRun.h"
 #include "convert/RunView.h"
 #include "convert/SourceFileList.h"
+#include "core/ErrorReport.h"
 
 #include <QWidget>
 
@@ -49,6 +50,11 @@ private:
     void ConnectHandlers();
 
     void FormCreate();
+    void FindFolders();
+    void LoadSettingsFile();
+    void SaveSettingsFile();
+    void FillLists();
+    void RefreshFileList();
     void CreateHostLink();
     void ShowHostVersion();
     void FormShow();
@@ -64,7 +70,11 @@ private:
     WindowBounds OuterBounds() const;
     void SetOuterBounds(const WindowBounds& bounds);
 
-    template <class Action> void Guarded(Action&& action);
+    /// Runs a handler so that any failure goes to the default error report, never into Qt.
+    template <class Action>
+    void Guarded(Action&& action) {
+        RunGuarded(m_services.messenger, std::forward<Action>(action));
+    }
 
     // RunView
     void ShowStatus(const std::string& text) override;

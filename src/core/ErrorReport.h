@@ -15,7 +15,8 @@ std::string ErrorReportText(const std::string& message);
 /// Runs one user action; any failure that escapes it ends the action and goes to the default
 /// error report. Every Qt slot or event handler that can throw runs through here, so that no
 /// exception ever crosses into Qt.
-template <class Action> void RunGuarded(Messenger& messenger, Action&& action) {
+template <class Action>
+void RunGuarded(Messenger& messenger, Action&& action) {
     try {
         std::forward<Action>(action)();
     } catch (const std::exception& e) {

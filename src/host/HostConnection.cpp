@@ -17,7 +17,8 @@ void CheckHostStatus(const HostStatus& status) {
     }
 }
 
-template <class Call> std::int32_t HostConnection::CallForCode(Call&& call) {
+template <class Call>
+std::int32_t HostConnection::CallForCode(Call&& call) {
     std::int32_t result = 0;
     CheckHostStatus(m_link ? call(*m_link, result) : HostStatus{AbsentHostStatus, {}});
     return result;

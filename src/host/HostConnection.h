@@ -35,7 +35,8 @@ public:
     std::int32_t ChangeGrid(const std::string& name);
 
 private:
-    template <class Call> std::int32_t CallForCode(Call&& call);
+    template <class Call>
+    std::int32_t CallForCode(Call&& call);
 
     std::unique_ptr<HostLink> m_link;
 };

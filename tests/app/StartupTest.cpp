@@ -31,7 +31,8 @@ protected:
     HostFactory Scripted() {
         return [script = m_script] { return std::make_unique<testing::ScriptedHost>(script); };
     }
-    template <class Widget> Widget* Find(Tmainfrm& window, const char* name) {
+    template <class Widget>
+    Widget* Find(Tmainfrm& window, const char* name) {
         auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;

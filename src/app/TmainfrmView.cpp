@@ -1,0 +1,51 @@
+// The window's side of the conversion run and of the source file list.
+#include "app/Tmainfrm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace tolk {
+
+void Tmainfrm::ShowStatus(const std::string& text) {
+    statuslbl->setText(QString::fromStdString(text));
+    statuslbl->repaint();
+}
+
+void Tmainfrm::ShowResultCode(std::int32_t code) {
+    returncode->setText(QString::number(code));
+}
+
+std::optional<std::string> Tmainfrm::TakeEditedTargetFolder() {
+    const bool edited = ebtarget->isModified();
+    ebtarget->setModified(false);
+    if (!edited) {
+        return std::nullopt;
+    }
+    return ebtarget->text().toStdString();
+}
+
+void Tmainfrm::BringToFront() {
+    QApplication::processEvents();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tmainfrm::ShowNames(const std::vector<std::string>& names) {
+    const QSignalBlocker blocker(FileListBox1);
+    FileListBox1->clear();
+    for (const std::string& name : names) {
+        FileListBox1->addItem(QString::fromStdString(name));
+    }
+}
+
+void Tmainfrm::ShowCurrentIndex(int index) {
+    const QSignalBlocker blocker(FileListBox1);
+    FileListBox1->setCurrentRow(index);
+}
+
+} // namespace tolk
