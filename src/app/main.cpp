@@ -16,8 +16,12 @@ int main(int argc, char* argv[]) {
     tolk::ProgramRecords records;
     int exitCode = 0;
     {
+        // Start-up may show message boxes before the main window exists on screen; closing
+        // the last of them must not end the program.
+        QApplication::setQuitOnLastWindowClosed(false);
         tolk::Tmainfrm mainfrm(records, services);
         mainfrm.show();
+        QApplication::setQuitOnLastWindowClosed(true);
         exitCode = QApplication::exec();
     }
     records.Host.Release();
