@@ -1,0 +1,53 @@
+#include "settings/FolderDiscovery.h"
+
+#include "settings/MakeFolder.h"
+#include "settings/RegistryText.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace tolk {
+namespace {
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+} // namespace
+
+FolderDiscovery::FolderDiscovery(Registry& registry, SpecialFolders& folders, Messenger& messenger)
+    : m_registry(registry), m_folders(folders), m_messenger(messenger) {}
+
+void FolderDiscovery::FindUserFolder(std::string& userFolder) {
+    if (!userFolder.empty() && IsFolder(userFolder)) {
+        return;
+    }
+    userFolder = m_folders.SpecialFolderPath(DocumentsFolderId) + "/My TOLK";
+    if (!MakeFolder(userFolder)) {
+        m_messenger.ShowMessage("Unable to find or create user folder: " + userFolder);
+    }
+}
+
+std::string FolderDiscovery::FindWorkFolder(const std::string& exePath,
+                                            const std::string& exeFolder) {
+    RegWriteStringIfChanged(m_registry, RegistryRoot::LocalMachine, HostKeyPath, "exename",
+                            exePath);
+    std::string workFolder =
+        RegReadString(m_registry, RegistryRoot::CurrentUser, HostKeyPath, "workfolder");
+    if (workFolder.empty()) {
+        workFolder = m_folders.SpecialFolderPath(AppDataFolderId);
+        workFolder = workFolder.empty() ? exeFolder.substr(0, exeFolder.size() - 1)
+                                        : workFolder + "/Orvane/TOLK";
+        RegWriteStringIfChanged(m_registry, RegistryRoot::CurrentUser, HostKeyPath, "workfolder",
+                                workFolder);
+    }
+    // A folder the host registered is used as it stands, even when it cannot be created: the
+    // host's own choice is never replaced by the default.
+    if (!MakeFolder(workFolder)) {
+        workFolder.clear();
+    }
+    return workFolder;
+}
+
+} // namespace tolk

@@ -1,0 +1,106 @@
+#include "settings/QSettingsRegistry.h"
+
+#include "core/Text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace tolk {
+namespace {
+
+RegistryType TypeOf(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return RegistryType::Text;
+    case QMetaType::QStringList:
+        return RegistryType::MultiText;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return RegistryType::Number;
+    default:
+        return RegistryType::Binary;
+    }
+}
+
+RegistryValue Typed(const QVariant& value) {
+    const RegistryType type = TypeOf(value);
+    const QString data = type == RegistryType::MultiText ? value.toStringList().join(QChar(u'\0'))
+                                                         : value.toString();
+    return {type, data.toStdString()};
+}
+
+class SettingsFileKey : public RegistryKey {
+public:
+    explicit SettingsFileKey(const QString& file) : m_settings(file, QSettings::NativeFormat) {}
+
+    std::optional<RegistryValueInfo> QueryValue(const std::string& name) override {
+        if (!m_settings.contains(QString::fromStdString(name))) {
+            return std::nullopt;
+        }
+        const RegistryValue value = *ReadValue(name);
+        return RegistryValueInfo{value.type, value.data.size()};
+    }
+
+    std::optional<RegistryValue> ReadValue(const std::string& name) override {
+        return Typed(m_settings.value(QString::fromStdString(name)));
+    }
+
+    bool WriteText(const std::string& name, const std::string& text) override {
+        m_settings.setValue(QString::fromStdString(name), QString::fromStdString(text));
+        m_settings.sync();
+        return m_settings.status() == QSettings::NoError;
+    }
+
+private:
+    QSettings m_settings;
+};
+
+// Full access means the file can be written. Opening it for writing creates it when it is
+// missing, just as opening a missing key creates it.
+bool OpenForFullAccess(const QString& file) {
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
+        return false;
+    }
+    QFile probe(file);
+    return probe.open(QIODevice::ReadWrite);
+}
+
+// The XDG rule: the first folder of XDG_CONFIG_DIRS, or "/etc/xdg" when it names none.
+QString SystemConfigFolder() {
+    const QStringList folders =
+        qEnvironmentVariable("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts);
+    return folders.isEmpty() ? QStringLiteral("/etc/xdg") : folders.first();
+}
+
+} // namespace
+
+QSettingsRegistry::QSettingsRegistry(std::string userFile, std::string machineFile)
+    : m_userFile(std::move(userFile)), m_machineFile(std::move(machineFile)) {}
+
+QSettingsRegistry QSettingsRegistry::ForThisUser() {
+    const QString keyFile = QStringLiteral("/Orvane/TOLK.conf");
+    return QSettingsRegistry(
+        (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + keyFile)
+            .toStdString(),
+        (SystemConfigFolder() + keyFile).toStdString());
+}
+
+std::unique_ptr<RegistryKey> QSettingsRegistry::OpenOrCreateKey(RegistryRoot root,
+                                                                const std::string& path) {
+    if (AsciiUpper(path) != AsciiUpper(HostKeyPath)) {
+        return nullptr;
+    }
+    const QString file =
+        QString::fromStdString(root == RegistryRoot::CurrentUser ? m_userFile : m_machineFile);
+    if (!OpenForFullAccess(file)) {
+        return nullptr;
+    }
+    return std::make_unique<SettingsFileKey>(file);
+}
+
+} // namespace tolk

@@ -1,0 +1,111 @@
+#include "settings/SettingsFile.h"
+
+#include "core/TolkError.h"
+#include "settings/IntegerText.h"
+#include "settings/ProfileStrings.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace tolk {
+namespace {
+
+const char* const Section = "GENERAL";
+const std::int32_t MinimumHeight = 400;
+
+std::string ReadText(const std::string& path, const char* key, const std::string& defaultValue) {
+    return ReadProfileString(Section, key, defaultValue, path);
+}
+
+bool ReadYesNo(const std::string& path, const char* key, bool defaultValue) {
+    std::string text = ReadText(path, key, "");
+    // Yes/no values alone also take C-style hexadecimal.
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text = "$" + text.substr(2);
+    }
+    const std::optional<std::int32_t> value = IntegerFromText(text);
+    return value ? *value != 0 : defaultValue;
+}
+
+void LoadBounds(const std::string& path, WindowBounds& bounds) {
+    std::string text = ReadText(path, "WBounds", "0 0 478 395");
+    for (std::int32_t* field : {&bounds.Left, &bounds.Top, &bounds.Right, &bounds.Bottom}) {
+        *field = StrictInteger(NextToken(' ', text));
+    }
+    // In 64 bits, so that bounds near the ends of the 32-bit range cannot overflow.
+    const std::int64_t lowest = std::int64_t{bounds.Top} + MinimumHeight;
+    if (bounds.Bottom < lowest) {
+        bounds.Bottom = static_cast<std::int32_t>(
+            std::min<std::int64_t>(lowest, std::numeric_limits<std::int32_t>::max()));
+    }
+}
+
+std::string BoundsText(const WindowBounds& bounds) {
+    return std::to_string(bounds.Left) + " " + std::to_string(bounds.Top) + " " +
+           std::to_string(bounds.Right) + " " + std::to_string(bounds.Bottom);
+}
+
+} // namespace
+
+void LoadSettings(const std::string& path, const std::string& userFolder,
+                  ConversionSettings& settings) {
+    settings.SourceFldr = ReadText(path, "SourceFldr", userFolder);
+    settings.TargetFldr = ReadText(path, "TargetFldr", userFolder);
+    settings.SourceExt = ReadText(path, "SourceExt", "txt");
+    settings.TargetExt = ReadText(path, "TargetExt", "kml");
+    settings.TargAsSrc = ReadYesNo(path, "TargAsSrc", false);
+    settings.MergeExt = ReadText(path, "MergeExt", "");
+    settings.Datum = ReadText(path, "Datum", "WGS 84");
+    settings.Grid = ReadText(path, "Grid", "LAT LON DM");
+    LoadBounds(path, settings.WBounds);
+}
+
+void SaveSettings(const std::string& path, const ConversionSettings& settings) {
+    const std::pair<const char*, std::string> entries[] = {
+        {"SourceFldr", settings.SourceFldr},
+        {"TargetFldr", settings.TargetFldr},
+        {"SourceExt", settings.SourceExt},
+        {"TargetExt", settings.TargetExt},
+        {"MergeExt", settings.MergeExt},
+        {"TargAsSrc", settings.TargAsSrc ? "1" : "0"},
+        {"Datum", settings.Datum},
+        {"Grid", settings.Grid},
+        {"WBounds", BoundsText(settings.WBounds)},
+    };
+    for (const auto& [key, value] : entries) {
+        if (!WriteProfileString(Section, key, value, path)) {
+            throw TolkError("Unable to write to " + path);
+        }
+    }
+}
+
+std::string NextToken(char separator, std::string& remaining) {
+    // The cuts keep the token rules the settings file has always been read with.
+    while (!remaining.empty() && remaining.front() == ' ') {
+        remaining = remaining.substr(1, 9999);
+    }
+    if (remaining.empty()) {
+        return {};
+    }
+    std::string token;
+    if (remaining.front() == '"') {
+        token = "\"";
+        remaining = remaining.substr(1, 9999);
+        const std::size_t quote = remaining.find('"');
+        const std::size_t quoted = quote == std::string::npos ? remaining.size() : quote + 1;
+        token += remaining.substr(0, quoted);
+        remaining.erase(0, quoted);
+    }
+    const std::size_t at = remaining.find(separator);
+    if (at == std::string::npos) {
+        token += remaining;
+        remaining.clear();
+    } else {
+        token += remaining.substr(0, at);
+        remaining = remaining.substr(at + 1, 999);
+    }
+    return token;
+}
+
+} // namespace tolk

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/ConversionSettings.h"
+
+#include <string>
+
+namespace tolk {
+
+/// Fills every field of `settings` from section "GENERAL" of the settings file, each missing
+/// key giving its default (both folders: userFolder). The window bounds are read last; a bad
+/// bounds token throws "'<token>' is not a valid integer value", leaving the bounds converted
+/// before it in place. Loaded bounds are at least 400 pixels high.
+void LoadSettings(const std::string& path, const std::string& userFolder,
+                  ConversionSettings& settings);
+
+/// Writes every field of `settings`, one key after the other in the file's key order. Throws
+/// "Unable to write to <path>" at the first key the file refuses; the keys before it stay
+/// written, those after it are not written.
+void SaveSettings(const std::string& path, const ConversionSettings& settings);
+
+/// Takes the next token from `remaining`: leading spaces are skipped; a token that begins with
+/// a double quote keeps its quotes and runs on past the closing quote to the separator. The
+/// rest after a separator is cut to 999 characters, the rest after a skipped space or opening
+/// quote to 9999.
+std::string NextToken(char separator, std::string& remaining);
+
+} // namespace tolk

@@ -1,0 +1,153 @@
+#include "settings/SettingsFile.h"
+
+#include "TempHome.h"
+#include "TextFiles.h"
+#include "core/TolkError.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+using testing::ReadTextFile;
+using testing::WriteTextFile;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    SettingsFileTest() { std::filesystem::create_directories(m_home / "work"); }
+
+    ConversionSettings LoadFrom(const std::string& content) {
+        WriteTextFile(m_file, content);
+        ConversionSettings settings;
+        LoadSettings(m_file, "/home/u/My TOLK", settings);
+        return settings;
+    }
+    WindowBounds BoundsFrom(const std::string& value) {
+        return LoadFrom("[GENERAL]\nWBounds=" + value + "\n").WBounds;
+    }
+    bool FollowFlagFrom(const std::string& value) {
+        return LoadFrom("[GENERAL]\nTargAsSrc=" + value + "\n").TargAsSrc;
+    }
+    std::string ErrorLoading(const std::string& content, ConversionSettings& settings) {
+        WriteTextFile(m_file, content);
+        try {
+            LoadSettings(m_file, "/u", settings);
+        } catch (const TolkError& e) {
+            return e.what();
+        }
+        return "no error";
+    }
+
+    testing::TempHome m_home;
+    std::string m_file = m_home / "work/tolkconv.ini";
+};
+
+TEST_F(SettingsFileTest, WithoutAFileEveryFieldTakesItsDefault) {
+    ConversionSettings settings;
+    settings.TargAsSrc = true;
+    LoadSettings(m_home / "none/tolkconv.ini", "/home/u/My TOLK", settings);
+    EXPECT_EQ(settings.SourceFldr, "/home/u/My TOLK");
+    EXPECT_EQ(settings.TargetFldr, "/home/u/My TOLK");
+    EXPECT_EQ(settings.SourceExt, "txt");
+    EXPECT_EQ(settings.TargetExt, "kml");
+    EXPECT_EQ(settings.MergeExt, "");
+    EXPECT_FALSE(settings.TargAsSrc);
+    EXPECT_EQ(settings.Datum, "WGS 84");
+    EXPECT_EQ(settings.Grid, "LAT LON DM");
+    EXPECT_EQ(settings.WBounds, (WindowBounds{0, 0, 478, 400}));
+    EXPECT_FALSE(std::filesystem::exists(m_home / "none")) << "loading creates nothing";
+}
+
+TEST_F(SettingsFileTest, BoundsLoadAsWrittenAndAtLeast400High) {
+    EXPECT_EQ(BoundsFrom("10 20 500 300"), (WindowBounds{10, 20, 500, 420}));
+    EXPECT_EQ(BoundsFrom("  10   20  500  700"), (WindowBounds{10, 20, 500, 700}));
+    EXPECT_EQ(BoundsFrom("-8 -8 1288 1008"), (WindowBounds{-8, -8, 1288, 1008}));
+    EXPECT_EQ(BoundsFrom("$A 20 500 700 junk after"), (WindowBounds{10, 20, 500, 700}));
+    // Near the ends of the range the raised bottom stays within 32 bits.
+    EXPECT_EQ(BoundsFrom("0 -2147483648 0 2147483647"),
+              (WindowBounds{0, -2147483648, 0, 2147483647}));
+    EXPECT_EQ(BoundsFrom("0 2147483600 0 0"), (WindowBounds{0, 2147483600, 0, 2147483647}));
+}
+
+TEST_F(SettingsFileTest, TheFollowFlagIsAnyNonzeroInteger) {
+    for (const char* yes : {"1", "-1", "0x1", "0X1f", "$10", " 7"}) {
+        EXPECT_TRUE(FollowFlagFrom(yes)) << yes;
+    }
+    for (const char* no : {"0", "0x", "", "yes", "true", "0x0", "1.0"}) {
+        EXPECT_FALSE(FollowFlagFrom(no)) << no;
+    }
+}
+
+TEST_F(SettingsFileTest, ABadBoundsTokenStopsLoadingButKeepsWhatCameBefore) {
+    ConversionSettings settings;
+    settings.WBounds = {1, 2, 3, 4};
+    EXPECT_EQ(ErrorLoading("[GENERAL]\nDatum=NAD27\nWBounds=10,20,500,700\n", settings),
+              "'10,20,500,700' is not a valid integer value");
+    EXPECT_EQ(settings.Datum, "NAD27");
+    EXPECT_EQ(settings.SourceFldr, "/u");
+    EXPECT_EQ(settings.WBounds, (WindowBounds{1, 2, 3, 4}));
+
+    EXPECT_EQ(ErrorLoading("[GENERAL]\nWBounds=10 20 300\n", settings),
+              "'' is not a valid integer value");
+    EXPECT_EQ(settings.WBounds, (WindowBounds{10, 20, 300, 4})) << "no 400 rule either";
+
+    // Hundreds of blanks after a separator push the last number past the cut.
+    EXPECT_EQ(ErrorLoading("[GENERAL]\nWBounds=1 " + std::string(996, ' ') + "2 3 4\n", settings),
+              "'' is not a valid integer value");
+    EXPECT_EQ(settings.WBounds, (WindowBounds{1, 2, 3, 4}));
+}
+
+TEST_F(SettingsFileTest, SavingWritesTheNineKeysInOrderAndKeepsOtherLines) {
+    ConversionSettings settings{"/src dir",         "/tgt", "plt", "gpx", "", true, "", "UTM",
+                                {-8, -8, 1288, 300}};
+    WriteTextFile(m_file, "; hand made\n[GENERAL]\nGrid=old\nOwnKey=1\n");
+    SaveSettings(m_file, settings);
+    EXPECT_EQ(ReadTextFile(m_file), "; hand made\n[GENERAL]\nGrid=UTM\nOwnKey=1\n"
+                                    "SourceFldr=/src dir\nTargetFldr=/tgt\nSourceExt=plt\n"
+                                    "TargetExt=gpx\nMergeExt=\nTargAsSrc=1\nDatum=\n"
+                                    "WBounds=-8 -8 1288 300\n");
+
+    std::filesystem::remove(m_file);
+    SaveSettings(m_file, settings);
+    EXPECT_EQ(ReadTextFile(m_file),
+              "[GENERAL]\nSourceFldr=/src dir\nTargetFldr=/tgt\nSourceExt=plt\nTargetExt=gpx\n"
+              "MergeExt=\nTargAsSrc=1\nDatum=\nGrid=UTM\nWBounds=-8 -8 1288 300\n");
+
+    ConversionSettings loaded;
+    LoadSettings(m_file, "/u", loaded);
+    settings.WBounds.Bottom = 392;
+    EXPECT_EQ(loaded.SourceFldr, settings.SourceFldr);
+    EXPECT_EQ(loaded.MergeExt, "");
+    EXPECT_EQ(loaded.Datum, "") << "an empty value is not the default";
+    EXPECT_EQ(loaded.WBounds, settings.WBounds);
+}
+
+TEST_F(SettingsFileTest, AFolderOfMoreThan1023CharactersReadsBackCut) {
+    ConversionSettings settings;
+    settings.SourceFldr = "/" + std::string(1100, 'f');
+    SaveSettings(m_file, settings);
+    LoadSettings(m_file, "/u", settings);
+    EXPECT_EQ(settings.SourceFldr, "/" + std::string(1022, 'f'));
+}
+
+TEST_F(SettingsFileTest, SavingStopsAtTheRefusedKey) {
+    const std::string missing = m_home / "missing/tolkconv.ini";
+    EXPECT_THROW(
+        {
+            try {
+                SaveSettings(missing, ConversionSettings{});
+            } catch (const TolkError& e) {
+                EXPECT_EQ(std::string(e.what()), "Unable to write to " + missing);
+                throw;
+            }
+        },
+        TolkError);
+
+    ConversionSettings settings{"/a", "/b", "bad\ntype", "kml", "", false, "", "", {}};
+    EXPECT_THROW(SaveSettings(m_file, settings), TolkError);
+    EXPECT_EQ(ReadTextFile(m_file), "[GENERAL]\nSourceFldr=/a\nTargetFldr=/b\n");
+}
+
+} // namespace
+} // namespace tolk
