@@ -57,6 +57,7 @@ void Tmainfrm::ConnectHandlers() {
     connect(FileListBox1, &QListWidget::currentRowChanged, this,
             [this](int row) { m_files.SetCurrentIndex(row); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    ConnectListHandlers();
 }
 
 void Tmainfrm::FormCreate() {

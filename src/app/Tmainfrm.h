@@ -48,6 +48,7 @@ private:
     void CreateMenu();
     void SetTabOrder();
     void ConnectHandlers();
+    void ConnectListHandlers();
 
     void FormCreate();
     void FindFolders();
@@ -65,6 +66,11 @@ private:
     void convallClick();
     void skipbtnClick();
     void cbtargassrcClick();
+    void cbopenExtChange();
+    void cbtargextChange();
+    void cbmerge1Change();
+    void cbgridsChange();
+    void cbdatumsChange();
     void Timer1Timer();
 
     WindowBounds OuterBounds() const;
@@ -85,6 +91,7 @@ private:
     // FileListView
     void ShowNames(const std::vector<std::string>& names) override;
     void ShowCurrentIndex(int index) override;
+    void ShowCounts(const std::string& statusText, const std::string& labelText) override;
 
     ProgramRecords& m_records;
     AppServices& m_services;

@@ -48,4 +48,9 @@ void Tmainfrm::ShowCurrentIndex(int index) {
     FileListBox1->setCurrentRow(index);
 }
 
+void Tmainfrm::ShowCounts(const std::string& statusText, const std::string& labelText) {
+    ShowStatus(statusText);
+    filelistlbl->setText(QString::fromStdString(labelText));
+}
+
 } // namespace tolk

@@ -1,14 +1,43 @@
 #include "convert/SourceFileList.h"
 
+#include "convert/SourceFolder.h"
 #include "core/TolkError.h"
 
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
 namespace tolk {
+namespace {
+
+std::string WorkingDirectory() {
+    std::error_code ec;
+    return std::filesystem::current_path(ec).string();
+}
+
+// The type the mask "*." + type stands for.
+std::string MaskType(const std::string& mask) {
+    return mask.substr(2);
+}
+
+} // namespace
+
+SourceFileList::SourceFileList() : m_folder(WorkingDirectory()) {}
 
 void SourceFileList::AttachView(FileListView* view) {
     m_view = view;
+    if (m_view && !m_read) {
+        try {
+            SourceFolder folder(m_folder);
+            m_names = folder.MatchingNames(MaskType(m_mask));
+            m_read = true;
+        } catch (const IoError&) {
+            // Before any refresh there is nobody to tell; the list shows nothing, and the
+            // first refresh reports the folder if it still cannot be read.
+        }
+    }
     if (m_view) {
-        m_view->ShowNames(m_names);
-        m_view->ShowCurrentIndex(m_current);
+        ShowNames();
     }
 }
 
@@ -34,10 +63,40 @@ void SourceFileList::SetCurrentIndex(int index) {
 void SourceFileList::SetNames(std::vector<std::string> names) {
     m_names = std::move(names);
     m_current = -1;
+    m_read = true;
     if (m_view) {
-        m_view->ShowNames(m_names);
-        m_view->ShowCurrentIndex(m_current);
+        ShowNames();
     }
+}
+
+void SourceFileList::RefreshFileList(const std::string& sourceFolder,
+                                     const std::string& sourceType) {
+    std::optional<SourceFolder> entered;
+    if (!sourceFolder.empty()) {
+        entered.emplace(sourceFolder);
+    }
+    const std::string folder = entered ? entered->FullPath() : m_folder;
+    const std::string mask = "*." + sourceType;
+    if (!m_read || folder != m_folder || mask != m_mask) {
+        if (!entered) {
+            entered.emplace(m_folder);
+        }
+        // Read before changing anything, so that a failure leaves the list as it was.
+        std::vector<std::string> names = entered->MatchingNames(sourceType);
+        m_folder = folder;
+        m_mask = mask;
+        SetNames(std::move(names));
+    }
+    SetCurrentIndex(m_names.empty() ? -1 : 0);
+    if (m_view) {
+        const std::string count = std::to_string(Count());
+        m_view->ShowCounts(count + " files to convert", "Number of files = " + count);
+    }
+}
+
+void SourceFileList::ShowNames() {
+    m_view->ShowNames(m_names);
+    m_view->ShowCurrentIndex(m_current);
 }
 
 } // namespace tolk

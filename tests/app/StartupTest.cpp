@@ -1,6 +1,7 @@
 #include "MessageRecorder.h"
 #include "ScriptedHost.h"
 #include "TempHome.h"
+#include "TextFiles.h"
 #include "app/Tmainfrm.h"
 #include "core/TolkError.h"
 
@@ -22,6 +23,9 @@ const std::string VersionMessage =
 class StartupTest : public ::testing::Test {
 protected:
     std::unique_ptr<Tmainfrm> Start(HostFactory factory) {
+        // Start-up reads the reference lists beside the executable.
+        testing::WriteTextFile(m_home / "bin/DATUMS.TXT", "M   WGS 84\r\n");
+        testing::WriteTextFile(m_home / "bin/GRIDS.TXT", "");
         m_services = std::make_unique<AppServices>(
             AppServices{m_messages, std::move(factory), m_home / "bin/tolkconv"});
         auto window = std::make_unique<Tmainfrm>(m_records, *m_services);
