@@ -1,0 +1,109 @@
+#include "app/TOptionsFrm.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace tolk {
+namespace {
+
+template <class Widget>
+Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, int top,
+              int width) {
+    return Place(new QLabel(QString::fromUtf8(caption), parent), name, left, top, width, 13);
+}
+
+QLineEdit* Edit(QWidget* parent, const char* name, int top) {
+    return Place(new QLineEdit(parent), name, 104, top, 105, 21);
+}
+
+QFont DesignFont(int pixelSize) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+TOptionsFrm::TOptionsFrm(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("OptionsFrm"));
+    setWindowTitle(QStringLiteral("TOLK Driver Options"));
+    setFont(DesignFont(11));
+    CreateControls();
+    SetTabOrder();
+    connect(OKBtn, &QPushButton::clicked, this, [this] {
+        OKBtnClick();
+        accept();
+    });
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // Placed as designed: outer size 254 x 364 at 471, 201 on the screen, the frame included
+    // as far as the window system has told its size.
+    resize(QSize(254, 364) - (frameGeometry().size() - geometry().size()));
+    move(471, 201);
+}
+
+void TOptionsFrm::CreateControls() {
+    Label6 = Place(new QLabel(QStringLiteral("Set initial parameters"), this), "Label6", 40, 16,
+                   149, 20);
+    Label6->setFont(DesignFont(16));
+    Label1 = Label(this, "Label1", "Latitude (degs)", 16, 56, 70);
+    edlat = Edit(this, "edlat", 56);
+    Label2 = Label(this, "Label2", "Longitude (degs)", 16, 88, 79);
+    edlong = Edit(this, "edlong", 88);
+    Label5 = Label(this, "Label5", "Heading (degs)", 16, 120, 72);
+    edheading = Edit(this, "edheading", 120);
+    Label3 = Label(this, "Label3", "Step (metres)", 16, 152, 62);
+    edstep = Edit(this, "edstep", 152);
+    Label4 = Label(this, "Label4", "Change Heading", 16, 184, 80);
+    eddelta = Edit(this, "eddelta", 184);
+    Label7 = Label(this, "Label7", "Random (+/- deg)", 16, 216, 84);
+    edrandheading = Edit(this, "edrandheading", 216);
+    Label8 = Label(this, "Label8", "Period (secs)", 16, 248, 61);
+    edperiod = Edit(this, "edperiod", 248);
+
+    OKBtn = Place(new QPushButton(QStringLiteral("OK"), this), "OKBtn", 32, 296, 65, 33);
+    OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    OKBtn->setDefault(true);
+    CloseBtn = Place(new QPushButton(QStringLiteral("&Close"), this), "CloseBtn", 144, 296, 65, 33);
+    CloseBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+}
+
+void TOptionsFrm::SetTabOrder() {
+    QWidget* const order[] = {edlat, edlong,   edstep,        eddelta, edheading,
+                              OKBtn, CloseBtn, edrandheading, edperiod};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void TOptionsFrm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TOptionsFrm::keyPressEvent(QKeyEvent* event) {
+    // No button of this dialog answers Escape, so the key leaves it open.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TOptionsFrm::FormShow() {
+    edlat->setText(QStringLiteral("dummy"));
+}
+
+void TOptionsFrm::OKBtnClick() {
+    edlat->setText(QStringLiteral("dummy"));
+}
+
+} // namespace tolk
