@@ -1,8 +1,13 @@
 #pragma once
 
+#include "app/ApplicationHelp.h"
+#include "app/QtFolderDialog.h"
 #include "core/Messenger.h"
 #include "host/HostConnection.h"
+#include "settings/QSettingsRegistry.h"
+#include "settings/StandardSpecialFolders.h"
 
+#include <memory>
 #include <string>
 
 namespace tolk {
@@ -12,6 +17,15 @@ struct AppServices {
     Messenger& messenger;
     HostFactory createHost;
     std::string exePath; ///< full path of the running executable
+    /// The application's help requests; the help bridge takes them from program entry to exit.
+    std::shared_ptr<ApplicationHelp> help = std::make_shared<ApplicationHelp>();
+    /// The dialog the Browse buttons choose folders with.
+    std::shared_ptr<FolderDialog> folderDialog = std::make_shared<QtFolderDialog>();
+    /// The registry that holds the host's key, for this user and for the machine.
+    std::shared_ptr<Registry> registry =
+        std::make_shared<QSettingsRegistry>(QSettingsRegistry::ForThisUser());
+    /// The documents and application-data folders.
+    std::shared_ptr<SpecialFolders> specialFolders = std::make_shared<StandardSpecialFolders>();
 };
 
 } // namespace tolk

@@ -83,7 +83,8 @@ TEST_F(StartupTest, FailedVersionCallShowsTheVersionMessage) {
 }
 
 TEST_F(StartupTest, WithoutAHostBothMessagesAppearInOrderAndTheWindowStillOpens) {
-    m_records.Settings.WBounds = {10, 20, 510, 440};
+    testing::WriteTextFile(m_home / ".local/share/Orvane/TOLK/tolkconv.ini",
+                           "[GENERAL]\nWBounds=10 20 510 440\n");
     auto window = Start([]() -> std::unique_ptr<HostLink> { throw TolkError("no host"); });
     EXPECT_EQ(m_messages.shown,
               (Lines{"message: Unable to open interface to TOLK.", VersionMessage}));

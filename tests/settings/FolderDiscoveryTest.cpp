@@ -1,10 +1,10 @@
 #include "settings/FolderDiscovery.h"
 
+#include "ErrorOf.h"
 #include "MemoryRegistry.h"
 #include "MessageRecorder.h"
 #include "TempHome.h"
 #include "TextFiles.h"
-#include "core/TolkError.h"
 #include "settings/MakeFolder.h"
 #include "settings/QSettingsRegistry.h"
 #include "settings/RegistryText.h"
@@ -133,16 +133,7 @@ TEST_F(FolderDiscoveryTest, ARegisteredFolderIsUsedAsItStandsEvenWhenItCannotBeM
 TEST_F(FolderDiscoveryTest, ANumberRegisteredAsWorkFolderIsAnError) {
     m_registry.Set(RegistryRoot::CurrentUser, HostKeyPath, "workfolder",
                    {RegistryType::Number, std::string(4, '\1')});
-    EXPECT_THROW(
-        {
-            try {
-                FindWorkFolder();
-            } catch (const TolkError& e) {
-                EXPECT_STREQ(e.what(), "Invalid data type for 'workfolder'");
-                throw;
-            }
-        },
-        TolkError);
+    EXPECT_EQ(testing::ErrorOf([this] { FindWorkFolder(); }), "Invalid data type for 'workfolder'");
 }
 
 TEST(LinuxFolderDiscovery, FirstAndSecondRunInAFreshHome) {

@@ -1,6 +1,6 @@
 #include "settings/IntegerText.h"
 
-#include "core/TolkError.h"
+#include "ErrorOf.h"
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -29,12 +29,8 @@ TEST(IntegerFromText, RefusesEverythingElse) {
 
 TEST(StrictInteger, NamesTheRefusedTextInItsError) {
     EXPECT_EQ(StrictInteger("-1"), -1);
-    try {
-        StrictInteger("10,20,500,700");
-        FAIL() << "no error";
-    } catch (const TolkError& e) {
-        EXPECT_STREQ(e.what(), "'10,20,500,700' is not a valid integer value");
-    }
+    EXPECT_EQ(testing::ErrorOf([] { StrictInteger("10,20,500,700"); }),
+              "'10,20,500,700' is not a valid integer value");
 }
 
 std::vector<std::string> Tokens(std::string text, char separator = ' ', int count = 4) {

@@ -1,7 +1,7 @@
+#include "ErrorOf.h"
 #include "MemoryRegistry.h"
 #include "TempHome.h"
 #include "TextFiles.h"
-#include "core/TolkError.h"
 #include "settings/QSettingsRegistry.h"
 #include "settings/RegistryText.h"
 
@@ -11,22 +11,12 @@
 namespace tolk {
 namespace {
 
+using testing::ErrorOf;
 using testing::ReadTextFile;
 using testing::WriteTextFile;
 
 const RegistryRoot User = RegistryRoot::CurrentUser;
 const RegistryRoot Machine = RegistryRoot::LocalMachine;
-
-// The error a registry call throws, or "no error".
-template <class Call>
-std::string ErrorOf(Call&& call) {
-    try {
-        call();
-    } catch (const TolkError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 class RegistryTextTest : public ::testing::Test {
 protected:

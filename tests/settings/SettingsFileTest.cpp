@@ -1,8 +1,8 @@
 #include "settings/SettingsFile.h"
 
+#include "ErrorOf.h"
 #include "TempHome.h"
 #include "TextFiles.h"
-#include "core/TolkError.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -31,12 +31,7 @@ protected:
     }
     std::string ErrorLoading(const std::string& content, ConversionSettings& settings) {
         WriteTextFile(m_file, content);
-        try {
-            LoadSettings(m_file, "/u", settings);
-        } catch (const TolkError& e) {
-            return e.what();
-        }
-        return "no error";
+        return testing::ErrorOf([&] { LoadSettings(m_file, "/u", settings); });
     }
 
     testing::TempHome m_home;
@@ -133,19 +128,12 @@ TEST_F(SettingsFileTest, AFolderOfMoreThan1023CharactersReadsBackCut) {
 
 TEST_F(SettingsFileTest, SavingStopsAtTheRefusedKey) {
     const std::string missing = m_home / "missing/tolkconv.ini";
-    EXPECT_THROW(
-        {
-            try {
-                SaveSettings(missing, ConversionSettings{});
-            } catch (const TolkError& e) {
-                EXPECT_EQ(std::string(e.what()), "Unable to write to " + missing);
-                throw;
-            }
-        },
-        TolkError);
+    EXPECT_EQ(testing::ErrorOf([&] { SaveSettings(missing, ConversionSettings{}); }),
+              "Unable to write to " + missing);
 
     ConversionSettings settings{"/a", "/b", "bad\ntype", "kml", "", false, "", "", {}};
-    EXPECT_THROW(SaveSettings(m_file, settings), TolkError);
+    EXPECT_EQ(testing::ErrorOf([&] { SaveSettings(m_file, settings); }),
+              "Unable to write to " + m_file);
     EXPECT_EQ(ReadTextFile(m_file), "[GENERAL]\nSourceFldr=/a\nTargetFldr=/b\n");
 }
 

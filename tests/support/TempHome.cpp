@@ -15,6 +15,9 @@ TempHome::TempHome() : m_oldHome(qgetenv("HOME")) {
     for (const char* name : XdgVariables) {
         qunsetenv(name);
     }
+    // The machine-wide registry root lives in the first system configuration folder; a test
+    // must never write the real one under /etc.
+    qputenv("XDG_CONFIG_DIRS", (m_dir.path() + "/etc/xdg").toLocal8Bit());
 }
 
 TempHome::~TempHome() {

@@ -6,7 +6,8 @@
 
 namespace tolk::testing {
 
-/// A fresh, empty HOME (with its XDG folders unset) for one test; restores the old one after.
+/// A fresh, empty HOME (with its XDG folders unset, and the system configuration folder
+/// inside it) for one test; restores the old HOME after.
 class TempHome {
 public:
     TempHome();
