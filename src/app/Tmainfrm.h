@@ -8,6 +8,7 @@
 #include "core/ErrorReport.h"
 
 #include <QWidget>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -42,9 +43,12 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateControls();
+    void CreateLabels();
     void CreateMenu();
     void SetTabOrder();
     void ConnectHandlers();
@@ -75,6 +79,9 @@ private:
 
     WindowBounds OuterBounds() const;
     void SetOuterBounds(const WindowBounds& bounds);
+    QSize FrameExtent() const;
+    bool MeetPendingOuterBounds();
+    void FitLabelsToText();
 
     /// Runs a handler so that any failure goes to the default error report, never into Qt.
     template <class Action>
@@ -100,6 +107,8 @@ private:
     std::string m_settingsPath;
     bool m_connected = false;
     bool m_shown = false;
+    /// Outer bounds asked for before the window system framed the window (see SetOuterBounds).
+    std::optional<WindowBounds> m_pendingOuterBounds;
 
     // The components, under their component names.
     QLineEdit* returncode = nullptr;

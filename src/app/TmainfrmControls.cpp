@@ -1,4 +1,6 @@
 // The main window's controls, placed at their design positions in the client area.
+#include "app/RowHeightDelegate.h"
+#include "app/StatusLineAccessible.h"
 #include "app/Tmainfrm.h"
 
 #include <QAction>
@@ -16,6 +18,11 @@
 namespace tolk {
 namespace {
 
+constexpr int BoxHeight = 21; // edit boxes and drop-down lists alike
+constexpr int FileListRowHeight = 13;
+constexpr int StatusFontPixels = 13;
+const QColor StatusBackground(255, 255, 153);
+
 template <class Widget>
 Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -31,24 +38,57 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 
 QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
               int height) {
-    return Place(new QLabel(QString::fromUtf8(caption), parent), name, left, top, width, height);
+    auto* label =
+        Place(new QLabel(QString::fromUtf8(caption), parent), name, left, top, width, height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
+QLineEdit* EditBox(QWidget* parent, const char* name, int left, int top, int width) {
+    return Place(new QLineEdit(parent), name, left, top, width, BoxHeight);
+}
+
+/// A drop-down list the user can only pick from.
 QComboBox* DropDown(QWidget* parent, const char* name, const QStringList& items, int left, int top,
                     int width) {
-    auto* box = Place(new QComboBox(parent), name, left, top, width, 21);
+    auto* box = Place(new QComboBox(parent), name, left, top, width, BoxHeight);
     box->addItems(items);
     return box;
+}
+
+/// Edit boxes and lists have no caption of their own: they are named by the label beside them.
+/// The name is its design text; the buddy link lets assistive tools that name a control by
+/// its label (drop-down lists on Linux speak their value as their name) find that label.
+void Labels(QLabel* label, QWidget* control) {
+    control->setAccessibleName(label->text());
+    label->setBuddy(control);
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void MakeStatusLine(QLabel* label) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(StatusFontPixels);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    SetColour(label, QPalette::Window, StatusBackground);
+    StatusLineAccessible::MarkAsStatusLine(label);
 }
 
 } // namespace
 
 void Tmainfrm::CreateControls() {
-    returncode = Place(new QLineEdit(this), "returncode", 88, 56, 49, 21);
+    returncode = EditBox(this, "returncode", 88, 56, 49);
     OpenTOLKBtn = Button(this, "OpenTOLKBtn", "Open TOLK", 160, 104, 81, 25);
     refreshdatabtn = Button(this, "refreshdatabtn", "Refresh Data", 168, 48, 89, 25);
     refreshdatabtn->setToolTip(QStringLiteral("Refresh Grid and Map"));
-    ebsource = Place(new QLineEdit(this), "ebsource", 8, 80, 297, 21);
+    ebsource = EditBox(this, "ebsource", 8, 80, 297);
+    // The source folder changes only through its Browse button; typed text would be ignored.
+    ebsource->setReadOnly(true);
     openbtn = Button(this, "openbtn", "Open  File", 264, 0, 73, 33);
     openbtn->setToolTip(QStringLiteral("GPS opens file"));
     CloseWinBtn = Button(this, "CloseWinBtn", "Close TOLK Window", 304, 0, 121, 33);
@@ -59,25 +99,41 @@ void Tmainfrm::CreateControls() {
     cbmerge1 = DropDown(this, "cbmerge1", {"(none)", "TXT", "WPT", "PLT"}, 96, 128, 57);
     cbdatums = DropDown(this, "cbdatums", {"not yet  implemented"}, 96, 176, 209);
     cbgrids = DropDown(this, "cbgrids", {"not yet implemented"}, 96, 152, 209);
-    ebtarget = Place(new QLineEdit(this), "ebtarget", 8, 224, 297, 21);
+    ebtarget = EditBox(this, "ebtarget", 8, 224, 297);
     browsetarget = Button(this, "browsetarget", "Browse...", 240, 248, 65, 25);
     convone = Button(this, "convone", "Convert Selected", 8, 312, 97, 33);
     cbtargext = DropDown(this, "cbtargext", {"TXT", "WPT", "PLT", "KML"}, 96, 248, 57);
     cbtargassrc = Place(new QCheckBox(QStringLiteral("Same as Source folder"), this), "cbtargassrc",
                         96, 208, 145, 17);
     FileListBox1 = Place(new QListWidget(this), "FileListBox1", 312, 64, 145, 281);
+    FileListBox1->setItemDelegate(new RowHeightDelegate(FileListRowHeight, FileListBox1));
+    FileListBox1->setUniformItemSizes(true);
     skipbtn = Button(this, "skipbtn", "Skip Selected", 120, 312, 81, 33);
     convall = Button(this, "convall", "Convert All", 216, 304, 89, 49);
     BitBtn1 = Button(this, "BitBtn1", "&Help", 392, 8, 57, 25);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{returncode, OpenTOLKBtn, refreshdatabtn, openbtn,
+                                         CloseWinBtn, refreshmapbtn, savebtn}) {
+        hidden->hide();
+    }
+    CreateLabels();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    Timer1->start();
+    CreateMenu();
+}
+
+void Tmainfrm::CreateLabels() {
     connectlbl = Label(this, "connectlbl", "NOT Connected", 8, 4, 78, 13);
     Label1 = Label(this, "Label1",
                    "Do not run obscuring centre of screen, so that any error messages from TOLK "
                    "will be visible.",
                    8, 24, 220, 26);
     Label1->setWordWrap(true);
-    Label1->setStyleSheet(QStringLiteral("color: red"));
+    SetColour(Label1, QPalette::WindowText, Qt::red);
     Label2 = Label(this, "Label2", "Source Folder", 8, 60, 66, 13);
     Label4 = Label(this, "Label4", "Source File Type:", 8, 108, 83, 13);
     Label5 = Label(this, "Label5", "Merge with", 8, 132, 52, 13);
@@ -87,22 +143,18 @@ void Tmainfrm::CreateControls() {
     Label9 = Label(this, "Label9", "Target Type", 8, 256, 58, 13);
     Label3 = Label(this, "Label3", "Status", 8, 284, 30, 13);
     statuslbl = Label(this, "statuslbl", "statuslbl", 40, 280, 265, 21);
-    statuslbl->setStyleSheet(
-        QStringLiteral("background-color: rgb(255, 255, 153); font-family: \"MS Sans Serif\"; "
-                       "font-size: 13px"));
+    MakeStatusLine(statuslbl);
     filelistlbl = Label(this, "filelistlbl", "File List", 312, 48, 35, 13);
+    FitLabelsToText();
 
-    for (QWidget* hidden :
-         std::initializer_list<QWidget*>{returncode, OpenTOLKBtn, refreshdatabtn, openbtn,
-                                         CloseWinBtn, refreshmapbtn, savebtn}) {
-        hidden->hide();
-    }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(200);
-    Timer1->start();
-    CreateMenu();
+    Labels(Label2, ebsource);
+    Labels(Label8, ebtarget);
+    Labels(Label4, cbopenExt);
+    Labels(Label5, cbmerge1);
+    Labels(Label7, cbgrids);
+    Labels(Label6, cbdatums);
+    Labels(Label9, cbtargext);
+    Labels(filelistlbl, FileListBox1);
 }
 
 void Tmainfrm::CreateMenu() {
