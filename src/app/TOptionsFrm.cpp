@@ -1,5 +1,7 @@
 #include "app/TOptionsFrm.h"
 
+#include "app/DesignPlacement.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,26 +11,14 @@
 namespace tolk {
 namespace {
 
-template <class Widget>
-Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
+// Every label of this dialog is one line high.
 QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, int top,
               int width) {
-    return Place(new QLabel(QString::fromUtf8(caption), parent), name, left, top, width, 13);
+    return PlaceLabel(parent, name, caption, left, top, width, 13);
 }
 
 QLineEdit* Edit(QWidget* parent, const char* name, int top) {
     return Place(new QLineEdit(parent), name, 104, top, 105, 21);
-}
-
-QFont DesignFont(int pixelSize) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelSize);
-    return font;
 }
 
 } // namespace
@@ -51,8 +41,7 @@ TOptionsFrm::TOptionsFrm(QWidget* owner) : QDialog(owner) {
 }
 
 void TOptionsFrm::CreateControls() {
-    Label6 = Place(new QLabel(QStringLiteral("Set initial parameters"), this), "Label6", 40, 16,
-                   149, 20);
+    Label6 = PlaceLabel(this, "Label6", "Set initial parameters", 40, 16, 149, 20);
     Label6->setFont(DesignFont(16));
     Label1 = Label(this, "Label1", "Latitude (degs)", 16, 56, 70);
     edlat = Edit(this, "edlat", 56);
@@ -68,6 +57,13 @@ void TOptionsFrm::CreateControls() {
     edrandheading = Edit(this, "edrandheading", 216);
     Label8 = Label(this, "Label8", "Period (secs)", 16, 248, 61);
     edperiod = Edit(this, "edperiod", 248);
+    NameByLabel(Label1, edlat);
+    NameByLabel(Label2, edlong);
+    NameByLabel(Label5, edheading);
+    NameByLabel(Label3, edstep);
+    NameByLabel(Label4, eddelta);
+    NameByLabel(Label7, edrandheading);
+    NameByLabel(Label8, edperiod);
 
     OKBtn = Place(new QPushButton(QStringLiteral("OK"), this), "OKBtn", 32, 296, 65, 33);
     OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
