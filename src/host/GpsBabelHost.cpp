@@ -1,11 +1,200 @@
 #include "host/GpsBabelHost.h"
 
+#include "core/Text.h"
 #include "core/TolkError.h"
+#include "host/EngineLocator.h"
+#include "host/HostFormatsFile.h"
+#include "host/PendingOutput.h"
+
+#include <algorithm>
+#include <filesystem>
 
 namespace tolk {
+namespace {
 
-std::unique_ptr<HostLink> CreateGpsBabelHost() {
-    throw TolkError("No conversion engine is available");
+// The status of a call that failed: the automation layer's "unspecified error".
+constexpr std::int32_t FailedCallStatus = static_cast<std::int32_t>(0x80004005u);
+
+const char* const EngineName = "gpsbabel";
+
+struct GridName {
+    const char* name;    ///< in upper case
+    const char* keyword; ///< the engine's grid keyword
+    bool fixed;          ///< always offered; the others only when GRIDS.TXT names them
+};
+
+// The grids the converter offers and the engine's keyword for each. "Maidenhead", which the
+// converter also offers, has no engine keyword and is therefore refused.
+constexpr GridName GridNames[] = {
+    {"LAT LON D", "ddd", true},           {"LAT LON DM", "dmm", true},
+    {"LAT LON DMS", "dms", true},         {"UTM/UPS", "utm", true},
+    {"BRITISH GRID (BNG)", "bng", false}, {"SWISS GRID", "swiss", false},
+};
+
+bool SameName(const std::string& a, const std::string& b) {
+    return AsciiUpper(a) == AsciiUpper(b);
+}
+
+// The file type is what follows the last "." of the file name, as the converter builds it.
+std::string TypeOf(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+HostStatus Answer(std::int32_t& result, std::int32_t code) {
+    result = code;
+    return {};
+}
+
+} // namespace
+
+GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
+                           GpsBabelConfig config)
+    : m_runner(std::move(runner)), m_version(std::move(version)), m_formats(std::move(formats)),
+      m_config(std::move(config)) {}
+
+HostStatus GpsBabelHost::RefreshData(std::int32_t& result) {
+    return Answer(result, Done);
+}
+
+HostStatus GpsBabelHost::RefreshMap(std::int32_t& result) {
+    return Answer(result, Done);
+}
+
+HostStatus GpsBabelHost::GetVersion(std::string& version) {
+    version = m_version;
+    return {};
+}
+
+std::optional<EngineInput> GpsBabelHost::ReadableInput(const std::string& path) const {
+    // Absolute paths begin with "/", so that no file name can be taken for an option.
+    const std::filesystem::path absolute = std::filesystem::absolute(path);
+    if (!std::filesystem::is_regular_file(absolute)) {
+        return std::nullopt;
+    }
+    std::optional<FormatChoice> format = m_formats.ForType(TypeOf(absolute));
+    if (!format || !format->format.ReadsAny()) {
+        return std::nullopt;
+    }
+    return EngineInput{absolute.string(), std::move(*format)};
+}
+
+HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
+    m_document = {};
+    std::optional<EngineInput> input = ReadableInput(path);
+    if (!input) {
+        return Answer(result, Refused);
+    }
+    m_document.open = true;
+    m_document.inputs.push_back(std::move(*input));
+    return Answer(result, Done);
+}
+
+HostStatus GpsBabelHost::MergeFile(const std::string& path, std::int32_t& result) {
+    std::optional<EngineInput> input = ReadableInput(path);
+    if (!m_document.open || !input) {
+        return Answer(result, Refused);
+    }
+    m_document.inputs.push_back(std::move(*input));
+    return Answer(result, Done);
+}
+
+HostStatus GpsBabelHost::CloseWindow(std::int32_t& result) {
+    m_document = {};
+    return Answer(result, Done);
+}
+
+std::optional<std::string> GpsBabelHost::OfferedDatum(const std::string& name) const {
+    // A comma would end the engine's option value and start another option.
+    const auto offered = std::ranges::find_if(
+        m_config.datumNames, [&](const std::string& datum) { return SameName(datum, name); });
+    if (offered == m_config.datumNames.end() || offered->find(',') != std::string::npos) {
+        return std::nullopt;
+    }
+    return *offered;
+}
+
+std::optional<std::string> GpsBabelHost::GridKeyword(const std::string& name) const {
+    for (const GridName& grid : GridNames) {
+        const bool offered =
+            grid.fixed || std::ranges::any_of(m_config.gridNames, [&](const std::string& listed) {
+                return SameName(listed, grid.name);
+            });
+        if (offered && SameName(name, grid.name)) {
+            return grid.keyword;
+        }
+    }
+    return std::nullopt;
+}
+
+HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& result) {
+    const std::optional<std::string> datum = OfferedDatum(name);
+    if (!datum) {
+        return Answer(result, Refused);
+    }
+    m_document.datum = *datum;
+    return Answer(result, Done);
+}
+
+HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& result) {
+    const std::optional<std::string> keyword = GridKeyword(name);
+    if (!keyword) {
+        return Answer(result, Refused);
+    }
+    m_document.gridKeyword = *keyword;
+    return Answer(result, Done);
+}
+
+HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& result) {
+    if (!m_document.open) {
+        return Answer(result, Refused);
+    }
+    return Save(path, result);
+}
+
+HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) const {
+    const std::filesystem::path target = std::filesystem::absolute(path);
+    const std::optional<FormatChoice> format = m_formats.ForType(TypeOf(target));
+    const auto isTarget = [&](const EngineInput& input) { return SameFile(input.path, target); };
+    if (!format || CarriedKinds(m_document.inputs, *format).empty() ||
+        std::ranges::any_of(m_document.inputs, isTarget)) {
+        return Answer(result, Refused);
+    }
+    PendingOutput output(target.string());
+    if (!output.Ready()) {
+        return Answer(result, Refused);
+    }
+    const EngineOutcome outcome = m_runner.Run(ConversionArguments(
+        m_document.inputs, {output.TempPath(), *format, m_document.datum, m_document.gridKeyword}));
+    if (outcome.ending != EngineOutcome::Ending::Finished) {
+        return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
+    }
+    if (outcome.exitCode != 0) {
+        return Answer(result, EngineFailed);
+    }
+    if (!output.HasContent()) {
+        return Answer(result, NothingWritten);
+    }
+    std::vector<std::string> inputs;
+    for (const EngineInput& input : m_document.inputs) {
+        inputs.push_back(input.path);
+    }
+    return Answer(result, output.Commit(inputs) ? Done : NotMoved);
+}
+
+std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config) {
+    std::optional<LocatedEngine> engine = FindWorkingGpsBabel(config.timeLimit);
+    if (!engine) {
+        throw TolkError("No working gpsbabel was found on PATH");
+    }
+    std::map<std::string, std::string> choices;
+    if (!config.workFolder.empty()) {
+        choices = ReadHostFormats(config.workFolder + "/" + HostFormatsFileName);
+    }
+    return std::make_unique<GpsBabelHost>(
+        EngineRunner(engine->program, config.timeLimit), engine->version,
+        TypeFormatMap(std::move(engine->formats), choices), config);
 }
 
 } // namespace tolk

@@ -1,0 +1,63 @@
+#include "host/ConversionCommand.h"
+
+#include <algorithm>
+
+namespace tolk {
+namespace {
+
+const char* KindFlag(DataKind kind) {
+    switch (kind) {
+    case DataKind::Waypoints:
+        return "-w";
+    case DataKind::Tracks:
+        return "-t";
+    case DataKind::Routes:
+        return "-r";
+    }
+    return "";
+}
+
+std::string FormatSpec(const FormatChoice& choice) {
+    return choice.options.empty() ? choice.format.name : choice.format.name + "," + choice.options;
+}
+
+std::string OutputSpec(const EngineOutput& output) {
+    std::string spec = FormatSpec(output.format);
+    if (!output.datum.empty() && output.format.format.HasOption("datum")) {
+        spec += ",datum=" + output.datum;
+    }
+    if (!output.gridKeyword.empty() && output.format.format.HasOption("grid")) {
+        spec += ",grid=" + output.gridKeyword;
+    }
+    return spec;
+}
+
+} // namespace
+
+std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
+                                   const FormatChoice& output) {
+    std::vector<DataKind> kinds;
+    for (DataKind kind : AllDataKinds) {
+        const bool read = std::ranges::any_of(
+            inputs, [kind](const EngineInput& input) { return input.format.format.Reads(kind); });
+        if (read && output.format.Writes(kind)) {
+            kinds.push_back(kind);
+        }
+    }
+    return kinds;
+}
+
+std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
+                                             const EngineOutput& output) {
+    std::vector<std::string> arguments{"-p", ""};
+    for (DataKind kind : CarriedKinds(inputs, output.format)) {
+        arguments.emplace_back(KindFlag(kind));
+    }
+    for (const EngineInput& input : inputs) {
+        arguments.insert(arguments.end(), {"-i", FormatSpec(input.format), "-f", input.path});
+    }
+    arguments.insert(arguments.end(), {"-o", OutputSpec(output), "-F", output.path});
+    return arguments;
+}
+
+} // namespace tolk

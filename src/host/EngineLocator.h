@@ -1,0 +1,22 @@
+#pragma once
+
+#include "host/FormatList.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace tolk {
+
+/// A working engine: where it is, the version line it gives and its format list.
+struct LocatedEngine {
+    std::string program;
+    std::string version;
+    FormatList formats;
+};
+
+/// The first "gpsbabel" along PATH that runs, names its version and lists its formats; none when
+/// PATH holds no working one. Only absolute PATH entries are searched, never the current folder.
+std::optional<LocatedEngine> FindWorkingGpsBabel(std::chrono::milliseconds limit);
+
+} // namespace tolk

@@ -1,0 +1,96 @@
+#include "host/EngineRunner.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <algorithm>
+
+namespace tolk {
+namespace {
+
+// Enough of a long warning list to show what went wrong without filling the screen.
+constexpr int MessageLines = 20;
+
+std::string TrimmedLines(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    std::string trimmed = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    std::size_t start = trimmed.size();
+    for (int line = 0; line < MessageLines && start != std::string::npos; ++line) {
+        start = start == 0 ? std::string::npos : trimmed.rfind('\n', start - 1);
+    }
+    return start == std::string::npos ? trimmed : trimmed.substr(start + 1);
+}
+
+QStringList ToQt(const std::vector<std::string>& arguments) {
+    QStringList list;
+    for (const std::string& argument : arguments) {
+        list << QString::fromStdString(argument);
+    }
+    return list;
+}
+
+} // namespace
+
+std::string EngineOutcome::Message() const {
+    return TrimmedLines(output);
+}
+
+std::string EngineOutcome::Failure(const std::string& program,
+                                   std::chrono::milliseconds limit) const {
+    std::string what;
+    switch (ending) {
+    case Ending::Finished:
+        return {};
+    case Ending::FailedToStart:
+        what = program + " could not be started";
+        break;
+    case Ending::Crashed:
+        what = program + " stopped unexpectedly";
+        break;
+    case Ending::TimedOut:
+        what = program + " did not finish within " +
+               std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count()) +
+               " seconds and was stopped";
+        break;
+    }
+    const std::string message = Message();
+    return message.empty() ? what : what + ": " + message;
+}
+
+EngineRunner::EngineRunner(std::string program, std::chrono::milliseconds limit)
+    : m_program(std::move(program)), m_limit(limit) {}
+
+EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments) const {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    // The engine reads file names from its arguments in the locale's encoding and words its
+    // messages in the locale's language: UTF-8 and plain English, whatever the user's setting.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromStdString(m_program), ToQt(arguments));
+
+    EngineOutcome outcome;
+    if (!process.waitForStarted()) {
+        outcome.ending = EngineOutcome::Ending::FailedToStart;
+        outcome.output = process.errorString().toStdString();
+        return outcome;
+    }
+    const int limit = static_cast<int>(std::min<long long>(m_limit.count(), INT32_MAX));
+    if (!process.waitForFinished(limit) && process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        outcome.ending = EngineOutcome::Ending::TimedOut;
+    } else if (process.exitStatus() == QProcess::CrashExit) {
+        outcome.ending = EngineOutcome::Ending::Crashed;
+    }
+    outcome.exitCode = process.exitCode();
+    outcome.output += process.readAll().toStdString();
+    return outcome;
+}
+
+} // namespace tolk

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "host/EngineFormat.h"
+
+#include <string>
+#include <vector>
+
+namespace tolk {
+
+/// The formats the engine knows, as its machine-readable format list ("gpsbabel -^3") gives
+/// them. Device formats (serial) are left out: the converter only reads and writes files.
+class FormatList {
+public:
+    /// Reads the listing: one tab-separated line per format (kind, abilities, name, extensions
+    /// separated by "/", description, parent) and one per format option ("option", format, name,
+    /// ...). Lines of any other shape are skipped.
+    static FormatList Parse(const std::string& listing);
+
+    bool Empty() const { return m_formats.empty(); }
+    /// The format of that name, or null.
+    const EngineFormat* Named(const std::string& name) const;
+    /// The file format for a file type: the one named like the type; else, among those listing
+    /// the type as an extension, the one with the most read and write abilities, the first listed
+    /// on a tie; null when none fits.
+    const EngineFormat* ForType(const std::string& type) const;
+
+private:
+    std::vector<EngineFormat> m_formats;
+};
+
+} // namespace tolk

@@ -1,0 +1,86 @@
+#include "host/PendingOutput.h"
+
+#include <QTemporaryFile>
+#include <algorithm>
+
+namespace tolk {
+namespace {
+
+// Hidden, so that the source file list never shows a conversion in progress.
+const char* const TempPrefix = ".tolk-";
+
+} // namespace
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+PendingOutput::PendingOutput(const std::string& targetPath) : m_target(targetPath) {
+    // The temporary file keeps the target's extension: some formats name their companion files
+    // by replacing it.
+    const std::filesystem::path pattern =
+        m_target.parent_path() /
+        (std::string(TempPrefix) + "XXXXXX" + m_target.extension().string());
+    QTemporaryFile file(QString::fromStdString(pattern.string()));
+    file.setAutoRemove(false);
+    if (file.open()) {
+        m_tempPath = file.fileName().toStdString();
+    }
+}
+
+PendingOutput::~PendingOutput() {
+    for (const Move& move : WrittenFiles()) {
+        std::error_code ignored;
+        std::filesystem::remove(move.from, ignored);
+    }
+}
+
+bool PendingOutput::HasContent() const {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(m_tempPath, error);
+    return !error && size > 0;
+}
+
+std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {
+    std::vector<Move> moves;
+    if (!Ready()) {
+        return moves;
+    }
+    const std::filesystem::path temp(m_tempPath);
+    const std::string stem = temp.stem().string();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(temp.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name == stem || name.starts_with(stem + ".")) {
+            std::filesystem::path to = m_target;
+            to.replace_extension(name.substr(stem.size()));
+            moves.push_back({entry.path(), to});
+        }
+    }
+    return moves;
+}
+
+bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
+    std::vector<Move> moves = WrittenFiles();
+    const bool touchesProtected = std::ranges::any_of(moves, [&](const Move& move) {
+        return std::ranges::any_of(
+            protectedPaths, [&](const std::string& path) { return SameFile(move.to, path); });
+    });
+    if (touchesProtected) {
+        return false;
+    }
+    // The output itself moves last, so that it appears only with all its companions in place.
+    std::ranges::stable_partition(
+        moves, [this](const Move& move) { return move.from != std::filesystem::path(m_tempPath); });
+    for (const Move& move : moves) {
+        std::error_code error;
+        std::filesystem::rename(move.from, move.to, error);
+        if (error) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace tolk

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tolk {
+
+/// An output that the engine writes under a hidden temporary name in the target's own folder and
+/// that is moved into place only once it is complete, so that a failed run never leaves a partial
+/// file nor destroys the file it was to replace. Some formats write companion files named after
+/// the output (".shx" and ".dbf" beside ".shp", ".wpt" beside ".plt"): every file the engine
+/// writes under the temporary name moves with it, keeping its own extension. Whatever has not
+/// been moved into place is removed when the object goes.
+class PendingOutput {
+public:
+    /// Creates the empty temporary file beside the target; Ready() tells whether that worked.
+    explicit PendingOutput(const std::string& targetPath);
+    ~PendingOutput();
+    PendingOutput(const PendingOutput&) = delete;
+    PendingOutput& operator=(const PendingOutput&) = delete;
+
+    bool Ready() const { return !m_tempPath.empty(); }
+    /// Where the engine is to write.
+    const std::string& TempPath() const { return m_tempPath; }
+    /// The engine wrote something to the temporary file itself.
+    bool HasContent() const;
+    /// Moves every file written under the temporary name into place, replacing older ones.
+    /// Moves nothing and fails when any of them would replace one of the protected files.
+    bool Commit(const std::vector<std::string>& protectedPaths);
+
+private:
+    struct Move {
+        std::filesystem::path from;
+        std::filesystem::path to;
+    };
+    std::vector<Move> WrittenFiles() const;
+
+    std::filesystem::path m_target;
+    std::string m_tempPath;
+};
+
+/// Both paths name one existing file (through links or different spellings alike).
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+} // namespace tolk

@@ -1,0 +1,126 @@
+#include "GpsSamples.h"
+#include "MessageRecorder.h"
+#include "TempHome.h"
+#include "TextFiles.h"
+#include "app/Tmainfrm.h"
+#include "convert/ConversionRun.h"
+#include "host/GpsBabelHost.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+using testing::ReadTextFile;
+using testing::WriteTextFile;
+using Lines = std::vector<std::string>;
+
+// The conversion commands over the real host and the installed engine.
+class ConvertAllEngineTest : public ::testing::Test {
+protected:
+    ConvertAllEngineTest() {
+        WriteTextFile(m_home / "src/a.gpx", testing::SampleGpx);
+        WriteTextFile(m_home / "src/a.csv", testing::SampleCsv);
+        WriteTextFile(m_home / "src/b.gpx", testing::CorruptGpx);
+        WriteTextFile(m_home / "src/c d.gpx", testing::SampleGpx);
+        WriteTextFile(m_home / "out/b.kml", "the old b");
+    }
+    void ChooseConversion(ConversionSettings& settings) const {
+        settings.SourceFldr = m_home / "src";
+        settings.TargetFldr = m_home / "out";
+        settings.SourceExt = "gpx";
+        settings.MergeExt = "csv";
+        settings.TargetExt = "kml";
+        settings.Grid = "UTM/UPS";
+        settings.Datum = "WGS 84";
+    }
+    HostFactory Factory() const {
+        return [] {
+            GpsBabelConfig config;
+            config.datumNames = {"WGS 84"};
+            return CreateGpsBabelHost(config);
+        };
+    }
+    void ExpectConvertedFiles() const {
+        EXPECT_TRUE(ReadTextFile(m_home / "out/a.kml").find("<name>Mill</name>") !=
+                    std::string::npos);
+        EXPECT_TRUE(ReadTextFile(m_home / "out/c d.kml").find("<name>Greenwich</name>") !=
+                    std::string::npos);
+        EXPECT_EQ(ReadTextFile(m_home / "out/b.kml"), "the old b");
+    }
+
+    testing::TempHome m_home;
+    testing::MessageRecorder m_messages;
+};
+
+TEST_F(ConvertAllEngineTest, ConvertAllThroughTheRealWindow) {
+    WriteTextFile(m_home / "bin/DATUMS.TXT", "M   WGS 84\r\n");
+    WriteTextFile(m_home / "bin/GRIDS.TXT", "");
+    AppServices services{m_messages, Factory(), m_home / "bin/tolkconv"};
+    ProgramRecords records;
+    Tmainfrm window(records, services);
+    window.show();
+    ASSERT_TRUE(window.Connected());
+    EXPECT_TRUE(window.findChild<QLabel*>("connectlbl")
+                    ->text()
+                    .startsWith("Connected to: GPSBabel Version "));
+    m_messages.shown.clear();
+    ChooseConversion(records.Settings);
+    window.FileList().SetNames({"a.gpx", "b.gpx", "c d.gpx"});
+    window.FileList().SetCurrentIndex(0);
+
+    window.findChild<QPushButton*>("convall")->click();
+
+    EXPECT_EQ(window.findChild<QLabel*>("statuslbl")->text(),
+              "Converted 2 files. NOT CONVERTED = 1");
+    EXPECT_EQ(m_messages.shown,
+              (Lines{"message: Unable to find files to merge:\r\nb.csv\r\nc d.csv"}));
+    ExpectConvertedFiles();
+}
+
+TEST_F(ConvertAllEngineTest, WithoutAnEngineTheWindowOpensUnconnected) {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", (m_home / "nothing").c_str());
+    AppServices services{m_messages, Factory(), m_home / "bin/tolkconv"};
+    ProgramRecords records;
+    Tmainfrm window(records, services);
+    window.show();
+    qputenv("PATH", path);
+    EXPECT_FALSE(records.Host.Present());
+    EXPECT_FALSE(window.Connected());
+    EXPECT_NE(std::ranges::find(m_messages.shown, "message: Unable to open interface to TOLK."),
+              m_messages.shown.end());
+}
+
+class RecordingView : public RunView {
+public:
+    void ShowStatus(const std::string& text) override { statuses.push_back(text); }
+    void ShowResultCode(std::int32_t) override {}
+    std::optional<std::string> TakeEditedTargetFolder() override { return std::nullopt; }
+    void BringToFront() override {}
+
+    Lines statuses;
+};
+
+TEST_F(ConvertAllEngineTest, ACorruptFileIsReportedAndTheRunGoesOn) {
+    ConversionSettings settings;
+    ChooseConversion(settings);
+    HostConnection host(Factory()());
+    SourceFileList files;
+    files.SetNames({"a.gpx", "b.gpx", "c d.gpx"});
+    RecordingView view;
+    ConversionRun run(settings, host, files, view, m_messages);
+
+    run.ConvertAll();
+
+    EXPECT_EQ(view.statuses,
+              (Lines{"Converting: a", "Converted: a", "Converting: b", "Could NOT convert: b",
+                     "Converting: c d", "Converted: c d", "Converted 2 files. NOT CONVERTED = 1"}));
+    ExpectConvertedFiles();
+}
+
+} // namespace
+} // namespace tolk

@@ -1,0 +1,129 @@
+#include "GpsSamples.h"
+#include "TextFiles.h"
+#include "core/TolkError.h"
+#include "host/GpsBabelHost.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+using testing::ReadTextFile;
+using testing::WriteTextFile;
+namespace fs = std::filesystem;
+
+// Stand-in engines on a PATH of the test's own: each answers the version and format-list
+// questions through the installed engine and misbehaves on a conversion as told.
+class EngineFailureTest : public ::testing::Test {
+protected:
+    EngineFailureTest()
+        : m_realEngine(QStandardPaths::findExecutable(QStringLiteral("gpsbabel")).toStdString()),
+          m_oldPath(qgetenv("PATH")) {
+        WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+        WriteTextFile(Path("walk.kml"), "the old target");
+    }
+    ~EngineFailureTest() override { qputenv("PATH", m_oldPath); }
+
+    std::string Path(const std::string& name) const {
+        return m_dir.path().toStdString() + "/" + name;
+    }
+    /// Puts a stand-in "gpsbabel" into the folder; conversion runs the given shell commands.
+    void MakeEngine(const std::string& folder, const std::string& onConversion) {
+        const std::string path = Path(folder + "/gpsbabel");
+        WriteTextFile(path, "#!/bin/sh\n"
+                            "case \"$1\" in -V|-^3) exec '" +
+                                m_realEngine + "' \"$@\";; esac\n" + onConversion + "\n");
+        fs::permissions(path, fs::perms::owner_all);
+    }
+    void UsePath(const std::string& folders) { qputenv("PATH", folders.c_str()); }
+    std::unique_ptr<HostLink> CreateHost() {
+        GpsBabelConfig config;
+        config.timeLimit = std::chrono::seconds(2);
+        return CreateGpsBabelHost(config);
+    }
+    HostStatus ConvertWalk(HostLink& host, std::int32_t& result) {
+        EXPECT_FALSE(host.OpenFile(Path("walk.gpx"), result).Failed());
+        EXPECT_EQ(result, 0);
+        return host.SaveFileAs(Path("walk.kml"), result);
+    }
+
+    QTemporaryDir m_dir;
+    std::string m_realEngine;
+    QByteArray m_oldPath;
+};
+
+TEST_F(EngineFailureTest, NoEngineOnPathMeansNoHost) {
+    fs::create_directories(Path("empty"));
+    UsePath(Path("empty"));
+    EXPECT_THROW(CreateHost(), TolkError);
+    // An engine that cannot tell its version does not count either.
+    fs::create_directories(Path("broken"));
+    WriteTextFile(Path("broken/gpsbabel"), "#!/bin/sh\nexit 1\n");
+    fs::permissions(Path("broken/gpsbabel"), fs::perms::owner_all);
+    UsePath(Path("broken") + ":" + Path("empty"));
+    EXPECT_THROW(CreateHost(), TolkError);
+}
+
+TEST_F(EngineFailureTest, TheFirstWorkingEngineAlongPathIsUsed) {
+    fs::create_directories(Path("broken"));
+    fs::create_directories(Path("good"));
+    WriteTextFile(Path("broken/gpsbabel"), "#!/bin/sh\necho nonsense\n");
+    fs::permissions(Path("broken/gpsbabel"), fs::perms::owner_all);
+    MakeEngine("good", "echo ran > '" + Path("ran") + "'; exec '" + m_realEngine + "' \"$@\"");
+    UsePath(":" + Path("broken") + "::" + Path("good"));
+    auto host = CreateHost();
+    std::int32_t result = -1;
+    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ReadTextFile(Path("ran")), "ran\n");
+}
+
+TEST_F(EngineFailureTest, AHungEngineIsStoppedAndTheCallFails) {
+    fs::create_directories(Path("hung"));
+    MakeEngine("hung", "echo 'waiting for a device' >&2\nexec /bin/sleep 60");
+    UsePath(Path("hung"));
+    auto host = CreateHost();
+    std::int32_t result = -1;
+    const auto started = std::chrono::steady_clock::now();
+    const HostStatus status = ConvertWalk(*host, result);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+    EXPECT_TRUE(status.Failed());
+    EXPECT_EQ(status.description,
+              "gpsbabel did not finish within 2 seconds and was stopped: waiting for a device");
+    EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
+}
+
+TEST_F(EngineFailureTest, ACrashedEngineFailsTheCallWithWhatItSaid) {
+    fs::create_directories(Path("crash"));
+    MakeEngine("crash", "for last; do :; done\n"
+                        "echo 'half written' > \"$last\"\n"
+                        "echo 'internal error' >&2\n"
+                        "kill -SEGV $$");
+    UsePath(Path("crash"));
+    auto host = CreateHost();
+    std::int32_t result = -1;
+    const HostStatus status = ConvertWalk(*host, result);
+    EXPECT_TRUE(status.Failed());
+    EXPECT_EQ(status.description, "gpsbabel stopped unexpectedly: internal error");
+    EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(m_dir.path().toStdString()), fs::directory_iterator()),
+        3); // walk.gpx, walk.kml and the engine's folder: the half-written file is gone
+}
+
+TEST_F(EngineFailureTest, AnEngineThatWritesNothingFailsTheConversion) {
+    fs::create_directories(Path("lazy"));
+    MakeEngine("lazy", "exit 0");
+    UsePath(Path("lazy"));
+    auto host = CreateHost();
+    std::int32_t result = -1;
+    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
+    EXPECT_EQ(result, GpsBabelHost::NothingWritten);
+    EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
+}
+
+} // namespace
+} // namespace tolk

@@ -1,0 +1,252 @@
+#include "host/GpsBabelHost.h"
+
+#include "GpsSamples.h"
+#include "TextFiles.h"
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+using testing::ReadTextFile;
+using testing::WriteTextFile;
+using Strings = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Every case runs the installed engine on small files it writes itself.
+class GpsBabelHostTest : public ::testing::Test {
+protected:
+    GpsBabelHostTest() {
+        m_config.workFolder = Path("work");
+        m_config.datumNames = {"WGS 84", "European 1950", "OSGB36"};
+        m_config.gridNames = {"British Grid (BNG)", "Swiss Grid"};
+        fs::create_directories(Path("work"));
+    }
+
+    std::string Path(const std::string& name) const {
+        return m_dir.path().toStdString() + "/" + name;
+    }
+    HostLink& Host() {
+        if (!m_host) {
+            m_host = CreateGpsBabelHost(m_config);
+        }
+        return *m_host;
+    }
+    std::int32_t Call(HostStatus (HostLink::*operation)(const std::string&, std::int32_t&),
+                      const std::string& argument) {
+        std::int32_t result = -1;
+        const HostStatus status = (Host().*operation)(argument, result);
+        EXPECT_FALSE(status.Failed()) << status.description;
+        return result;
+    }
+    std::int32_t Open(const std::string& name) { return Call(&HostLink::OpenFile, Path(name)); }
+    std::int32_t Merge(const std::string& name) { return Call(&HostLink::MergeFile, Path(name)); }
+    std::int32_t Save(const std::string& name) { return Call(&HostLink::SaveFileAs, Path(name)); }
+    std::int32_t Grid(const std::string& name) { return Call(&HostLink::ChangeGrid, name); }
+    std::int32_t Datum(const std::string& name) { return Call(&HostLink::ChangeDatum, name); }
+    void Close() {
+        std::int32_t result = -1;
+        EXPECT_FALSE(Host().CloseWindow(result).Failed());
+        EXPECT_EQ(result, 0);
+    }
+    /// Open, save and close: the per-file sequence without merge, grid or datum.
+    std::int32_t Convert(const std::string& from, const std::string& to) {
+        EXPECT_EQ(Open(from), 0) << from;
+        const std::int32_t result = Save(to);
+        Close();
+        return result;
+    }
+    Strings Names(const std::string& folder = "") const {
+        Strings names;
+        for (const auto& entry : fs::directory_iterator(Path(folder))) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::ranges::sort(names);
+        return names;
+    }
+
+    QTemporaryDir m_dir;
+    GpsBabelConfig m_config;
+    std::unique_ptr<HostLink> m_host;
+};
+
+TEST_F(GpsBabelHostTest, AnswersWithTheEnginesVersionLine) {
+    std::string version;
+    EXPECT_FALSE(Host().GetVersion(version).Failed());
+    EXPECT_TRUE(version.starts_with("GPSBabel Version 1.")) << version;
+    std::int32_t result = -1;
+    EXPECT_FALSE(Host().RefreshData(result).Failed());
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(Host().RefreshMap(result).Failed());
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(GpsBabelHostTest, GpxToKmlCarriesWaypointsTracksAndRoutes) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    EXPECT_EQ(Convert("walk.gpx", "walk.kml"), 0);
+    const std::string kml = ReadTextFile(Path("walk.kml"));
+    EXPECT_TRUE(Contains(kml, "<name>Greenwich</name>")) << kml;
+    EXPECT_TRUE(Contains(kml, "-0.001545,51.477928"));
+    EXPECT_TRUE(Contains(kml, "<name>Walk</name>"));
+    EXPECT_TRUE(Contains(kml, "<name>Way</name>"));
+    EXPECT_EQ(Names(), (Strings{"walk.gpx", "walk.kml", "work"}));
+}
+
+TEST_F(GpsBabelHostTest, KmlToGpx) {
+    WriteTextFile(Path("summit.kml"), testing::SampleKml);
+    EXPECT_EQ(Convert("summit.kml", "summit.gpx"), 0);
+    const std::string gpx = ReadTextFile(Path("summit.gpx"));
+    EXPECT_TRUE(Contains(gpx, "<wpt lat=\"46.250000000\" lon=\"10.500000000\">")) << gpx;
+    EXPECT_TRUE(Contains(gpx, "<name>Summit</name>"));
+}
+
+TEST_F(GpsBabelHostTest, MergedFileJoinsTheDocumentInOneRun) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    WriteTextFile(Path("walk.csv"), testing::SampleCsv);
+    EXPECT_EQ(Open("walk.gpx"), 0);
+    EXPECT_EQ(Merge("walk.csv"), 0);
+    EXPECT_EQ(Save("walk.kml"), 0);
+    const std::string kml = ReadTextFile(Path("walk.kml"));
+    EXPECT_TRUE(Contains(kml, "<name>Greenwich</name>")) << kml;
+    EXPECT_TRUE(Contains(kml, "<name>Mill</name>"));
+    EXPECT_TRUE(Contains(kml, "8.200000,47.100000"));
+    // Closing ends the document: the merged file is not part of the next one.
+    Close();
+    EXPECT_EQ(Convert("walk.gpx", "alone.kml"), 0);
+    EXPECT_FALSE(Contains(ReadTextFile(Path("alone.kml")), "Mill"));
+}
+
+TEST_F(GpsBabelHostTest, DatumAndGridShowInATextTarget) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    EXPECT_EQ(Open("walk.gpx"), 0);
+    EXPECT_EQ(Grid("utm/ups"), 0);
+    EXPECT_EQ(Datum("EUROPEAN 1950"), 0);
+    EXPECT_EQ(Save("walk.txt"), 0);
+    Close();
+    const std::string text = ReadTextFile(Path("walk.txt"));
+    EXPECT_TRUE(text.starts_with("Grid\tUTM\r\nDatum\tEuropean 1950\r\n")) << text;
+    EXPECT_TRUE(Contains(text, "Greenwich\t\tUser Waypoint\t30 U "));
+
+    // A new document starts from the engine's defaults again.
+    EXPECT_EQ(Convert("walk.gpx", "plain.txt"), 0);
+    EXPECT_TRUE(ReadTextFile(Path("plain.txt")).starts_with("Grid\tLat/Lon hddd"));
+    EXPECT_TRUE(Contains(ReadTextFile(Path("plain.txt")), "Datum\tWGS 84"));
+}
+
+TEST_F(GpsBabelHostTest, DatumAndGridLeaveDegreeFormatsAsTheyAre) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    EXPECT_EQ(Open("walk.gpx"), 0);
+    EXPECT_EQ(Grid("Swiss Grid"), 0);
+    EXPECT_EQ(Datum("OSGB36"), 0);
+    EXPECT_EQ(Save("walk.kml"), 0);
+    EXPECT_TRUE(Contains(ReadTextFile(Path("walk.kml")), "-0.001545,51.477928"));
+}
+
+TEST_F(GpsBabelHostTest, OnlyOfferedNamesThatTheEngineCanApplyAreAccepted) {
+    EXPECT_EQ(Grid("LAT LON D"), 0);
+    EXPECT_EQ(Grid("Lat Lon DMS"), 0);
+    EXPECT_EQ(Grid("british grid (bng)"), 0);
+    EXPECT_NE(Grid("Maidenhead"), 0); // offered, but the engine has no such grid
+    EXPECT_NE(Grid("Lambert"), 0);
+    EXPECT_NE(Datum("Tokyo mean"), 0); // a datum the engine knows but the list does not offer
+    EXPECT_NE(Datum(""), 0);
+    m_config.gridNames.clear();
+    m_host.reset();
+    EXPECT_NE(Grid("Swiss Grid"), 0); // not offered without GRIDS.TXT naming it
+    EXPECT_EQ(Grid("UTM/UPS"), 0);
+}
+
+TEST_F(GpsBabelHostTest, RefusedNamesKeepTheEarlierChoice) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    EXPECT_EQ(Open("walk.gpx"), 0);
+    EXPECT_EQ(Grid("LAT LON DMS"), 0);
+    EXPECT_NE(Grid("Maidenhead"), 0);
+    EXPECT_EQ(Save("walk.txt"), 0);
+    EXPECT_TRUE(ReadTextFile(Path("walk.txt")).starts_with("Grid\tLat/Lon hddd\xB0mm'ss.s"));
+}
+
+TEST_F(GpsBabelHostTest, NamesThatLookLikeOptionsOrHoldOddLettersConvert) {
+    const std::string source = "-Wég, 'Ölberg' \"Nord\" 步道.gpx";
+    const std::string target = "-Wég, 'Ölberg' \"Nord\" 步道.kml";
+    fs::create_directories(Path("out dir,-x"));
+    WriteTextFile(Path(source), testing::SampleGpx);
+    EXPECT_EQ(Convert(source, "out dir,-x/" + target), 0);
+    EXPECT_TRUE(Contains(ReadTextFile(Path("out dir,-x/" + target)), "Greenwich"));
+    EXPECT_EQ(Names("out dir,-x"), (Strings{target}));
+}
+
+TEST_F(GpsBabelHostTest, CorruptInputFailsAndKeepsTheOldTarget) {
+    WriteTextFile(Path("bad.gpx"), testing::CorruptGpx);
+    WriteTextFile(Path("bad.kml"), "the old target");
+    EXPECT_EQ(Open("bad.gpx"), 0); // the engine finds the fault when it reads the file
+    EXPECT_EQ(Save("bad.kml"), GpsBabelHost::EngineFailed);
+    EXPECT_EQ(ReadTextFile(Path("bad.kml")), "the old target");
+    EXPECT_EQ(Names(), (Strings{"bad.gpx", "bad.kml", "work"}));
+}
+
+TEST_F(GpsBabelHostTest, MissingOrUnknownFilesAreRefusedAndNothingIsWritten) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    WriteTextFile(Path("walk.plt"), "no format lists plt");
+    EXPECT_EQ(Open("gone.gpx"), GpsBabelHost::Refused);
+    EXPECT_EQ(Merge("walk.gpx"), GpsBabelHost::Refused); // no open document to merge into
+    EXPECT_EQ(Save("gone.kml"), GpsBabelHost::Refused);
+    EXPECT_EQ(Open("walk.plt"), GpsBabelHost::Refused);
+    EXPECT_EQ(Save("walk.kml"), GpsBabelHost::Refused);
+    EXPECT_EQ(Open("work"), GpsBabelHost::Refused); // a folder is no file
+
+    EXPECT_EQ(Open("walk.gpx"), 0);
+    EXPECT_EQ(Merge("walk.plt"), GpsBabelHost::Refused);
+    EXPECT_EQ(Save("walk.plt"), GpsBabelHost::Refused); // no format writes plt
+    EXPECT_EQ(Save("walk.html"), 0);                    // writes waypoints only: fine
+    EXPECT_EQ(Save("missing/walk.kml"), GpsBabelHost::Refused);
+    EXPECT_EQ(Names(), (Strings{"walk.gpx", "walk.html", "walk.plt", "work"}));
+}
+
+TEST_F(GpsBabelHostTest, NeverWritesOverAnInput) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    WriteTextFile(Path("walk.kml"), testing::SampleKml);
+    fs::create_symlink(Path("walk.kml"), Path("link.kml"));
+    EXPECT_EQ(Open("walk.gpx"), 0);
+    EXPECT_EQ(Merge("walk.kml"), 0);
+    EXPECT_EQ(Save("walk.gpx"), GpsBabelHost::Refused);
+    EXPECT_EQ(Save("link.kml"), GpsBabelHost::Refused);
+    EXPECT_EQ(ReadTextFile(Path("walk.gpx")), testing::SampleGpx);
+    EXPECT_EQ(ReadTextFile(Path("walk.kml")), testing::SampleKml);
+}
+
+TEST_F(GpsBabelHostTest, HostFormatsFileAddsAndOverridesFormats) {
+    // A Geocaching .loc file, which the engine's first ".loc" format (a binary one) cannot read.
+    WriteTextFile(Path("cache.loc"),
+                  "<?xml version=\"1.0\"?>\n<loc version=\"1.0\" src=\"Groundspeak\"><waypoint>"
+                  "<name id=\"GC12\"><![CDATA[Old Tower]]></name><coord lat=\"47.5\" lon=\"8.5\"/>"
+                  "</waypoint></loc>\n");
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    EXPECT_EQ(Convert("cache.loc", "cache.kml"), GpsBabelHost::EngineFailed);
+
+    WriteTextFile(Path("work/hostformats.ini"), "[FORMATS]\r\n"
+                                                "loc=geo\r\n"
+                                                "kml=gpx,gpxver=1.1\r\n"
+                                                "plt=ozi\r\n");
+    m_host.reset();
+    EXPECT_EQ(Convert("cache.loc", "cache.kml"), 0);
+    const std::string written = ReadTextFile(Path("cache.kml"));
+    EXPECT_TRUE(Contains(written, "<gpx version=\"1.1\"")) << written;
+    EXPECT_TRUE(Contains(written, "<desc>Old Tower</desc>"));
+
+    // The engine writes an OziExplorer track beside its waypoints and routes: all move in.
+    EXPECT_EQ(Convert("walk.gpx", "walk.plt"), 0);
+    EXPECT_EQ(Names(), (Strings{"cache.kml", "cache.loc", "walk.gpx", "walk.plt", "walk.rte",
+                                "walk.wpt", "work"}));
+    // Without tracks the track file stays empty: nothing is written, not even the companions.
+    EXPECT_EQ(Convert("cache.loc", "cache.plt"), GpsBabelHost::NothingWritten);
+    EXPECT_EQ(Names().size(), 7u);
+}
+
+} // namespace
+} // namespace tolk

@@ -1,0 +1,97 @@
+#include "host/PendingOutput.h"
+
+#include "TextFiles.h"
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+using Strings = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+class PendingOutputTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const {
+        return m_dir.filePath(QString::fromStdString(name)).toStdString();
+    }
+    Strings Names() const {
+        Strings names;
+        for (const auto& entry : fs::directory_iterator(m_dir.path().toStdString())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::ranges::sort(names);
+        return names;
+    }
+    /// Writes a file beside the temporary one, named like it with another extension.
+    void WriteCompanion(const PendingOutput& output, const std::string& extension,
+                        const std::string& content) {
+        fs::path companion(output.TempPath());
+        companion.replace_extension(extension);
+        testing::WriteTextFile(companion.string(), content);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(PendingOutputTest, OutputAndCompanionsMoveIntoPlaceReplacingOldOnes) {
+    testing::WriteTextFile(Path("walk.shp"), "old");
+    PendingOutput output(Path("walk.shp"));
+    ASSERT_TRUE(output.Ready());
+    EXPECT_EQ(fs::path(output.TempPath()).parent_path(), fs::path(m_dir.path().toStdString()));
+    EXPECT_TRUE(fs::path(output.TempPath()).filename().string().starts_with("."));
+    EXPECT_FALSE(output.HasContent());
+    testing::WriteTextFile(output.TempPath(), "shapes");
+    WriteCompanion(output, ".dbf", "table");
+    EXPECT_TRUE(output.HasContent());
+    EXPECT_TRUE(output.Commit({}));
+    EXPECT_EQ(Names(), (Strings{"walk.dbf", "walk.shp"}));
+    EXPECT_EQ(testing::ReadTextFile(Path("walk.shp")), "shapes");
+    EXPECT_EQ(testing::ReadTextFile(Path("walk.dbf")), "table");
+}
+
+TEST_F(PendingOutputTest, WithoutCommitNothingIsLeftAndTheOldTargetStays) {
+    testing::WriteTextFile(Path("walk.plt"), "old");
+    {
+        PendingOutput output(Path("walk.plt"));
+        testing::WriteTextFile(output.TempPath(), "half");
+        WriteCompanion(output, ".wpt", "half");
+    }
+    EXPECT_EQ(Names(), (Strings{"walk.plt"}));
+    EXPECT_EQ(testing::ReadTextFile(Path("walk.plt")), "old");
+}
+
+TEST_F(PendingOutputTest, NothingMovesWhenAnyFileWouldReplaceAProtectedOne) {
+    testing::WriteTextFile(Path("walk.wpt"), "input");
+    {
+        PendingOutput output(Path("walk.plt"));
+        testing::WriteTextFile(output.TempPath(), "track");
+        WriteCompanion(output, ".wpt", "waypoints");
+        fs::create_symlink(Path("walk.wpt"), Path("link.wpt"));
+        EXPECT_FALSE(output.Commit({Path("link.wpt")}));
+    }
+    EXPECT_EQ(Names(), (Strings{"link.wpt", "walk.wpt"}));
+    EXPECT_EQ(testing::ReadTextFile(Path("walk.wpt")), "input");
+}
+
+TEST_F(PendingOutputTest, AMissingFolderIsNotReady) {
+    PendingOutput output(Path("missing/walk.kml"));
+    EXPECT_FALSE(output.Ready());
+    EXPECT_FALSE(output.HasContent());
+}
+
+TEST_F(PendingOutputTest, AFolderInTheTargetsPlaceIsKept) {
+    fs::create_directory(Path("walk.kml"));
+    {
+        PendingOutput output(Path("walk.kml"));
+        testing::WriteTextFile(output.TempPath(), "kml");
+        EXPECT_FALSE(output.Commit({}));
+    }
+    EXPECT_EQ(Names(), (Strings{"walk.kml"}));
+    EXPECT_TRUE(fs::is_directory(Path("walk.kml")));
+}
+
+} // namespace
+} // namespace tolk
