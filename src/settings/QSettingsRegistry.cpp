@@ -53,7 +53,9 @@ public:
     bool WriteText(const std::string& name, const std::string& text) override {
         m_settings.setValue(QString::fromStdString(name), QString::fromStdString(text));
         m_settings.sync();
-        return m_settings.status() == QSettings::NoError;
+        // A format error only says that part of the file could not be read; the write itself
+        // went through.
+        return m_settings.status() != QSettings::AccessError;
     }
 
 private:
