@@ -1,7 +1,4 @@
-#include "MessageRecorder.h"
-#include "ScriptedHost.h"
-#include "TempHome.h"
-#include "app/Tmainfrm.h"
+#include "CommandWindowTest.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -46,27 +43,8 @@ private:
     QWidget* m_window;
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::CommandWindowTest {
 protected:
-    void SetUp() override {
-        m_services = std::make_unique<AppServices>(AppServices{
-            m_messages,
-            [script = m_script] { return std::make_unique<testing::ScriptedHost>(script); },
-            m_home / "bin/tolkconv"});
-    }
-    void TearDown() override { m_window.reset(); }
-
-    Tmainfrm& Start() {
-        m_window = std::make_unique<Tmainfrm>(m_records, *m_services);
-        m_window->show();
-        return *m_window;
-    }
-    template <class Widget = QWidget>
-    Widget* Find(const char* name) {
-        auto* widget = m_window->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     /// Resizes as a user dragging the frame would: to this outer size.
     void DragTo(int outerWidth, int outerHeight) {
         const QSize frame = FrameExtent();
@@ -91,13 +69,6 @@ protected:
         EXPECT_EQ(Find("convall")->geometry(), QRect(216, height - 59, 89, 49));
     }
     void ClickSameAsSource() { Find<QCheckBox>("cbtargassrc")->click(); }
-
-    testing::TempHome m_home;
-    testing::MessageRecorder m_messages;
-    std::shared_ptr<testing::HostScript> m_script = std::make_shared<testing::HostScript>();
-    ProgramRecords m_records;
-    std::unique_ptr<AppServices> m_services;
-    std::unique_ptr<Tmainfrm> m_window;
 };
 
 TEST_F(MainWindowTest, TooSmallWindowIsRaisedThenWidenedThenReanchoredInNestedRuns) {
