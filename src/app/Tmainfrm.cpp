@@ -58,6 +58,9 @@ void Tmainfrm::ConnectHandlers() {
             [this](int row) { m_files.SetCurrentIndex(row); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     ConnectListHandlers();
+    ConnectBrowseHandlers();
+    ConnectHelpHandlers();
+    ConnectDiagnosticHandlers();
 }
 
 void Tmainfrm::FormCreate() {

@@ -6,6 +6,7 @@
 #include "convert/RunView.h"
 #include "convert/SourceFileList.h"
 #include "core/ErrorReport.h"
+#include "settings/FolderPicker.h"
 
 #include <QWidget>
 #include <optional>
@@ -53,6 +54,9 @@ private:
     void SetTabOrder();
     void ConnectHandlers();
     void ConnectListHandlers();
+    void ConnectBrowseHandlers();
+    void ConnectHelpHandlers();
+    void ConnectDiagnosticHandlers();
 
     void FormCreate();
     void FindFolders();
@@ -76,6 +80,17 @@ private:
     void cbgridsChange();
     void cbdatumsChange();
     void Timer1Timer();
+    void browsebtnClick();
+    void browsetargetClick();
+    void BitBtn1Click();
+    void mnuOptionsClick();
+    void OpenTOLKBtnClick();
+    void refreshdatabtnClick();
+    void refreshmapbtnClick();
+    void OpenbtnClick();
+    void savebtnClick();
+    void CloseWinBtnClick();
+    void mnuOpenClick();
 
     WindowBounds OuterBounds() const;
     void SetOuterBounds(const WindowBounds& bounds);
@@ -107,6 +122,7 @@ private:
     std::string m_settingsPath;
     bool m_connected = false;
     bool m_shown = false;
+    FolderPicker m_picker;
     /// Outer bounds asked for before the window system framed the window (see SetOuterBounds).
     std::optional<WindowBounds> m_pendingOuterBounds;
 
