@@ -78,13 +78,13 @@ void Tmainfrm::ArrangeControls() {
     convall->move(convall->x(), height() - convall->height() - 10);
 }
 
+// The wrapped notice keeps its design size: a wider substitute font that wraps it onto a third
+// line must not spill over the "Source Folder" label below; the status line has a fixed size.
 void Tmainfrm::FitLabelsToText() {
     for (QLabel* label : {connectlbl, Label2, Label4, Label5, Label7, Label6, Label8, Label9,
                           Label3, filelistlbl}) {
         label->resize(label->sizeHint());
     }
-    // The wrapped notice keeps its width and takes the lines its text needs.
-    Label1->resize(Label1->width(), Label1->heightForWidth(Label1->width()));
 }
 
 void Tmainfrm::ApplyTargetAsSource() {
