@@ -115,13 +115,5 @@ TEST(TypePicksTest, MergeItemsMapToTableEntriesAndItemZeroClears) {
     EXPECT_EQ(mergeType, "wpt");
 }
 
-TEST(TypePicksTest, SourceAndTargetTakeThePickedText) {
-    FakeChoiceList list{{"txt", "result"}};
-    std::string type = "TXT";
-    list.current = 1;
-    TypePicked(list, type);
-    EXPECT_EQ(type, "result");
-}
-
 } // namespace
 } // namespace tolk
