@@ -1,21 +1,44 @@
 #include "app/QtFolderDialog.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFileDialog>
 #include <QSignalBlocker>
+#include <functional>
+#include <utility>
 
 namespace tolk {
+namespace {
+
+/// A file dialog that reports the moment it has been placed by the toolkit and is about to
+/// appear on the screen: the moment to select in it and move it without a visible jump.
+class PlacedFileDialog : public QFileDialog {
+public:
+    PlacedFileDialog(QWidget* parent, const QString& caption, std::function<void()> placed)
+        : QFileDialog(parent, caption), m_placed(std::move(placed)) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QFileDialog::showEvent(event);
+        if (m_placed) {
+            std::exchange(m_placed, nullptr)();
+        }
+    }
+
+private:
+    std::function<void()> m_placed;
+};
+
+} // namespace
 
 std::optional<std::string> QtFolderDialog::Run(const std::string& prompt, Events& events) {
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(prompt));
+    PlacedFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(prompt),
+                            [this] { m_events->DialogInitialized(*this); });
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     m_dialog = &dialog;
     m_events = &events;
-    connect(&dialog, &QFileDialog::currentChanged, this,
-            [this] { m_events->SelectionChanged(*this); });
-    dialog.installEventFilter(this);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, &dialog,
+                     [this] { m_events->SelectionChanged(*this); });
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     m_dialog = nullptr;
     m_events = nullptr;
@@ -26,19 +49,9 @@ std::optional<std::string> QtFolderDialog::Run(const std::string& prompt, Events
     return chosen.isEmpty() ? std::string() : chosen.first().toStdString();
 }
 
-bool QtFolderDialog::eventFilter(QObject* watched, QEvent* event) {
-    // The show event comes after the toolkit placed the dialog and before it appears on the
-    // screen: the moment to select the initial folder and move the dialog without a jump.
-    if (watched == m_dialog && event->type() == QEvent::Show) {
-        m_dialog->removeEventFilter(this);
-        m_events->DialogInitialized(*this);
-    }
-    return false;
-}
-
 void QtFolderDialog::SelectFolder(const std::string& path) {
     {
-        // The dialog may or may not report this selection itself; it is reported once below.
+        // Whether the dialog reports a selection it is given varies; it is reported once below.
         const QSignalBlocker blocker(m_dialog);
         m_dialog->selectFile(QString::fromStdString(path));
     }
