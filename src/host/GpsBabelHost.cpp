@@ -47,6 +47,15 @@ HostStatus Answer(std::int32_t& result, std::int32_t code) {
     return {};
 }
 
+// A choice the host can apply replaces the document's earlier one; any other leaves it.
+HostStatus Keep(const std::optional<std::string>& choice, std::string& kept, std::int32_t& result) {
+    if (!choice) {
+        return Answer(result, GpsBabelHost::Refused);
+    }
+    kept = *choice;
+    return Answer(result, GpsBabelHost::Done);
+}
+
 } // namespace
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
@@ -129,21 +138,11 @@ std::optional<std::string> GpsBabelHost::GridKeyword(const std::string& name) co
 }
 
 HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& result) {
-    const std::optional<std::string> datum = OfferedDatum(name);
-    if (!datum) {
-        return Answer(result, Refused);
-    }
-    m_document.datum = *datum;
-    return Answer(result, Done);
+    return Keep(OfferedDatum(name), m_document.datum, result);
 }
 
 HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& result) {
-    const std::optional<std::string> keyword = GridKeyword(name);
-    if (!keyword) {
-        return Answer(result, Refused);
-    }
-    m_document.gridKeyword = *keyword;
-    return Answer(result, Done);
+    return Keep(GridKeyword(name), m_document.gridKeyword, result);
 }
 
 HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& result) {

@@ -30,6 +30,9 @@ PendingOutput::PendingOutput(const std::string& targetPath) : m_target(targetPat
 }
 
 PendingOutput::~PendingOutput() {
+    if (m_committed) {
+        return;
+    }
     for (const Move& move : WrittenFiles()) {
         std::error_code ignored;
         std::filesystem::remove(move.from, ignored);
@@ -80,6 +83,7 @@ bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
             return false;
         }
     }
+    m_committed = true;
     return true;
 }
 

@@ -38,6 +38,7 @@ private:
 
     std::filesystem::path m_target;
     std::string m_tempPath;
+    bool m_committed = false;
 };
 
 /// Both paths name one existing file (through links or different spellings alike).

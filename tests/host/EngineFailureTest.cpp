@@ -32,6 +32,7 @@ protected:
     }
     /// Puts a stand-in "gpsbabel" into the folder; conversion runs the given shell commands.
     void MakeEngine(const std::string& folder, const std::string& onConversion) {
+        fs::create_directories(Path(folder));
         const std::string path = Path(folder + "/gpsbabel");
         WriteTextFile(path, "#!/bin/sh\n"
                             "case \"$1\" in -V|-^3) exec '" +
@@ -48,6 +49,12 @@ protected:
         EXPECT_FALSE(host.OpenFile(Path("walk.gpx"), result).Failed());
         EXPECT_EQ(result, 0);
         return host.SaveFileAs(Path("walk.kml"), result);
+    }
+    /// Converts walk.gpx to walk.kml with the only engine on PATH running the shell commands.
+    HostStatus ConvertWalkWith(const std::string& onConversion, std::int32_t& result) {
+        MakeEngine("engine", onConversion);
+        UsePath(Path("engine"));
+        return ConvertWalk(*CreateHost(), result);
     }
 
     QTemporaryDir m_dir;
@@ -69,7 +76,6 @@ TEST_F(EngineFailureTest, NoEngineOnPathMeansNoHost) {
 
 TEST_F(EngineFailureTest, TheFirstWorkingEngineAlongPathIsUsed) {
     fs::create_directories(Path("broken"));
-    fs::create_directories(Path("good"));
     WriteTextFile(Path("broken/gpsbabel"), "#!/bin/sh\necho nonsense\n");
     fs::permissions(Path("broken/gpsbabel"), fs::perms::owner_all);
     MakeEngine("good", "echo ran > '" + Path("ran") + "'; exec '" + m_realEngine + "' \"$@\"");
@@ -82,13 +88,10 @@ TEST_F(EngineFailureTest, TheFirstWorkingEngineAlongPathIsUsed) {
 }
 
 TEST_F(EngineFailureTest, AHungEngineIsStoppedAndTheCallFails) {
-    fs::create_directories(Path("hung"));
-    MakeEngine("hung", "echo 'waiting for a device' >&2\nexec /bin/sleep 60");
-    UsePath(Path("hung"));
-    auto host = CreateHost();
     std::int32_t result = -1;
     const auto started = std::chrono::steady_clock::now();
-    const HostStatus status = ConvertWalk(*host, result);
+    const HostStatus status =
+        ConvertWalkWith("echo 'waiting for a device' >&2\nexec /bin/sleep 60", result);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
     EXPECT_TRUE(status.Failed());
     EXPECT_EQ(status.description,
@@ -97,15 +100,12 @@ TEST_F(EngineFailureTest, AHungEngineIsStoppedAndTheCallFails) {
 }
 
 TEST_F(EngineFailureTest, ACrashedEngineFailsTheCallWithWhatItSaid) {
-    fs::create_directories(Path("crash"));
-    MakeEngine("crash", "for last; do :; done\n"
-                        "echo 'half written' > \"$last\"\n"
-                        "echo 'internal error' >&2\n"
-                        "kill -SEGV $$");
-    UsePath(Path("crash"));
-    auto host = CreateHost();
     std::int32_t result = -1;
-    const HostStatus status = ConvertWalk(*host, result);
+    const HostStatus status = ConvertWalkWith("for last; do :; done\n"
+                                              "echo 'half written' > \"$last\"\n"
+                                              "echo 'internal error' >&2\n"
+                                              "kill -SEGV $$",
+                                              result);
     EXPECT_TRUE(status.Failed());
     EXPECT_EQ(status.description, "gpsbabel stopped unexpectedly: internal error");
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
@@ -115,14 +115,22 @@ TEST_F(EngineFailureTest, ACrashedEngineFailsTheCallWithWhatItSaid) {
 }
 
 TEST_F(EngineFailureTest, AnEngineThatWritesNothingFailsTheConversion) {
-    fs::create_directories(Path("lazy"));
-    MakeEngine("lazy", "exit 0");
-    UsePath(Path("lazy"));
-    auto host = CreateHost();
     std::int32_t result = -1;
-    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
+    EXPECT_FALSE(ConvertWalkWith("exit 0", result).Failed());
     EXPECT_EQ(result, GpsBabelHost::NothingWritten);
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
+}
+
+TEST_F(EngineFailureTest, AnEngineThatCannotStartFailsTheCall) {
+    MakeEngine("engine", "");
+    UsePath(Path("engine"));
+    auto host = CreateHost();
+    fs::remove(Path("engine/gpsbabel"));
+    std::int32_t result = -1;
+    const HostStatus status = ConvertWalk(*host, result);
+    EXPECT_TRUE(status.Failed());
+    EXPECT_TRUE(status.description.starts_with("gpsbabel could not be started"))
+        << status.description;
 }
 
 } // namespace

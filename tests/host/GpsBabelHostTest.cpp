@@ -248,5 +248,26 @@ TEST_F(GpsBabelHostTest, HostFormatsFileAddsAndOverridesFormats) {
     EXPECT_EQ(Names().size(), 7u);
 }
 
+TEST_F(GpsBabelHostTest, TheReadmesSamplesConvert) {
+    const std::string samples = std::string(TOLK_SOURCE_DIR) + "/data/samples/";
+    const auto save = [&](const std::string& target) {
+        return Call(&HostLink::SaveFileAs, Path(target));
+    };
+    EXPECT_EQ(Call(&HostLink::OpenFile, samples + "lake.gpx"), 0);
+    EXPECT_EQ(save("lake.kml"), 0);
+    Close();
+    EXPECT_EQ(Call(&HostLink::OpenFile, samples + "summit.kml"), 0);
+    EXPECT_EQ(save("summit.gpx"), 0);
+    Close();
+    EXPECT_EQ(Call(&HostLink::OpenFile, samples + "walk.gpx"), 0);
+    EXPECT_EQ(Call(&HostLink::MergeFile, samples + "walk.csv"), 0);
+    EXPECT_EQ(Grid("Swiss Grid"), 0);
+    EXPECT_EQ(save("walk.txt"), 0);
+    const std::string text = ReadTextFile(Path("walk.txt"));
+    EXPECT_TRUE(text.starts_with("Grid\tSwiss grid\r\n")) << text;
+    EXPECT_TRUE(Contains(text, "Waypoint\tLookout\t"));
+    EXPECT_TRUE(Contains(text, "Track\tOld town walk\t"));
+}
+
 } // namespace
 } // namespace tolk
