@@ -1,8 +1,10 @@
 #include "app/AppServices.h"
 #include "app/AppTitle.h"
 #include "app/ProgramRecords.h"
+#include "app/QtHelpViewer.h"
 #include "app/QtMessenger.h"
 #include "app/Tmainfrm.h"
+#include "app/UseHTMLHelp.h"
 #include "host/GpsBabelHost.h"
 
 #include <QApplication>
@@ -11,11 +13,21 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
 
     tolk::QtMessenger messenger;
-    tolk::AppServices services{messenger, tolk::CreateGpsBabelHost,
-                               QCoreApplication::applicationFilePath().toStdString()};
     tolk::ProgramRecords records;
+    // The host is created during start-up, once the work folder is known.
+    const auto createHost = [&records] {
+        tolk::GpsBabelConfig config;
+        config.workFolder = records.WorkFolder;
+        return tolk::CreateGpsBabelHost(config);
+    };
+    tolk::AppServices services{messenger, createHost,
+                               QCoreApplication::applicationFilePath().toStdString()};
+    tolk::QtHelpViewer helpViewer;
     int exitCode = 0;
     {
+        // From here until the main window is gone, every help request goes to the help viewer.
+        const tolk::TUseHTMLHelp helpBridge(*services.help, records.HelpFile, helpViewer);
+        records.HelpFile = tolk::HelpFileName;
         // Start-up may show message boxes before the main window exists on screen; closing
         // the last of them must not end the program.
         QApplication::setQuitOnLastWindowClosed(false);
