@@ -78,8 +78,9 @@ HostStatus GpsBabelHost::GetVersion(std::string& version) {
 
 std::optional<EngineInput> GpsBabelHost::ReadableInput(const std::string& path) const {
     // Absolute paths begin with "/", so that no file name can be taken for an option.
-    const std::filesystem::path absolute = std::filesystem::absolute(path);
-    if (!std::filesystem::is_regular_file(absolute)) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error || !std::filesystem::is_regular_file(absolute, error)) {
         return std::nullopt;
     }
     std::optional<FormatChoice> format = m_formats.ForType(TypeOf(absolute));
@@ -153,10 +154,11 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 }
 
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) const {
-    const std::filesystem::path target = std::filesystem::absolute(path);
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::absolute(path, error);
     const std::optional<FormatChoice> format = m_formats.ForType(TypeOf(target));
     const auto isTarget = [&](const EngineInput& input) { return SameFile(input.path, target); };
-    if (!format || CarriedKinds(m_document.inputs, *format).empty() ||
+    if (error || !format || CarriedKinds(m_document.inputs, *format).empty() ||
         std::ranges::any_of(m_document.inputs, isTarget)) {
         return Answer(result, Refused);
     }

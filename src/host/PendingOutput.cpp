@@ -53,12 +53,13 @@ std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {
     const std::filesystem::path temp(m_tempPath);
     const std::string stem = temp.stem().string();
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(temp.parent_path(), error)) {
-        const std::string name = entry.path().filename().string();
+    for (std::filesystem::directory_iterator entry(temp.parent_path(), error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
         if (name == stem || name.starts_with(stem + ".")) {
             std::filesystem::path to = m_target;
             to.replace_extension(name.substr(stem.size()));
-            moves.push_back({entry.path(), to});
+            moves.push_back({entry->path(), to});
         }
     }
     return moves;

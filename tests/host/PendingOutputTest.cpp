@@ -52,17 +52,6 @@ TEST_F(PendingOutputTest, OutputAndCompanionsMoveIntoPlaceReplacingOldOnes) {
     EXPECT_EQ(testing::ReadTextFile(Path("walk.dbf")), "table");
 }
 
-TEST_F(PendingOutputTest, WithoutCommitNothingIsLeftAndTheOldTargetStays) {
-    testing::WriteTextFile(Path("walk.plt"), "old");
-    {
-        PendingOutput output(Path("walk.plt"));
-        testing::WriteTextFile(output.TempPath(), "half");
-        WriteCompanion(output, ".wpt", "half");
-    }
-    EXPECT_EQ(Names(), (Strings{"walk.plt"}));
-    EXPECT_EQ(testing::ReadTextFile(Path("walk.plt")), "old");
-}
-
 TEST_F(PendingOutputTest, NothingMovesWhenAnyFileWouldReplaceAProtectedOne) {
     testing::WriteTextFile(Path("walk.wpt"), "input");
     {
@@ -74,12 +63,6 @@ TEST_F(PendingOutputTest, NothingMovesWhenAnyFileWouldReplaceAProtectedOne) {
     }
     EXPECT_EQ(Names(), (Strings{"link.wpt", "walk.wpt"}));
     EXPECT_EQ(testing::ReadTextFile(Path("walk.wpt")), "input");
-}
-
-TEST_F(PendingOutputTest, AMissingFolderIsNotReady) {
-    PendingOutput output(Path("missing/walk.kml"));
-    EXPECT_FALSE(output.Ready());
-    EXPECT_FALSE(output.HasContent());
 }
 
 TEST_F(PendingOutputTest, AFolderInTheTargetsPlaceIsKept) {
