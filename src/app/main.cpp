@@ -5,6 +5,7 @@
 #include "app/QtMessenger.h"
 #include "app/Tmainfrm.h"
 #include "app/UseHTMLHelp.h"
+#include "convert/HostConfig.h"
 #include "host/GpsBabelHost.h"
 
 #include <QApplication>
@@ -16,9 +17,7 @@ int main(int argc, char* argv[]) {
     tolk::ProgramRecords records;
     // The host is created during start-up, once the work folder is known.
     const auto createHost = [&records] {
-        tolk::GpsBabelConfig config;
-        config.workFolder = records.WorkFolder;
-        return tolk::CreateGpsBabelHost(config);
+        return tolk::CreateGpsBabelHost(tolk::HostConfigFor(records.ExeFolder, records.WorkFolder));
     };
     tolk::AppServices services{messenger, createHost,
                                QCoreApplication::applicationFilePath().toStdString()};

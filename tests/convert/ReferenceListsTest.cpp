@@ -3,6 +3,7 @@
 #include "FakeChoiceList.h"
 #include "MessageRecorder.h"
 #include "TextFiles.h"
+#include "convert/HostConfig.h"
 #include "convert/ReferenceFile.h"
 #include "convert/ReferenceLineParser.h"
 
@@ -177,24 +178,24 @@ TEST(ReferencePicksTest, ItemZeroClearsWhateverItShowsAndOtherItemsSetTheirText)
     EXPECT_EQ(grid, "lat lon dm");
 }
 
-TEST(ShippedReferenceFilesTest, ListTheDatumsAndGridsTheHostApplies) {
+TEST(ShippedReferenceFilesTest, GiveTheHostEveryDatumAndGridTheListsOffer) {
     const std::string data = std::string(TOLK_SOURCE_DIR) + "/data/";
-    Names datums;
-    ReferenceFile datumFile(data + "DATUMS.TXT");
-    ASSERT_TRUE(
-        datumFile.ReadNames(DatumLineFormat, [&](const std::string& n) { datums.push_back(n); }));
+    const GpsBabelConfig config = HostConfigFor(data, "/work");
+    EXPECT_EQ(config.workFolder, "/work");
+    const Names& datums = config.datumNames;
     EXPECT_GT(datums.size(), 100u);
     for (const std::string& name : datums) {
-        EXPECT_FALSE(name.empty());
         EXPECT_EQ(std::count(datums.begin(), datums.end(), name), 1) << name;
     }
     EXPECT_NE(std::find(datums.begin(), datums.end(), "WGS 84"), datums.end());
+    EXPECT_EQ(config.gridNames, (Names{"British Grid (BNG)", "Swiss Grid"}));
+}
 
-    Names grids;
-    ReferenceFile gridFile(data + "GRIDS.TXT");
-    ASSERT_TRUE(
-        gridFile.ReadNames(GridLineFormat, [&](const std::string& n) { grids.push_back(n); }));
-    EXPECT_EQ(grids, (Names{"British Grid (BNG)", "Swiss Grid"}));
+TEST_F(ReferenceFilesTest, HostConfigSkipsEmptyNamesAndMissingFiles) {
+    Write("DATUMS.TXT", "M\r\nM   NAD27\r\n");
+    const GpsBabelConfig config = HostConfigFor(Folder(), "");
+    EXPECT_EQ(config.datumNames, Names{"NAD27"});
+    EXPECT_TRUE(config.gridNames.empty());
 }
 
 } // namespace
