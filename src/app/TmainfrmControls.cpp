@@ -79,6 +79,19 @@ void MakeStatusLine(QLabel* label) {
     StatusLineAccessible::MarkAsStatusLine(label);
 }
 
+// The notice was laid out to wrap into exactly its design height. A substitute font may be a
+// little wider, so it is narrowed just enough to keep the last words from falling off the label.
+void FitTwoLines(QLabel* label) {
+    QFont font = label->font();
+    for (int stretch = 100; stretch >= 80; stretch -= 2) {
+        font.setStretch(stretch);
+        label->setFont(font);
+        if (label->heightForWidth(label->width()) <= label->height()) {
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void Tmainfrm::CreateControls() {
@@ -133,6 +146,7 @@ void Tmainfrm::CreateLabels() {
                    "will be visible.",
                    8, 24, 220, 26);
     Label1->setWordWrap(true);
+    FitTwoLines(Label1);
     SetColour(Label1, QPalette::WindowText, Qt::red);
     Label2 = Label(this, "Label2", "Source Folder", 8, 60, 66, 13);
     Label4 = Label(this, "Label4", "Source File Type:", 8, 108, 83, 13);

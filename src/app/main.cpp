@@ -9,9 +9,14 @@
 #include "host/GpsBabelHost.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The window is laid out for "MS Sans Serif", which Linux desktops lack; their default sans
+    // is wider and would push captions under the controls beside them. These share its widths.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 
     tolk::QtMessenger messenger;
     tolk::ProgramRecords records;

@@ -249,6 +249,11 @@ TEST_F(MainWindowTest, LabelsShowTheirWholeTextButTheStatusLineKeepsItsSize) {
     EXPECT_EQ(connection->pos(), QPoint(8, 4));
     EXPECT_EQ(count->pos(), QPoint(312, 48));
     EXPECT_EQ(status->geometry(), QRect(40, 280, 265, 21));
+
+    // The wrapped notice keeps its design size and still shows its last word.
+    const auto* notice = Find<QLabel>("Label1");
+    EXPECT_EQ(notice->geometry(), QRect(8, 24, 220, 26));
+    EXPECT_LE(notice->heightForWidth(notice->width()), notice->height());
 }
 
 } // namespace
