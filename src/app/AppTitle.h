@@ -4,6 +4,5 @@ namespace tolk {
 
 inline constexpr const char* ApplicationTitle = "TOLK Batch File Converter";
 inline constexpr const char* HelpFileName = "tolkconv.qch";
-inline constexpr const char* SettingsFileName = "tolkconv.ini";
 
 } // namespace tolk

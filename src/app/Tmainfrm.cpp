@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
-#include <filesystem>
 
 namespace tolk {
 namespace {
@@ -21,10 +20,6 @@ const char* const VersionMissingMessage =
     "\"Run as Administrator\" the latest version of TOLK at least once and restart this "
     "program.\r\n"
     "See the Help topic in TOLK on \"Installation\".";
-
-std::string FolderWithSlash(const std::string& exePath) {
-    return std::filesystem::path(exePath).parent_path().string() + "/";
-}
 
 } // namespace
 
@@ -64,11 +59,10 @@ void Tmainfrm::ConnectHandlers() {
 }
 
 void Tmainfrm::FormCreate() {
-    m_records.ExeFolder = FolderWithSlash(m_services.exePath);
     Timer1->stop();
     FindFolders();
     m_records.HelpFile = m_records.ExeFolder + HelpFileName;
-    m_settingsPath = m_records.WorkFolder + "/" + SettingsFileName;
+    m_settingsPath = m_records.SettingsPath();
     LoadSettingsFile();
     SetOuterBounds(m_records.Settings.WBounds);
     CreateHostLink();

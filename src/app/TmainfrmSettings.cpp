@@ -1,6 +1,7 @@
 // Folder discovery and the settings file, as start-up and closing use them.
 #include "app/Tmainfrm.h"
 #include "settings/FolderDiscovery.h"
+#include "settings/ProgramFolders.h"
 #include "settings/SettingsFile.h"
 
 namespace tolk {
@@ -8,8 +9,7 @@ namespace tolk {
 void Tmainfrm::FindFolders() {
     FolderDiscovery discovery(*m_services.registry, *m_services.specialFolders,
                               m_services.messenger);
-    discovery.FindUserFolder(m_records.UserFolder);
-    m_records.WorkFolder = discovery.FindWorkFolder(m_services.exePath, m_records.ExeFolder);
+    FindProgramFolders(m_services.exePath, discovery, m_records);
 }
 
 void Tmainfrm::LoadSettingsFile() {

@@ -1,0 +1,139 @@
+#include "batch/BatchCommandLine.h"
+
+#include <QThread>
+
+namespace tolk {
+namespace {
+
+const char* const Description =
+    "Converts every file of the source type in the source folder, as \"Convert All\" in the\n"
+    "window does, through the same engine. Every value not given here comes from the window's\n"
+    "settings file (tolkconv.ini in the work folder); the file is written only with --save.\n"
+    "\n"
+    "Output: one \"Converted: \" or \"Could NOT convert: \" line per file in list order, then the\n"
+    "summary. On a terminal a progress bar replaces the lines. Messages and errors go to\n"
+    "standard error.\n"
+    "\n"
+    "Exit status: 0 when every listed file converted; 1 when some did not (or the run was\n"
+    "stopped by an engine failure); 2 for bad usage, a failed check or a failed set-up.";
+
+struct ValueOption {
+    const char* name;
+    const char* description;
+    const char* valueName;
+};
+
+// The order here is the order of --help.
+const ValueOption ValueOptions[] = {
+    {"source-type", "Source file type, as in the window's list (e.g. gpx).", "type"},
+    {"merge-type",
+     "Type of the file of the same name merged into each source file; an empty "
+     "value means no merging.",
+     "type"},
+    {"target-folder",
+     "Folder the converted files are written to. Given, it also turns off "
+     "\"Same as Source folder\" for this run.",
+     "folder"},
+    {"target-type", "Target file type (e.g. kml).", "type"},
+    {"datum", "Datum to change to, as in DATUMS.TXT; an empty value means no change.", "name"},
+    {"grid", "Grid to change to, as in the window's list; an empty value means no change.", "name"},
+    {"jobs",
+     "Convert n files at a time (default: the number of processors). Lines and results "
+     "are the same as with one job.",
+     "n"},
+};
+
+std::optional<std::string> ValueIfSet(const QCommandLineParser& parser, const char* name) {
+    if (!parser.isSet(QString::fromLatin1(name))) {
+        return std::nullopt;
+    }
+    return parser.value(QString::fromLatin1(name)).toStdString();
+}
+
+} // namespace
+
+BatchCommandLine::BatchCommandLine()
+    : m_help(m_parser.addHelpOption()), m_version(m_parser.addVersionOption()) {
+    m_parser.setApplicationDescription(QString::fromLatin1(Description));
+    m_parser.addPositionalArgument(
+        QStringLiteral("source-folder"),
+        QStringLiteral("Folder whose files are converted (default: from the settings)."),
+        QStringLiteral("[source-folder]"));
+    for (const ValueOption& option : ValueOptions) {
+        m_parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
+                                              QString::fromLatin1(option.description),
+                                              QString::fromLatin1(option.valueName)));
+    }
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("create-target"),
+        QStringLiteral("Create a missing target folder (one level) without asking.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("save"),
+        QStringLiteral("Write the values in effect to the settings file, as the window does.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("quiet"), QStringLiteral("Print only the summary, messages and errors.")));
+}
+
+BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) {
+    if (!m_parser.parse(arguments)) {
+        m_error = m_parser.errorText().toStdString();
+        return Outcome::UsageError;
+    }
+    // Qt's parser also offers --help-all; this command has no Qt options worth listing apart.
+    if (m_parser.isSet(m_help) || m_parser.isSet(QStringLiteral("help-all"))) {
+        return Outcome::Help;
+    }
+    if (m_parser.isSet(m_version)) {
+        return Outcome::Version;
+    }
+    if (m_parser.positionalArguments().size() > 1) {
+        m_error = "Only one source folder can be given.";
+        return Outcome::UsageError;
+    }
+    if (!ReadJobs()) {
+        return Outcome::UsageError;
+    }
+    ReadValues();
+    return Outcome::Run;
+}
+
+bool BatchCommandLine::ReadJobs() {
+    m_options.jobs = QThread::idealThreadCount();
+    if (!m_parser.isSet(QStringLiteral("jobs"))) {
+        return true;
+    }
+    bool ok = false;
+    const int jobs = m_parser.value(QStringLiteral("jobs")).toInt(&ok);
+    if (!ok || jobs < 1) {
+        m_error = "--jobs takes a positive whole number, not '" +
+                  m_parser.value(QStringLiteral("jobs")).toStdString() + "'.";
+        return false;
+    }
+    m_options.jobs = jobs;
+    return true;
+}
+
+void BatchCommandLine::ReadValues() {
+    if (!m_parser.positionalArguments().isEmpty()) {
+        m_options.sourceFolder = m_parser.positionalArguments().constFirst().toStdString();
+    }
+    m_options.sourceType = ValueIfSet(m_parser, "source-type");
+    m_options.mergeType = ValueIfSet(m_parser, "merge-type");
+    m_options.targetFolder = ValueIfSet(m_parser, "target-folder");
+    m_options.targetType = ValueIfSet(m_parser, "target-type");
+    m_options.datum = ValueIfSet(m_parser, "datum");
+    m_options.grid = ValueIfSet(m_parser, "grid");
+    m_options.createTarget = m_parser.isSet(QStringLiteral("create-target"));
+    m_options.save = m_parser.isSet(QStringLiteral("save"));
+    m_options.quiet = m_parser.isSet(QStringLiteral("quiet"));
+}
+
+std::string BatchCommandLine::HelpText() const {
+    return m_parser.helpText().toStdString();
+}
+
+std::string BatchCommandLine::VersionText() {
+    return std::string("tolkconv-batch ") + TOLK_VERSION;
+}
+
+} // namespace tolk

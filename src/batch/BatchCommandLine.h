@@ -1,0 +1,39 @@
+#pragma once
+
+#include "batch/BatchOptions.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <string>
+
+namespace tolk {
+
+/// The command line of tolkconv-batch, read with Qt's parser.
+class BatchCommandLine {
+public:
+    enum class Outcome { Run, Help, Version, UsageError };
+
+    BatchCommandLine();
+
+    /// Reads the arguments (the program's name first). With Run, Options() holds what was
+    /// asked for; with UsageError, Error() says what is wrong.
+    Outcome Parse(const QStringList& arguments);
+
+    const BatchOptions& Options() const { return m_options; }
+    const std::string& Error() const { return m_error; }
+    std::string HelpText() const;
+    /// "tolkconv-batch <version>".
+    static std::string VersionText();
+
+private:
+    bool ReadJobs();
+    void ReadValues();
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    BatchOptions m_options;
+    std::string m_error;
+};
+
+} // namespace tolk

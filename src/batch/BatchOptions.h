@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tolk {
+
+/// What the command line asked for. A value that was not given is absent: it then comes from
+/// the settings file, as the window would use it.
+struct BatchOptions {
+    std::optional<std::string> sourceFolder;
+    std::optional<std::string> sourceType;
+    std::optional<std::string> mergeType; ///< empty: no merging
+    std::optional<std::string> targetFolder;
+    std::optional<std::string> targetType;
+    std::optional<std::string> datum; ///< empty: no datum change
+    std::optional<std::string> grid;  ///< empty: no grid change
+    int jobs = 1;
+    bool createTarget = false;
+    bool save = false;
+    bool quiet = false;
+};
+
+} // namespace tolk
