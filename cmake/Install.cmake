@@ -1,0 +1,30 @@
+# Install layout. The install prefix is the root of a file system tree ("/" unless given), and
+# every destination is relative to it, so "cmake --install --prefix <folder>", DESTDIR staging
+# and CPack lay out the same tree under another root:
+#   opt/tolkconv/      the programs, their reference lists and the help, side by side, since the
+#                      programs find their files beside their executables
+#   usr/bin/           a relative link per program into the program folder
+#   usr/share/         the desktop entry and the icons, where desktops look for them
+# A build folder configured before this layout existed holds CMake's own default, /usr/local,
+# which would give /usr/local/opt/tolkconv; it gets the root too, once.
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT
+   OR (NOT DEFINED TOLK_ROOT_PREFIX_CHOSEN AND CMAKE_INSTALL_PREFIX STREQUAL "/usr/local"))
+    set(CMAKE_INSTALL_PREFIX / CACHE PATH "Root of the installed tree" FORCE)
+endif()
+set(TOLK_ROOT_PREFIX_CHOSEN ON CACHE INTERNAL "The install prefix defaults to the root")
+set(TOLK_PROGRAM_DIR opt/tolkconv CACHE STRING "Program folder, relative to the install prefix")
+set(TOLK_COMMAND_DIR usr/bin CACHE STRING "Folder of the command links, relative to the prefix")
+set(TOLK_SHARE_DIR usr/share CACHE STRING "Desktop entry and icon root, relative to the prefix")
+
+# tolk_install_program(<target>): installs the executable into the program folder and a link of
+# the same name in the command folder. The link is relative, so it points into the program
+# folder of the tree it lands in, whatever root that tree is staged under; the executable's
+# folder is resolved through the link (/proc/self/exe), which is where its files lie.
+function(tolk_install_program target)
+    install(TARGETS ${target} RUNTIME DESTINATION ${TOLK_PROGRAM_DIR})
+    file(RELATIVE_PATH link_target /${TOLK_COMMAND_DIR} /${TOLK_PROGRAM_DIR}/${target})
+    set(link_folder ${PROJECT_BINARY_DIR}/command-links)
+    file(MAKE_DIRECTORY ${link_folder})
+    file(CREATE_LINK ${link_target} ${link_folder}/${target} SYMBOLIC)
+    install(FILES ${link_folder}/${target} DESTINATION ${TOLK_COMMAND_DIR})
+endfunction()
