@@ -1,0 +1,26 @@
+# The Debian package: "cpack" in the build folder writes tolkconv_<version>_<arch>.deb holding
+# the installed tree of cmake/Install.cmake under "/".
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tolkconv)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "batch converter for folders of GPS data files")
+set(CPACK_PACKAGE_DESCRIPTION "\
+TOLK Batch File Converter converts every GPS data file of one type in a
+folder to another type, optionally merging a file of a third type and
+changing the grid and the datum. The conversions are carried out by
+gpsbabel. The package holds the window program tolkconv and the
+command-line program tolkconv-batch.")
+set(TOLK_PACKAGE_MAINTAINER "tolkconv developers <tolkconv@example.org>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_PACKAGE_CONTACT ${TOLK_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGING_INSTALL_PREFIX /)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# dpkg-shlibdeps names the libraries the executables link (the Qt libraries among them); the
+# rest is loaded or run only at run time: the Qt platform plugins, the SQLite driver that
+# Qt Help reads the compiled help with, and gpsbabel, which carries out every conversion.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "gpsbabel, qt6-qpa-plugins, libqt6sql6-sqlite")
+
+include(CPack)
