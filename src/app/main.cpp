@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -17,6 +18,10 @@ int main(int argc, char* argv[]) {
     // is wider and would push captions under the controls beside them. These share its widths.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    // Ties the window to the installed menu entry and gives it the installed icon; run from a
+    // build folder, no icon is installed and the window keeps the default one.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tolkconv"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolkconv")));
 
     tolk::QtMessenger messenger;
     tolk::ProgramRecords records;
