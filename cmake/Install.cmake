@@ -5,6 +5,7 @@
 #                      programs find their files beside their executables
 #   usr/bin/           a relative link per program into the program folder
 #   usr/share/         the desktop entry and the icons, where desktops look for them
+
 # A build folder configured before this layout existed holds CMake's own default, /usr/local,
 # which would give /usr/local/opt/tolkconv; it gets the root too, once.
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT
