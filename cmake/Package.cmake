@@ -18,9 +18,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # dpkg-shlibdeps names the libraries the executables link (the Qt libraries among them); the
-# rest is loaded or run only at run time: the Qt platform plugins, the SQLite driver that
-# Qt Help reads the compiled help with, and gpsbabel, which carries out every conversion.
+# rest is loaded or run only at run time: gpsbabel, which carries out every conversion, the Qt
+# platform plugins, the SQLite driver that Qt Help reads the compiled help with, and the font
+# the window's layout is measured in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "gpsbabel, qt6-qpa-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "gpsbabel, qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
 
 include(CPack)
