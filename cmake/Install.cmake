@@ -6,13 +6,9 @@
 #   usr/bin/           a relative link per program into the program folder
 #   usr/share/         the desktop entry and the icons, where desktops look for them
 
-# A build folder configured before this layout existed holds CMake's own default, /usr/local,
-# which would give /usr/local/opt/tolkconv; it gets the root too, once.
-if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT
-   OR (NOT DEFINED TOLK_ROOT_PREFIX_CHOSEN AND CMAKE_INSTALL_PREFIX STREQUAL "/usr/local"))
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
     set(CMAKE_INSTALL_PREFIX / CACHE PATH "Root of the installed tree" FORCE)
 endif()
-set(TOLK_ROOT_PREFIX_CHOSEN ON CACHE INTERNAL "The install prefix defaults to the root")
 set(TOLK_PROGRAM_DIR opt/tolkconv CACHE STRING "Program folder, relative to the install prefix")
 set(TOLK_COMMAND_DIR usr/bin CACHE STRING "Folder of the command links, relative to the prefix")
 set(TOLK_SHARE_DIR usr/share CACHE STRING "Desktop entry and icon root, relative to the prefix")
