@@ -1,10 +1,148 @@
 #include "batch/BatchCommand.h"
 
 #include "batch/BatchCommandLine.h"
+#include "batch/BatchSettings.h"
+#include "batch/Console.h"
+#include "batch/ConsoleReport.h"
+#include "convert/ConversionRun.h"
+#include "convert/HostConfig.h"
+#include "core/TolkError.h"
+#include "host/GpsBabelHost.h"
+#include "settings/SettingsFile.h"
 
-#include <cstdio>
+#include <QCoreApplication>
+#include <algorithm>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace tolk {
+namespace {
+
+// Wide enough for the bar, the count and the time when the terminal will not say.
+constexpr int DefaultWidth = 80;
+
+int TerminalWidth() {
+    winsize size{};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        return size.ws_col;
+    }
+    return DefaultWidth;
+}
+
+ReportStyle StyleFor(const BatchOptions& options) {
+    if (options.quiet) {
+        return ReportStyle::Quiet;
+    }
+    return isatty(STDOUT_FILENO) ? ReportStyle::ProgressBar : ReportStyle::Lines;
+}
+
+// One host per job, as many jobs as asked for but no more than there are files (and at least
+// one, which start-up needs to find the engine whatever the list holds).
+std::vector<HostConnection> CreateHosts(const ProgramFolders& folders, int jobs, int listed) {
+    const GpsBabelConfig config = HostConfigFor(folders.ExeFolder, folders.WorkFolder);
+    std::vector<HostConnection> hosts;
+    const int count = std::max(1, std::min(jobs, listed));
+    for (int job = 0; job < count; ++job) {
+        hosts.emplace_back(CreateGpsBabelHost(config));
+    }
+    return hosts;
+}
+
+class BatchConversion {
+public:
+    explicit BatchConversion(const BatchOptions& options)
+        : m_options(options), m_console(stdout, stderr, options.createTarget) {}
+
+    int Run() {
+        if (!SetUp()) {
+            return UsageOrSetupFailed;
+        }
+        ConversionRun checks(m_settings, m_hosts.front(), m_files, m_console, m_console);
+        if (!checks.CheckTargetFolder()) {
+            m_console.Complain("Nothing converted: the target folder " + m_settings.TargetFldr +
+                               " does not exist.");
+            return UsageOrSetupFailed;
+        }
+        if (!checks.CheckTypeConflicts()) {
+            return UsageOrSetupFailed;
+        }
+        return ConvertAll();
+    }
+
+    void ReportError(const std::string& message) { m_console.ReportError(message); }
+
+private:
+    bool SetUp() {
+        LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), m_console,
+                          m_folders, m_settings);
+        ApplyOptions(m_options, m_settings);
+        if (const std::string unknown = UnknownTypeMessage(m_settings); !unknown.empty()) {
+            m_console.Complain(unknown + "\nValues not given on the command line come from " +
+                               m_folders.SettingsPath());
+            return false;
+        }
+        if (m_options.save) {
+            SaveSettings(m_folders.SettingsPath(), m_settings);
+        }
+        try {
+            m_files.RefreshFileList(m_settings.SourceFldr, m_settings.SourceExt);
+        } catch (const IoError& error) {
+            m_console.Complain("Cannot read the source folder " + m_settings.SourceFldr + ": " +
+                               error.what());
+            return false;
+        }
+        return ConnectHosts();
+    }
+
+    bool ConnectHosts() {
+        try {
+            m_hosts = CreateHosts(m_folders, m_options.jobs, m_files.Count());
+        } catch (const std::exception& error) {
+            m_console.ShowMessage("Unable to open interface to TOLK.");
+            m_console.Complain(error.what());
+            return false;
+        }
+        if (m_hosts.front().GetVersion().empty()) {
+            m_console.Complain("NOT CONNECTED to TOLK");
+            return false;
+        }
+        return true;
+    }
+
+    int ConvertAll() {
+        ConsoleReport report(m_files, StyleFor(m_options), stdout, stderr, TerminalWidth());
+        const ConversionTotals totals = ConvertAllInParallel(m_settings, m_files, m_hosts, report);
+        report.End();
+        if (totals.failure) {
+            m_console.ReportError(*totals.failure);
+            return SomeNotConverted;
+        }
+        ShowConvertAllResult(m_console, m_console, totals.listed, totals.converted,
+                             totals.mergeMissingList);
+        return totals.converted == totals.listed ? AllConverted : SomeNotConverted;
+    }
+
+    const BatchOptions& m_options;
+    Console m_console;
+    ProgramFolders m_folders;
+    ConversionSettings m_settings;
+    SourceFileList m_files;
+    std::vector<HostConnection> m_hosts;
+};
+
+int Convert(const BatchOptions& options) {
+    BatchConversion conversion(options);
+    try {
+        return conversion.Run();
+    } catch (const std::exception& error) {
+        conversion.ReportError(error.what());
+    } catch (...) {
+        conversion.ReportError("Unknown error");
+    }
+    return UsageOrSetupFailed;
+}
+
+} // namespace
 
 int RunBatchCommand(const QStringList& arguments) {
     BatchCommandLine commandLine;
@@ -22,8 +160,7 @@ int RunBatchCommand(const QStringList& arguments) {
     case BatchCommandLine::Outcome::Run:
         break;
     }
-    std::fputs("tolkconv-batch: converting is not built yet.\n", stderr);
-    return UsageOrSetupFailed;
+    return Convert(commandLine.Options());
 }
 
 } // namespace tolk

@@ -1,9 +1,14 @@
 #include "batch/BatchCommandLine.h"
 
 #include <QThread>
+#include <algorithm>
 
 namespace tolk {
 namespace {
+
+// Each job starts its own engine runs; beyond this many they only wait for the disk and each
+// other, while every one of them still holds a thread.
+constexpr int MaxJobs = 64;
 
 const char* const Description =
     "Converts every file of the source type in the source folder, as \"Convert All\" in the\n"
@@ -38,8 +43,8 @@ const ValueOption ValueOptions[] = {
     {"datum", "Datum to change to, as in DATUMS.TXT; an empty value means no change.", "name"},
     {"grid", "Grid to change to, as in the window's list; an empty value means no change.", "name"},
     {"jobs",
-     "Convert n files at a time (default: the number of processors). Lines and results "
-     "are the same as with one job.",
+     "Convert n files at a time, 1 to 64 (default: the number of processors). Lines and "
+     "results are the same as with one job.",
      "n"},
 };
 
@@ -98,14 +103,14 @@ BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) 
 }
 
 bool BatchCommandLine::ReadJobs() {
-    m_options.jobs = QThread::idealThreadCount();
+    m_options.jobs = std::clamp(QThread::idealThreadCount(), 1, MaxJobs);
     if (!m_parser.isSet(QStringLiteral("jobs"))) {
         return true;
     }
     bool ok = false;
     const int jobs = m_parser.value(QStringLiteral("jobs")).toInt(&ok);
-    if (!ok || jobs < 1) {
-        m_error = "--jobs takes a positive whole number, not '" +
+    if (!ok || jobs < 1 || jobs > MaxJobs) {
+        m_error = "--jobs takes a whole number from 1 to " + std::to_string(MaxJobs) + ", not '" +
                   m_parser.value(QStringLiteral("jobs")).toStdString() + "'.";
         return false;
     }

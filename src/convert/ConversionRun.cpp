@@ -169,10 +169,7 @@ void ConversionRun::ConvertAll() {
             ConvertFile(index);
             MoveSelectionOn();
         }
-        m_view.ShowStatus(ConvertAllSummary(listed, m_convertedCount));
-        if (!m_mergeMissingList.empty()) {
-            m_messenger.ShowMessage("Unable to find files to merge:" + m_mergeMissingList);
-        }
+        ShowConvertAllResult(m_view, m_messenger, listed, m_convertedCount, m_mergeMissingList);
     }
     m_view.BringToFront();
 }
@@ -183,6 +180,14 @@ void ConversionRun::SkipSelected() {
 
 void ConversionRun::MoveSelectionOn() {
     m_files.SetCurrentIndex(m_files.CurrentIndex() + 1);
+}
+
+void ShowConvertAllResult(RunView& view, Messenger& messenger, int listed, int converted,
+                          const std::string& mergeMissingList) {
+    view.ShowStatus(ConvertAllSummary(listed, converted));
+    if (!mergeMissingList.empty()) {
+        messenger.ShowMessage("Unable to find files to merge:" + mergeMissingList);
+    }
 }
 
 std::string ConvertAllSummary(int listed, int converted) {

@@ -49,6 +49,11 @@ private:
     std::string m_mergeMissingList;
 };
 
+/// The end of "Convert All": the summary in the status line, then the message listing the merge
+/// files that were not found, if any.
+void ShowConvertAllResult(RunView& view, Messenger& messenger, int listed, int converted,
+                          const std::string& mergeMissingList);
+
 /// Summary of "Convert All": "Converted 7 files." plus " NOT CONVERTED = 2" when files failed.
 std::string ConvertAllSummary(int listed, int converted);
 

@@ -1,0 +1,91 @@
+#include "batch/BatchSettings.h"
+
+#include "convert/FileTypes.h"
+#include "settings/QSettingsRegistry.h"
+#include "settings/SettingsFile.h"
+#include "settings/StandardSpecialFolders.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace tolk {
+namespace {
+
+std::string FullFolderPath(const std::string& folder) {
+    std::error_code error;
+    std::string path = std::filesystem::absolute(folder, error).lexically_normal().string();
+    if (error) {
+        return folder;
+    }
+    while (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
+    }
+    return path;
+}
+
+template <std::size_t N>
+bool InTable(const std::array<std::string_view, N>& table, const std::string& type) {
+    return std::ranges::find(table, type) != table.end();
+}
+
+template <std::size_t N>
+std::string TableText(const std::array<std::string_view, N>& table) {
+    std::string text;
+    for (const std::string_view type : table) {
+        text += (text.empty() ? "" : " ") + std::string(type);
+    }
+    return text;
+}
+
+} // namespace
+
+void LoadBatchSettings(const std::string& exePath, Messenger& messenger, ProgramFolders& folders,
+                       ConversionSettings& settings) {
+    QSettingsRegistry registry = QSettingsRegistry::ForThisUser();
+    StandardSpecialFolders specialFolders;
+    FolderDiscovery discovery(registry, specialFolders, messenger);
+    FindProgramFolders(WindowProgramBeside(exePath), discovery, folders);
+    LoadSettings(folders.SettingsPath(), folders.UserFolder, settings);
+}
+
+void ApplyOptions(const BatchOptions& options, ConversionSettings& settings) {
+    if (options.sourceFolder) {
+        settings.SourceFldr = FullFolderPath(*options.sourceFolder);
+    }
+    if (options.targetFolder) {
+        settings.TargetFldr = FullFolderPath(*options.targetFolder);
+        settings.TargAsSrc = false;
+    } else if (settings.TargAsSrc) {
+        settings.TargetFldr = settings.SourceFldr;
+    }
+    const std::pair<const std::optional<std::string>&, std::string&> values[] = {
+        {options.sourceType, settings.SourceExt},
+        {options.mergeType, settings.MergeExt},
+        {options.targetType, settings.TargetExt},
+        {options.datum, settings.Datum},
+        {options.grid, settings.Grid},
+    };
+    for (const auto& [given, value] : values) {
+        if (given) {
+            value = *given;
+        }
+    }
+}
+
+std::string UnknownTypeMessage(const ConversionSettings& settings) {
+    if (!InTable(FileTypeTable, settings.SourceExt)) {
+        return "Unknown source type '" + settings.SourceExt +
+               "'. The source types are: " + TableText(FileTypeTable);
+    }
+    if (!settings.MergeExt.empty() && !InTable(FileTypeTable, settings.MergeExt)) {
+        return "Unknown merge type '" + settings.MergeExt +
+               "'. The merge types are the source types: " + TableText(FileTypeTable);
+    }
+    if (!InTable(TargetTypeTable, settings.TargetExt)) {
+        return "Unknown target type '" + settings.TargetExt +
+               "'. The target types are: " + TableText(TargetTypeTable);
+    }
+    return {};
+}
+
+} // namespace tolk

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "batch/BatchOptions.h"
+#include "core/ConversionSettings.h"
+#include "core/Messenger.h"
+#include "settings/ProgramFolders.h"
+
+#include <string>
+
+namespace tolk {
+
+/// Finds the program's folders and loads the settings file as the window's start-up does; the
+/// executable is this command, lying beside the window program. Errors are thrown.
+void LoadBatchSettings(const std::string& exePath, Messenger& messenger, ProgramFolders& folders,
+                       ConversionSettings& settings);
+
+/// Lays the values given on the command line over the loaded settings. Folders become full
+/// paths without a trailing "/". A target folder given turns "Same as Source folder" off;
+/// otherwise, with it on, the target folder follows the source folder as in the window.
+void ApplyOptions(const BatchOptions& options, ConversionSettings& settings);
+
+/// Why the settings' types cannot be used, or empty: every type must be one of its table's
+/// (an empty merge type means no merging).
+std::string UnknownTypeMessage(const ConversionSettings& settings);
+
+} // namespace tolk

@@ -1,0 +1,79 @@
+#include "batch/Console.h"
+
+#include "core/ErrorReport.h"
+
+#include <unistd.h>
+
+namespace tolk {
+namespace {
+
+bool IsYes(std::string answer) {
+    while (!answer.empty() && (answer.back() == '\n' || answer.back() == ' ')) {
+        answer.pop_back();
+    }
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
+}
+
+std::string ReadLine(std::FILE* in) {
+    std::string line;
+    for (int c = std::fgetc(in); c != EOF && c != '\n'; c = std::fgetc(in)) {
+        line += static_cast<char>(c);
+    }
+    return line;
+}
+
+} // namespace
+
+std::string ConsoleText(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;
+        }
+        result += text[i];
+    }
+    return result;
+}
+
+Console::Console(std::FILE* out, std::FILE* err, bool yesToQuestion)
+    : m_out(out), m_err(err), m_yesToQuestion(yesToQuestion) {}
+
+void Console::ShowStatus(const std::string& text) {
+    std::fprintf(m_out, "%s\n", ConsoleText(text).c_str());
+    std::fflush(m_out);
+}
+
+void Console::ShowMessage(const std::string& text) {
+    std::fflush(m_out);
+    std::fprintf(m_err, "%s\n", ConsoleText(text).c_str());
+}
+
+bool Console::AskYesNo(const std::string& text) {
+    if (m_yesToQuestion) {
+        return true;
+    }
+    if (isatty(STDIN_FILENO)) {
+        return AskAtTerminal(text);
+    }
+    ShowMessage(text + "\r\nNo: standard input is not a terminal (--create-target answers Yes).");
+    return false;
+}
+
+bool Console::AskAtTerminal(const std::string& text) {
+    std::fflush(m_out);
+    std::fprintf(m_err, "%s [y/N] ", ConsoleText(text).c_str());
+    std::fflush(m_err);
+    return IsYes(ReadLine(stdin));
+}
+
+void Console::ReportError(const std::string& message) {
+    ShowMessage(ErrorReportText(message));
+}
+
+void Console::Complain(const std::string& text) {
+    std::fflush(m_out);
+    std::fprintf(m_err, "tolkconv-batch: %s\n", ConsoleText(text).c_str());
+}
+
+} // namespace tolk

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "convert/RunView.h"
+#include "core/Messenger.h"
+
+#include <cstdio>
+#include <string>
+
+namespace tolk {
+
+/// A text of the window's ("\r\n" between its lines) with the terminal's "\n" instead.
+std::string ConsoleText(const std::string& text);
+
+/// The window and its message boxes outside the file loop: the status line is a line on
+/// standard output, messages and error reports go to standard error, and the question is asked
+/// on the terminal (counting as No when standard input is not one) unless the answer was given
+/// on the command line.
+class Console : public RunView, public Messenger {
+public:
+    Console(std::FILE* out, std::FILE* err, bool yesToQuestion);
+
+    void ShowStatus(const std::string& text) override;
+    void ShowResultCode(std::int32_t) override {}
+    std::optional<std::string> TakeEditedTargetFolder() override { return std::nullopt; }
+    void BringToFront() override {}
+
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    void ReportError(const std::string& message) override;
+
+    /// The command's own complaint, "tolkconv-batch: " + text, on standard error.
+    void Complain(const std::string& text);
+
+private:
+    bool AskAtTerminal(const std::string& text);
+
+    std::FILE* m_out;
+    std::FILE* m_err;
+    bool m_yesToQuestion;
+};
+
+} // namespace tolk
