@@ -1,0 +1,72 @@
+#include "batch/BatchCommandLine.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+using Outcome = BatchCommandLine::Outcome;
+
+QStringList Arguments(std::initializer_list<const char*> arguments) {
+    QStringList list{QStringLiteral("tolkconv-batch")};
+    for (const char* argument : arguments) {
+        list << QString::fromUtf8(argument);
+    }
+    return list;
+}
+
+TEST(BatchCommandLineTest, GivenValuesAreTakenAndTheRestStayAbsent) {
+    BatchCommandLine commandLine;
+    ASSERT_EQ(commandLine.Parse(Arguments({"in folder", "--target-type", "kml", "--grid=",
+                                           "--merge-type", "", "--jobs", "3", "--save"})),
+              Outcome::Run);
+    const BatchOptions& options = commandLine.Options();
+    EXPECT_EQ(options.sourceFolder, "in folder");
+    EXPECT_EQ(options.targetType, "kml");
+    EXPECT_EQ(options.grid, "");
+    EXPECT_EQ(options.mergeType, "");
+    EXPECT_FALSE(options.sourceType);
+    EXPECT_FALSE(options.targetFolder);
+    EXPECT_FALSE(options.datum);
+    EXPECT_EQ(options.jobs, 3);
+    EXPECT_TRUE(options.save);
+    EXPECT_FALSE(options.createTarget);
+    EXPECT_FALSE(options.quiet);
+}
+
+TEST(BatchCommandLineTest, JobsDefaultToTheProcessors) {
+    BatchCommandLine commandLine;
+    ASSERT_EQ(commandLine.Parse(Arguments({})), Outcome::Run);
+    EXPECT_EQ(commandLine.Options().jobs, std::clamp(QThread::idealThreadCount(), 1, 64));
+    EXPECT_FALSE(commandLine.Options().sourceFolder);
+}
+
+TEST(BatchCommandLineTest, BadUsageIsRefusedWithItsReason) {
+    const std::pair<QStringList, std::string> cases[] = {
+        {Arguments({"--jobs", "0"}), "--jobs takes a whole number from 1 to 64, not '0'."},
+        {Arguments({"--jobs", "two"}), "--jobs takes a whole number from 1 to 64, not 'two'."},
+        {Arguments({"--jobs", "65"}), "--jobs takes a whole number from 1 to 64, not '65'."},
+        {Arguments({"--colour"}), "Unknown option 'colour'."},
+        {Arguments({"--datum"}), "Missing value after '--datum'."},
+        {Arguments({"a", "b"}), "Only one source folder can be given."},
+    };
+    for (const auto& [arguments, error] : cases) {
+        BatchCommandLine commandLine;
+        EXPECT_EQ(commandLine.Parse(arguments), Outcome::UsageError) << error;
+        EXPECT_EQ(commandLine.Error(), error);
+    }
+}
+
+TEST(BatchCommandLineTest, HelpAndVersionAreAnswered) {
+    BatchCommandLine help;
+    EXPECT_EQ(help.Parse(Arguments({"--help"})), Outcome::Help);
+    EXPECT_NE(help.HelpText().find("--create-target"), std::string::npos);
+    EXPECT_NE(help.HelpText().find("Exit status: 0"), std::string::npos);
+    BatchCommandLine version;
+    EXPECT_EQ(version.Parse(Arguments({"--version"})), Outcome::Version);
+    EXPECT_EQ(BatchCommandLine::VersionText(), "tolkconv-batch 1.3");
+}
+
+} // namespace
+} // namespace tolk

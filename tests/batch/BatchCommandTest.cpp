@@ -1,0 +1,190 @@
+#include "GpsSamples.h"
+#include "TempHome.h"
+#include "TextFiles.h"
+
+#include <QProcess>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadTextFile;
+using testing::WriteTextFile;
+
+struct Finished {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// The built command as a user runs it: a process of its own, its standard input a pipe and
+// not a terminal, its HOME the test's.
+Finished RunBatch(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), arguments);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(120000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+class BatchCommandTest : public ::testing::Test {
+protected:
+    BatchCommandTest() {
+        WriteTextFile(m_home / "src/a.gpx", testing::SampleGpx);
+        WriteTextFile(m_home / "src/a.csv", testing::SampleCsv);
+        WriteTextFile(m_home / "src/b.gpx", testing::CorruptGpx);
+        WriteTextFile(m_home / "src/c d.gpx", testing::SampleGpx);
+        fs::create_directories(m_home / "out");
+    }
+    // The window's settings file, with the source and target folders in the test's home.
+    void WriteSettings(const std::string& types) const {
+        WriteTextFile(m_settingsFile, "[GENERAL]\r\nSourceFldr=" + m_home / "src" +
+                                          "\r\nTargetFldr=" + m_home / "out" + "\r\n" + types +
+                                          "WBounds=0 0 478 400\r\n");
+    }
+    QString Home(const std::string& relative) const {
+        return QString::fromStdString(m_home / relative);
+    }
+    static std::vector<std::string> FilesIn(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::ranges::sort(names);
+        return names;
+    }
+
+    testing::TempHome m_home;
+    const std::string m_settingsFile = m_home / ".local/share/Orvane/TOLK/tolkconv.ini";
+};
+
+TEST_F(BatchCommandTest, OptionsGoOverTheSettingsWhichAreWrittenOnlyWithSave) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=txt\r\nMergeExt=csv\r\nGrid=\r\n");
+    const std::string before = ReadTextFile(m_settingsFile);
+
+    const Finished run = RunBatch({"--target-type", "kml", "--merge-type", ""});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Converted: a\nCould NOT convert: b\nConverted: c d\n"
+                       "Converted 2 files. NOT CONVERTED = 1\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(FilesIn(m_home / "out"), (std::vector<std::string>{"a.kml", "c d.kml"}));
+    EXPECT_EQ(ReadTextFile(m_settingsFile), before);
+
+    EXPECT_EQ(RunBatch({"--target-type", "kml", "--merge-type", "", "--save"}).status, 1);
+    const std::string saved = ReadTextFile(m_settingsFile);
+    EXPECT_NE(saved.find("TargetExt=kml"), std::string::npos);
+    EXPECT_NE(saved.find("MergeExt=\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("SourceFldr=" + m_home / "src"), std::string::npos);
+    // The host is pointed at the window program, never at the command without a window.
+    EXPECT_NE(ReadTextFile(m_home / "etc/xdg/Orvane/TOLK.conf").find("/tolkconv\n"),
+              std::string::npos);
+}
+
+TEST_F(BatchCommandTest, MissingMergeFilesAreListedAfterTheSummary) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=csv\r\nGrid=UTM/UPS\r\n");
+    const Finished run = RunBatch({});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Unable to find files to merge:\nb.csv\nc d.csv\n");
+    EXPECT_NE(ReadTextFile(m_home / "out/a.kml").find("<name>Mill</name>"), std::string::npos);
+}
+
+TEST_F(BatchCommandTest, ChecksRefuseAndConvertNothing) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\n");
+    Finished run = RunBatch({"--target-type", "gpx"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "Cannot Convert:\nSource and Target types are the same\n");
+
+    run = RunBatch({"--target-folder", Home("new")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "Target folder\n" + m_home / "new" +
+                           "\ndoes not exist. Create it?\nNo: standard input is not a terminal "
+                           "(--create-target answers Yes).\ntolkconv-batch: Nothing converted: "
+                           "the target folder " +
+                           m_home / "new" + " does not exist.\n");
+    EXPECT_FALSE(fs::exists(m_home / "new"));
+
+    run = RunBatch({"--target-folder", Home("new/deeper"), "--create-target"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Unable to create target folder\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(m_home / "new"));
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(FilesIn(m_home / "out").empty());
+
+    run = RunBatch({"--target-folder", Home("new"), "--create-target"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(FilesIn(m_home / "new"), (std::vector<std::string>{"a.kml", "c d.kml"}));
+}
+
+TEST_F(BatchCommandTest, ExitStatusesTellAllFromSomeFromBadUsage) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=\r\nGrid=\r\n");
+    fs::remove(m_home / "src/b.gpx");
+    EXPECT_EQ(RunBatch({}).status, 0);
+    EXPECT_EQ(RunBatch({"--source-type", "plt"}).out, "Converted 0 files.\n");
+
+    const std::pair<QStringList, std::string> refused[] = {
+        {{"--jobs", "-1"}, "tolkconv-batch: --jobs takes a whole number from 1 to 64"},
+        {{"--frobnicate"}, "tolkconv-batch: Unknown option 'frobnicate'."},
+        {{"--target-type", "KML"}, "tolkconv-batch: Unknown target type 'KML'."},
+        {{Home("no such folder")},
+         "tolkconv-batch: Cannot read the source folder " + m_home / "no such folder" +
+             ": File not found"},
+    };
+    for (const auto& [arguments, error] : refused) {
+        const Finished run = RunBatch(arguments);
+        EXPECT_EQ(run.status, 2) << error;
+        EXPECT_EQ(run.err.substr(0, error.size()), error);
+        EXPECT_EQ(run.out, "");
+    }
+    const Finished version = RunBatch({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tolkconv-batch 1.3\n");
+}
+
+TEST_F(BatchCommandTest, FourJobsGiveWhatOneJobGives) {
+    for (int index = 0; index < 12; ++index) {
+        WriteTextFile(m_home / ("src/t" + std::to_string(index) + ".gpx"),
+                      index % 5 == 3 ? testing::CorruptGpx : testing::SampleGpx);
+    }
+    WriteSettings("SourceExt=gpx\r\nTargetExt=txt\r\nMergeExt=csv\r\nDatum=Nowhere 99\r\n"
+                  "Grid=UTM/UPS\r\n");
+    const Finished one =
+        RunBatch({"--jobs", "1", "--target-folder", Home("one"), "--create-target"});
+    const Finished four =
+        RunBatch({"--jobs", "4", "--target-folder", Home("four"), "--create-target"});
+
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(four.status, one.status);
+    EXPECT_EQ(four.out, one.out);
+    EXPECT_EQ(four.err, one.err);
+    EXPECT_EQ(one.out.substr(0, 45), "Converted: a\nCould NOT convert: b\nConverted: ");
+    EXPECT_EQ(one.err.substr(0, 53), "a.gpx: Unable to change datum\nb.gpx: Unable to change");
+    ASSERT_EQ(FilesIn(m_home / "four"), FilesIn(m_home / "one"));
+    EXPECT_EQ(FilesIn(m_home / "one").size(), 12u);
+    for (const std::string& name : FilesIn(m_home / "one")) {
+        EXPECT_EQ(ReadTextFile(m_home / ("four/" + name)), ReadTextFile(m_home / ("one/" + name)))
+            << name;
+    }
+}
+
+TEST_F(BatchCommandTest, OutputThatIsNoTerminalHoldsNoControlCharacters) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=csv\r\nGrid=Nowhere\r\n");
+    const Finished run = RunBatch({"--jobs", "2"});
+    ASSERT_FALSE(run.out.empty());
+    ASSERT_FALSE(run.err.empty());
+    for (const std::string& text : {run.out, run.err}) {
+        for (const char c : text) {
+            EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\n')
+                << "character " << static_cast<int>(c);
+        }
+    }
+    const Finished quiet = RunBatch({"--quiet"});
+    EXPECT_EQ(quiet.out, "Converted 2 files. NOT CONVERTED = 1\n");
+    EXPECT_EQ(quiet.err, run.err);
+}
+
+} // namespace
+} // namespace tolk

@@ -1,0 +1,81 @@
+#include "batch/BatchSettings.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+ConversionSettings Loaded() {
+    ConversionSettings settings;
+    settings.SourceFldr = "/data/in";
+    settings.TargetFldr = "/data/out";
+    settings.SourceExt = "gpx";
+    settings.TargetExt = "kml";
+    settings.MergeExt = "csv";
+    settings.Datum = "WGS 84";
+    settings.Grid = "LAT LON DM";
+    return settings;
+}
+
+TEST(BatchSettingsTest, GivenValuesReplaceLoadedOnesAndEmptyOnesClear) {
+    ConversionSettings settings = Loaded();
+    BatchOptions options;
+    options.sourceType = "plt";
+    options.mergeType = "";
+    options.grid = "";
+    ApplyOptions(options, settings);
+    EXPECT_EQ(settings.SourceExt, "plt");
+    EXPECT_EQ(settings.MergeExt, "");
+    EXPECT_EQ(settings.Grid, "");
+    EXPECT_EQ(settings.TargetExt, "kml");
+    EXPECT_EQ(settings.Datum, "WGS 84");
+    EXPECT_EQ(settings.SourceFldr, "/data/in");
+    EXPECT_EQ(settings.TargetFldr, "/data/out");
+}
+
+TEST(BatchSettingsTest, FoldersBecomeFullPathsWithoutTrailingSlash) {
+    ConversionSettings settings = Loaded();
+    BatchOptions options;
+    options.sourceFolder = "rel/in/";
+    options.targetFolder = "/data//out/./x/";
+    ApplyOptions(options, settings);
+    EXPECT_EQ(settings.SourceFldr, QDir::currentPath().toStdString() + "/rel/in");
+    EXPECT_EQ(settings.TargetFldr, "/data/out/x");
+}
+
+TEST(BatchSettingsTest, TargetFollowsSourceUnlessATargetIsGiven) {
+    ConversionSettings settings = Loaded();
+    settings.TargAsSrc = true;
+    BatchOptions options;
+    options.sourceFolder = "/elsewhere";
+    ApplyOptions(options, settings);
+    EXPECT_EQ(settings.TargetFldr, "/elsewhere");
+    EXPECT_TRUE(settings.TargAsSrc);
+
+    options.targetFolder = "/out";
+    ApplyOptions(options, settings);
+    EXPECT_EQ(settings.TargetFldr, "/out");
+    EXPECT_FALSE(settings.TargAsSrc);
+}
+
+TEST(BatchSettingsTest, TypesOutsideTheTablesAreNamed) {
+    ConversionSettings settings = Loaded();
+    EXPECT_EQ(UnknownTypeMessage(settings), "");
+    settings.MergeExt = "";
+    EXPECT_EQ(UnknownTypeMessage(settings), "");
+
+    settings.SourceExt = "GPX";
+    EXPECT_EQ(UnknownTypeMessage(settings).substr(0, 52),
+              "Unknown source type 'GPX'. The source types are: txt");
+    settings.SourceExt = "gpx";
+    settings.MergeExt = "bln"; // a target type only
+    EXPECT_EQ(UnknownTypeMessage(settings).substr(0, 26), "Unknown merge type 'bln'. ");
+    settings.MergeExt = "";
+    settings.TargetExt = "html"; // a source type only
+    EXPECT_EQ(UnknownTypeMessage(settings).substr(0, 53),
+              "Unknown target type 'html'. The target types are: txt");
+}
+
+} // namespace
+} // namespace tolk
