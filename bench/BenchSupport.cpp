@@ -1,0 +1,70 @@
+#include "BenchSupport.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sys/resource.h>
+
+namespace tolk::bench {
+namespace {
+
+double CpuSeconds() {
+    double seconds = 0;
+    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        for (const timeval& time : {usage.ru_utime, usage.ru_stime}) {
+            seconds += static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+        }
+    }
+    return seconds;
+}
+
+} // namespace
+
+void WriteGpx(const std::filesystem::path& path, int index) {
+    std::ofstream file(path);
+    file << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<gpx version=\"1.1\" creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
+    for (int point = 0; point < 5; ++point) {
+        file << " <wpt lat=\"" << 46 + index * 0.001 << "\" lon=\"" << 7 + point * 0.01
+             << "\"><name>P" << index << "_" << point << "</name></wpt>\n";
+    }
+    file << " <trk><name>T" << index << "</name><trkseg>\n";
+    for (int point = 0; point < 20; ++point) {
+        file << "  <trkpt lat=\"" << 46.5 + point * 0.0005 << "\" lon=\"" << 7.5 + index * 0.0001
+             << "\"/>\n";
+    }
+    file << " </trkseg></trk>\n</gpx>\n";
+}
+
+Took Measure(const std::function<void()>& action) {
+    const double cpu = CpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+            CpuSeconds() - cpu};
+}
+
+std::string EngineShellLoop(const std::filesystem::path& root, const std::string& outFolder) {
+    return "cd '" + root.string() +
+           "' && for f in src/*.gpx; do name=${f#src/}; "
+           "gpsbabel -p '' -w -t -r -i gpx -f \"$f\" -o kml "
+           "-F \"" +
+           outFolder + "/${name%.gpx}.kml\" || exit 1; done";
+}
+
+Took MeasureEngineShellLoop(const std::filesystem::path& root, const std::string& outFolder) {
+    const std::string loop = EngineShellLoop(root, outFolder);
+    if (std::system("gpsbabel -V > /dev/null") != 0) {
+        std::fprintf(stderr, "gpsbabel does not start.\n");
+    }
+    return Measure([&] {
+        if (std::system(loop.c_str()) != 0) {
+            std::fprintf(stderr, "The shell loop failed.\n");
+        }
+    });
+}
+
+} // namespace tolk::bench
