@@ -66,6 +66,9 @@ public:
         if (!checks.CheckTypeConflicts()) {
             return UsageOrSetupFailed;
         }
+        if (m_options.save) {
+            SaveSettings(m_folders.SettingsPath(), m_settings);
+        }
         return ConvertAll();
     }
 
@@ -80,9 +83,6 @@ private:
             m_console.Complain(unknown + "\nValues not given on the command line come from " +
                                m_folders.SettingsPath());
             return false;
-        }
-        if (m_options.save) {
-            SaveSettings(m_folders.SettingsPath(), m_settings);
         }
         try {
             m_files.RefreshFileList(m_settings.SourceFldr, m_settings.SourceExt);

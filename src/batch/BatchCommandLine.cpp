@@ -16,8 +16,8 @@ const char* const Description =
     "settings file (tolkconv.ini in the work folder); the file is written only with --save.\n"
     "\n"
     "Output: one \"Converted: \" or \"Could NOT convert: \" line per file in list order, then the\n"
-    "summary. On a terminal a progress bar replaces the lines. Messages and errors go to\n"
-    "standard error.\n"
+    "summary; on a terminal a progress line (count, current file, time left) stays below them.\n"
+    "Messages go to standard error, prefixed by the file's name while files are converted.\n"
     "\n"
     "Exit status: 0 when every listed file converted; 1 when some did not (or the run was\n"
     "stopped by an engine failure); 2 for bad usage, a failed check or a failed set-up.";
@@ -71,10 +71,12 @@ BatchCommandLine::BatchCommandLine()
     }
     m_parser.addOption(QCommandLineOption(
         QStringLiteral("create-target"),
-        QStringLiteral("Create a missing target folder (one level) without asking.")));
+        QStringLiteral("Create a missing target folder (one level) without asking. "
+                       "Otherwise the terminal asks; without one the answer is no.")));
     m_parser.addOption(QCommandLineOption(
         QStringLiteral("save"),
-        QStringLiteral("Write the values in effect to the settings file, as the window does.")));
+        QStringLiteral("Once the checks passed, write the values in effect to the "
+                       "settings file, as the window does when it closes.")));
     m_parser.addOption(QCommandLineOption(
         QStringLiteral("quiet"), QStringLiteral("Print only the summary, messages and errors.")));
 }

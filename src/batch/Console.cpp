@@ -68,7 +68,7 @@ bool Console::AskAtTerminal(const std::string& text) {
 }
 
 void Console::ReportError(const std::string& message) {
-    ShowMessage(ErrorReportText(message));
+    Complain(ErrorReportText(message));
 }
 
 void Console::Complain(const std::string& text) {

@@ -12,7 +12,8 @@ namespace tolk {
 std::string ConsoleText(const std::string& text);
 
 /// The window and its message boxes outside the file loop: the status line is a line on
-/// standard output, messages and error reports go to standard error, and the question is asked
+/// standard output, messages go to standard error as they are and error reports as the
+/// command's own complaints, and the question is asked
 /// on the terminal (counting as No when standard input is not one) unless the answer was given
 /// on the command line.
 class Console : public RunView, public Messenger {

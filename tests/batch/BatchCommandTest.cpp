@@ -94,9 +94,11 @@ TEST_F(BatchCommandTest, MissingMergeFilesAreListedAfterTheSummary) {
 
 TEST_F(BatchCommandTest, ChecksRefuseAndConvertNothing) {
     WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\n");
-    Finished run = RunBatch({"--target-type", "gpx"});
+    const std::string settings = ReadTextFile(m_settingsFile);
+    Finished run = RunBatch({"--target-type", "gpx", "--save"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "Cannot Convert:\nSource and Target types are the same\n");
+    EXPECT_EQ(ReadTextFile(m_settingsFile), settings);
 
     run = RunBatch({"--target-folder", Home("new")});
     EXPECT_EQ(run.status, 2);
