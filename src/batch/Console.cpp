@@ -1,17 +1,21 @@
 #include "batch/Console.h"
 
 #include "core/ErrorReport.h"
+#include "core/Text.h"
 
 #include <unistd.h>
 
 namespace tolk {
 namespace {
 
-bool IsYes(std::string answer) {
-    while (!answer.empty() && (answer.back() == '\n' || answer.back() == ' ')) {
-        answer.pop_back();
+bool IsYes(const std::string& answer) {
+    const auto first = answer.find_first_not_of(" \t\r");
+    if (first == std::string::npos) {
+        return false;
     }
-    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
+    const std::string word =
+        AsciiUpper(answer.substr(first, answer.find_last_not_of(" \t\r") - first + 1));
+    return word == "Y" || word == "YES";
 }
 
 std::string ReadLine(std::FILE* in) {

@@ -21,8 +21,11 @@ struct Finished {
 
 // The built command as a user runs it: a process of its own, its standard input a pipe and
 // not a terminal, its HOME the test's.
-Finished RunBatch(const QStringList& arguments) {
+Finished
+RunBatch(const QStringList& arguments,
+         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), arguments);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(120000));
@@ -141,6 +144,13 @@ TEST_F(BatchCommandTest, ExitStatusesTellAllFromSomeFromBadUsage) {
         EXPECT_EQ(run.err.substr(0, error.size()), error);
         EXPECT_EQ(run.out, "");
     }
+    QProcessEnvironment noEngine = QProcessEnvironment::systemEnvironment();
+    noEngine.insert(QStringLiteral("PATH"), Home("empty"));
+    const Finished withoutEngine = RunBatch({}, noEngine);
+    EXPECT_EQ(withoutEngine.status, 2);
+    EXPECT_EQ(withoutEngine.err, "Unable to open interface to TOLK.\ntolkconv-batch: No working "
+                                 "gpsbabel was found on PATH\n");
+
     const Finished version = RunBatch({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "tolkconv-batch 1.3\n");
