@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -36,13 +35,8 @@ void UseHomeIn(const fs::path& home) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    const fs::path root = fs::temp_directory_path() / ("tolk-bench-" + std::to_string(getpid()));
-    fs::create_directories(root / "src");
-    fs::create_directories(root / "ours");
-    fs::create_directories(root / "shell");
-    for (int index = 0; index < FileCount; ++index) {
-        tolk::bench::WriteGpx(root / "src" / ("track " + std::to_string(index) + ".gpx"), index);
-    }
+    const fs::path root = tolk::bench::BenchRoot();
+    tolk::bench::MakeBenchFolder(root, FileCount);
     UseHomeIn(root / "home");
 
     const int jobs = QThread::idealThreadCount();
@@ -50,7 +44,7 @@ int main(int argc, char* argv[]) {
         "'" + QCoreApplication::applicationDirPath().toStdString() + "/tolkconv-batch' '" +
         (root / "src").string() + "' --source-type gpx --target-type kml --merge-type '' " +
         "--grid '' --datum '' --target-folder '" + (root / "ours").string() + "' --jobs " +
-        std::to_string(jobs) + " --quiet";
+        std::to_string(jobs) + " --quiet > /dev/null";
 
     const tolk::bench::Took shell = tolk::bench::MeasureEngineShellLoop(root, "shell");
     int status = 0;

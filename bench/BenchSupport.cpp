@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace tolk::bench {
 namespace {
@@ -21,8 +22,6 @@ double CpuSeconds() {
     return seconds;
 }
 
-} // namespace
-
 void WriteGpx(const std::filesystem::path& path, int index) {
     std::ofstream file(path);
     file << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -37,6 +36,24 @@ void WriteGpx(const std::filesystem::path& path, int index) {
              << "\"/>\n";
     }
     file << " </trkseg></trk>\n</gpx>\n";
+}
+
+} // namespace
+
+std::filesystem::path BenchRoot() {
+    return std::filesystem::temp_directory_path() / ("tolk-bench-" + std::to_string(getpid()));
+}
+
+std::vector<std::string> MakeBenchFolder(const std::filesystem::path& root, int count) {
+    for (const char* folder : {"src", "ours", "shell"}) {
+        std::filesystem::create_directories(root / folder);
+    }
+    std::vector<std::string> names;
+    for (int index = 0; index < count; ++index) {
+        names.push_back("track " + std::to_string(index) + ".gpx");
+        WriteGpx(root / "src" / names.back(), index);
+    }
+    return names;
 }
 
 Took Measure(const std::function<void()>& action) {

@@ -3,11 +3,17 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tolk::bench {
 
-/// A small GPX file of a few waypoints and a short track, different for every index.
-void WriteGpx(const std::filesystem::path& path, int index);
+/// A fresh folder for one bench run in the temporary folder, holding "src" with `count` small
+/// GPX files ("track 0.gpx", ...; each a few waypoints and a short track, all different) and the
+/// empty output folders "ours" and "shell". Returns the files' names.
+std::vector<std::string> MakeBenchFolder(const std::filesystem::path& root, int count);
+
+/// The folder MakeBenchFolder is given: named after this process, in the temporary folder.
+std::filesystem::path BenchRoot();
 
 struct Took {
     double wall; ///< seconds on the clock

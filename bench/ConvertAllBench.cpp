@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -42,10 +41,8 @@ public:
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    const fs::path root = fs::temp_directory_path() / ("tolk-bench-" + std::to_string(getpid()));
-    fs::create_directories(root / "src");
-    fs::create_directories(root / "ours");
-    fs::create_directories(root / "shell");
+    const fs::path root = tolk::bench::BenchRoot();
+    const std::vector<std::string> names = tolk::bench::MakeBenchFolder(root, FileCount);
 
     tolk::ConversionSettings settings;
     settings.SourceFldr = (root / "src").string();
@@ -53,11 +50,6 @@ int main(int argc, char* argv[]) {
     settings.SourceExt = "gpx";
     settings.TargetExt = "kml";
     tolk::SourceFileList files;
-    std::vector<std::string> names;
-    for (int index = 0; index < FileCount; ++index) {
-        names.push_back("track " + std::to_string(index) + ".gpx");
-        tolk::bench::WriteGpx(root / "src" / names.back(), index);
-    }
     files.SetNames(names);
 
     tolk::HostConnection host(tolk::CreateGpsBabelHost(tolk::GpsBabelConfig()));

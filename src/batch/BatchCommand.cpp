@@ -39,11 +39,11 @@ ReportStyle StyleFor(const BatchOptions& options) {
 // One host per job, as many jobs as asked for but no more than there are files (and at least
 // one, which start-up needs to find the engine whatever the list holds).
 std::vector<HostConnection> CreateHosts(const ProgramFolders& folders, int jobs, int listed) {
-    const GpsBabelConfig config = HostConfigFor(folders.ExeFolder, folders.WorkFolder);
-    std::vector<HostConnection> hosts;
     const int count = std::max(1, std::min(jobs, listed));
-    for (int job = 0; job < count; ++job) {
-        hosts.emplace_back(CreateGpsBabelHost(config));
+    std::vector<HostConnection> hosts;
+    for (std::unique_ptr<HostLink>& link :
+         CreateGpsBabelHosts(HostConfigFor(folders.ExeFolder, folders.WorkFolder), count)) {
+        hosts.emplace_back(std::move(link));
     }
     return hosts;
 }

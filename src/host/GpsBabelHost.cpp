@@ -184,7 +184,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) con
     return Answer(result, output.Commit(inputs) ? Done : NotMoved);
 }
 
-std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config) {
+std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config,
+                                                           int count) {
     std::optional<LocatedEngine> engine = FindWorkingGpsBabel(config.timeLimit);
     if (!engine) {
         throw TolkError("No working gpsbabel was found on PATH");
@@ -193,9 +194,17 @@ std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config) {
     if (!config.workFolder.empty()) {
         choices = ReadHostFormats(config.workFolder + "/" + HostFormatsFileName);
     }
-    return std::make_unique<GpsBabelHost>(
-        EngineRunner(engine->program, config.timeLimit), engine->version,
-        TypeFormatMap(std::move(engine->formats), choices), config);
+    std::vector<std::unique_ptr<HostLink>> hosts;
+    for (int host = 0; host < count; ++host) {
+        hosts.push_back(std::make_unique<GpsBabelHost>(
+            EngineRunner(engine->program, config.timeLimit), engine->version,
+            TypeFormatMap(engine->formats, choices), config));
+    }
+    return hosts;
+}
+
+std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config) {
+    return std::move(CreateGpsBabelHosts(config, 1).front());
 }
 
 } // namespace tolk

@@ -71,4 +71,8 @@ private:
 /// "hostformats.ini" in the work folder; throws when there is no working gpsbabel.
 std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config);
 
+/// The same for `count` hosts, each an instance of its own with its own document, from one
+/// search for the engine (so that parallel jobs do not each pay for it).
+std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config, int count);
+
 } // namespace tolk
