@@ -122,6 +122,30 @@ TEST_F(GpsBabelHostTest, MergedFileJoinsTheDocumentInOneRun) {
     EXPECT_FALSE(Contains(ReadTextFile(Path("alone.kml")), "Mill"));
 }
 
+TEST_F(GpsBabelHostTest, HostsMadeTogetherKeepDocumentsOfTheirOwn) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    WriteTextFile(Path("walk.csv"), testing::SampleCsv);
+    WriteTextFile(Path("summit.kml"), testing::SampleKml);
+    WriteTextFile(Path("work/hostformats.ini"), "[FORMATS]\r\ntxt=gpx\r\n");
+    const auto hosts = CreateGpsBabelHosts(m_config, 2);
+    ASSERT_EQ(hosts.size(), 2u);
+    std::int32_t result = -1;
+    EXPECT_FALSE(hosts[0]->OpenFile(Path("walk.gpx"), result).Failed());
+    EXPECT_FALSE(hosts[1]->OpenFile(Path("summit.kml"), result).Failed());
+    EXPECT_FALSE(hosts[0]->MergeFile(Path("walk.csv"), result).Failed());
+    EXPECT_FALSE(hosts[1]->SaveFileAs(Path("summit.txt"), result).Failed());
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(hosts[0]->SaveFileAs(Path("walk.txt"), result).Failed());
+    EXPECT_EQ(result, 0);
+
+    const std::string summit = ReadTextFile(Path("summit.txt"));
+    const std::string walk = ReadTextFile(Path("walk.txt"));
+    EXPECT_TRUE(Contains(summit, "<name>Summit</name>")) << summit;
+    EXPECT_FALSE(Contains(summit, "Mill"));
+    EXPECT_TRUE(Contains(walk, "<name>Mill</name>")) << walk;
+    EXPECT_FALSE(Contains(walk, "Summit"));
+}
+
 TEST_F(GpsBabelHostTest, DatumAndGridShowInATextTarget) {
     WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
     EXPECT_EQ(Open("walk.gpx"), 0);
