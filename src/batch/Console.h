@@ -13,9 +13,8 @@ std::string ConsoleText(const std::string& text);
 
 /// The window and its message boxes outside the file loop: the status line is a line on
 /// standard output, messages go to standard error as they are and error reports as the
-/// command's own complaints, and the question is asked
-/// on the terminal (counting as No when standard input is not one) unless the answer was given
-/// on the command line.
+/// command's own complaints, and the question is asked on the terminal (counting as No when
+/// standard input is not one) unless the answer was given on the command line.
 class Console : public RunView, public Messenger {
 public:
     Console(std::FILE* out, std::FILE* err, bool yesToQuestion);
