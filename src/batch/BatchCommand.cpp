@@ -38,11 +38,10 @@ ReportStyle StyleFor(const BatchOptions& options) {
 
 // One host per job, as many jobs as asked for but no more than there are files (and at least
 // one, which start-up needs to find the engine whatever the list holds).
-std::vector<HostConnection> CreateHosts(const ProgramFolders& folders, int jobs, int listed) {
+std::vector<HostConnection> CreateHosts(const GpsBabelConfig& config, int jobs, int listed) {
     const int count = std::max(1, std::min(jobs, listed));
     std::vector<HostConnection> hosts;
-    for (std::unique_ptr<HostLink>& link :
-         CreateGpsBabelHosts(HostConfigFor(folders.ExeFolder, folders.WorkFolder), count)) {
+    for (std::unique_ptr<HostLink>& link : CreateGpsBabelHosts(config, count)) {
         hosts.emplace_back(std::move(link));
     }
     return hosts;
@@ -79,7 +78,12 @@ private:
         LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), m_console,
                           m_folders, m_settings);
         ApplyOptions(m_options, m_settings);
-        if (const std::string unknown = UnknownTypeMessage(m_settings); !unknown.empty()) {
+        m_hostConfig = HostConfigFor(m_folders.ExeFolder, m_folders.WorkFolder);
+        std::string unknown = UnknownTypeMessage(m_settings);
+        if (unknown.empty()) {
+            unknown = UnknownReferenceMessage(m_settings, m_hostConfig);
+        }
+        if (!unknown.empty()) {
             m_console.Complain(unknown + "\nValues not given on the command line come from " +
                                m_folders.SettingsPath());
             return false;
@@ -96,7 +100,7 @@ private:
 
     bool ConnectHosts() {
         try {
-            m_hosts = CreateHosts(m_folders, m_options.jobs, m_files.Count());
+            m_hosts = CreateHosts(m_hostConfig, m_options.jobs, m_files.Count());
         } catch (const std::exception& error) {
             m_console.ShowMessage("Unable to open interface to TOLK.");
             m_console.Complain(error.what());
@@ -126,6 +130,7 @@ private:
     Console m_console;
     ProgramFolders m_folders;
     ConversionSettings m_settings;
+    GpsBabelConfig m_hostConfig;
     SourceFileList m_files;
     std::vector<HostConnection> m_hosts;
 };

@@ -1,12 +1,15 @@
 #include "batch/BatchSettings.h"
 
 #include "convert/FileTypes.h"
+#include "convert/ReferenceLists.h"
+#include "core/Text.h"
 #include "settings/QSettingsRegistry.h"
 #include "settings/SettingsFile.h"
 #include "settings/StandardSpecialFolders.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <span>
 
 namespace tolk {
 namespace {
@@ -35,6 +38,14 @@ std::string TableText(const std::array<std::string_view, N>& table) {
         text += (text.empty() ? "" : " ") + std::string(type);
     }
     return text;
+}
+
+bool Offered(std::span<const std::string_view> fixed, const std::vector<std::string>& listed,
+             const std::string& name) {
+    const auto same = [key = AsciiUpper(name)](std::string_view item) {
+        return AsciiUpper(std::string(item)) == key;
+    };
+    return std::ranges::any_of(fixed, same) || std::ranges::any_of(listed, same);
 }
 
 } // namespace
@@ -84,6 +95,26 @@ std::string UnknownTypeMessage(const ConversionSettings& settings) {
     if (!InTable(TargetTypeTable, settings.TargetExt)) {
         return "Unknown target type '" + settings.TargetExt +
                "'. The target types are: " + TableText(TargetTypeTable);
+    }
+    return {};
+}
+
+std::string UnknownReferenceMessage(const ConversionSettings& settings,
+                                    const GpsBabelConfig& offered) {
+    if (!settings.Datum.empty() && !Offered({}, offered.datumNames, settings.Datum)) {
+        return "Unknown datum '" + settings.Datum + "'. The datums are those of " +
+               std::string(DatumFileName) + " beside the program; an empty value means no change.";
+    }
+    if (!settings.Grid.empty() && !Offered(FixedGridNames, offered.gridNames, settings.Grid)) {
+        std::string grids;
+        for (const std::string_view grid : FixedGridNames) {
+            grids += "'" + std::string(grid) + "' ";
+        }
+        for (const std::string& grid : offered.gridNames) {
+            grids += "'" + grid + "' ";
+        }
+        return "Unknown grid '" + settings.Grid + "'. The grids are: " + grids +
+               "(an empty value means no change).";
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "batch/BatchOptions.h"
 #include "core/ConversionSettings.h"
 #include "core/Messenger.h"
+#include "host/GpsBabelConfig.h"
 #include "settings/ProgramFolders.h"
 
 #include <string>
@@ -22,5 +23,11 @@ void ApplyOptions(const BatchOptions& options, ConversionSettings& settings);
 /// Why the settings' types cannot be used, or empty: every type must be one of its table's
 /// (an empty merge type means no merging).
 std::string UnknownTypeMessage(const ConversionSettings& settings);
+
+/// Why the settings' datum or grid cannot be used, or empty: each must be empty (no change) or
+/// a name the window's lists offer, compared in ASCII upper case as the lists select. Without
+/// this, every file would be written without the change and still count as converted.
+std::string UnknownReferenceMessage(const ConversionSettings& settings,
+                                    const GpsBabelConfig& offered);
 
 } // namespace tolk

@@ -3,6 +3,7 @@
 #include "core/ErrorReport.h"
 #include "core/Text.h"
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace tolk {
@@ -16,6 +17,15 @@ bool IsYes(const std::string& answer) {
     const std::string word =
         AsciiUpper(answer.substr(first, answer.find_last_not_of(" \t\r") - first + 1));
     return word == "Y" || word == "YES";
+}
+
+char Printable(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return code < 0x20 || code == 0x7f ? '?' : c;
+}
+
+char PrintableInText(char c) {
+    return c == '\n' ? c : Printable(c);
 }
 
 std::string ReadLine(std::FILE* in) {
@@ -33,10 +43,18 @@ std::string ConsoleText(const std::string& text) {
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
+            result += '\n';
+            ++i;
+        } else {
+            result += PrintableInText(text[i]);
         }
-        result += text[i];
     }
+    return result;
+}
+
+std::string PrintableName(const std::string& name) {
+    std::string result = name;
+    std::ranges::transform(result, result.begin(), Printable);
     return result;
 }
 
@@ -44,7 +62,7 @@ Console::Console(std::FILE* out, std::FILE* err, bool yesToQuestion)
     : m_out(out), m_err(err), m_yesToQuestion(yesToQuestion) {}
 
 void Console::ShowStatus(const std::string& text) {
-    std::fprintf(m_out, "%s\n", ConsoleText(text).c_str());
+    std::fprintf(m_out, "%s\n", PrintableName(text).c_str());
     std::fflush(m_out);
 }
 

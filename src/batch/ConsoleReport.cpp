@@ -11,7 +11,7 @@ ConsoleReport::ConsoleReport(const SourceFileList& files, ReportStyle style, std
     : m_files(files), m_style(style), m_out(out), m_err(err), m_width(width) {}
 
 void ConsoleReport::FileStarted(int index) {
-    m_current = BaseName(m_files.NameAt(index));
+    m_current = PrintableName(BaseName(m_files.NameAt(index)));
     DrawProgress();
 }
 
@@ -20,11 +20,11 @@ void ConsoleReport::FileFinished(int index, const FileOutcome& outcome) {
     ClearProgress();
     for (const std::string& message : outcome.messages) {
         std::fflush(m_out);
-        std::fprintf(m_err, "%s: %s\n", m_files.NameAt(index).c_str(),
+        std::fprintf(m_err, "%s: %s\n", PrintableName(m_files.NameAt(index)).c_str(),
                      ConsoleText(message).c_str());
     }
     if (m_style != ReportStyle::Quiet) {
-        std::fprintf(m_out, "%s\n", ConsoleText(outcome.status).c_str());
+        std::fprintf(m_out, "%s\n", PrintableName(outcome.status).c_str());
     }
     DrawProgress();
     std::fflush(m_out);

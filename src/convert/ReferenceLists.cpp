@@ -3,7 +3,7 @@
 #include "convert/ReferenceFile.h"
 #include "core/Text.h"
 
-#include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace tolk {
@@ -28,12 +28,13 @@ void SelectLastEqual(ChoiceList& list, const std::string& value) {
 }
 
 void LoadReferenceList(ChoiceList& list, const std::string& path, ReferenceFormat format,
-                       std::initializer_list<std::string_view> fixedItems, const std::string& value,
+                       std::span<const std::string_view> fixedItems, const std::string& value,
                        Messenger& messenger) {
     ReferenceFile file(path);
     bool read = false;
     if (file.IsOpen()) {
         list.Clear();
+        list.Add(std::string(NoChange));
         for (const std::string_view item : fixedItems) {
             list.Add(std::string(item));
         }
@@ -51,15 +52,13 @@ void LoadReferenceList(ChoiceList& list, const std::string& path, ReferenceForma
 
 void LoadDatumList(ChoiceList& list, const std::string& exeFolder, const std::string& datum,
                    Messenger& messenger) {
-    LoadReferenceList(list, exeFolder + DatumFileName, DatumLineFormat, {NoChange}, datum,
-                      messenger);
+    LoadReferenceList(list, exeFolder + DatumFileName, DatumLineFormat, {}, datum, messenger);
 }
 
 void LoadGridList(ChoiceList& list, const std::string& exeFolder, const std::string& grid,
                   Messenger& messenger) {
-    LoadReferenceList(list, exeFolder + GridFileName, GridLineFormat,
-                      {NoChange, "LAT LON D", "LAT LON DM", "LAT LON DMS", "UTM/UPS", "Maidenhead"},
-                      grid, messenger);
+    LoadReferenceList(list, exeFolder + GridFileName, GridLineFormat, FixedGridNames, grid,
+                      messenger);
 }
 
 void ReferencePicked(const ChoiceList& list, std::string& value) {

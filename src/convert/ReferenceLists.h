@@ -3,12 +3,18 @@
 #include "convert/ChoiceList.h"
 #include "core/Messenger.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace tolk {
 
 inline constexpr const char* DatumFileName = "DATUMS.TXT";
 inline constexpr const char* GridFileName = "GRIDS.TXT";
+
+/// The grids every grid list offers before those of "GRIDS.TXT".
+inline constexpr std::array<std::string_view, 5> FixedGridNames{
+    "LAT LON D", "LAT LON DM", "LAT LON DMS", "UTM/UPS", "Maidenhead"};
 
 /// Fills the datum list with "(no change)" and the datums of exeFolder + "DATUMS.TXT", then
 /// makes the last item equal to the datum (ASCII upper case on both sides) current: item 0 for

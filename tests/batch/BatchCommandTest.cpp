@@ -134,6 +134,8 @@ TEST_F(BatchCommandTest, ExitStatusesTellAllFromSomeFromBadUsage) {
         {{"--jobs", "-1"}, "tolkconv-batch: --jobs takes a whole number from 1 to 64"},
         {{"--frobnicate"}, "tolkconv-batch: Unknown option 'frobnicate'."},
         {{"--target-type", "KML"}, "tolkconv-batch: Unknown target type 'KML'."},
+        {{"--datum", "WGS84"}, "tolkconv-batch: Unknown datum 'WGS84'."},
+        {{"--grid", "Swiss"}, "tolkconv-batch: Unknown grid 'Swiss'."},
         {{Home("no such folder")},
          "tolkconv-batch: Cannot read the source folder " + m_home / "no such folder" +
              ": File not found"},
@@ -161,8 +163,8 @@ TEST_F(BatchCommandTest, FourJobsGiveWhatOneJobGives) {
         WriteTextFile(m_home / ("src/t" + std::to_string(index) + ".gpx"),
                       index % 5 == 3 ? testing::CorruptGpx : testing::SampleGpx);
     }
-    WriteSettings("SourceExt=gpx\r\nTargetExt=txt\r\nMergeExt=csv\r\nDatum=Nowhere 99\r\n"
-                  "Grid=UTM/UPS\r\n");
+    WriteSettings("SourceExt=gpx\r\nTargetExt=txt\r\nMergeExt=csv\r\nDatum=European 1950\r\n"
+                  "Grid=Maidenhead\r\n");
     const Finished one =
         RunBatch({"--jobs", "1", "--target-folder", Home("one"), "--create-target"});
     const Finished four =
@@ -173,7 +175,7 @@ TEST_F(BatchCommandTest, FourJobsGiveWhatOneJobGives) {
     EXPECT_EQ(four.out, one.out);
     EXPECT_EQ(four.err, one.err);
     EXPECT_EQ(one.out.substr(0, 45), "Converted: a\nCould NOT convert: b\nConverted: ");
-    EXPECT_EQ(one.err.substr(0, 53), "a.gpx: Unable to change datum\nb.gpx: Unable to change");
+    EXPECT_EQ(one.err.substr(0, 52), "a.gpx: Unable to change grid\nb.gpx: Unable to change");
     ASSERT_EQ(FilesIn(m_home / "four"), FilesIn(m_home / "one"));
     EXPECT_EQ(FilesIn(m_home / "one").size(), 12u);
     for (const std::string& name : FilesIn(m_home / "one")) {
@@ -183,8 +185,12 @@ TEST_F(BatchCommandTest, FourJobsGiveWhatOneJobGives) {
 }
 
 TEST_F(BatchCommandTest, OutputThatIsNoTerminalHoldsNoControlCharacters) {
-    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=csv\r\nGrid=Nowhere\r\n");
+    // A name holding a line break and an escape sequence stays on its one line.
+    WriteTextFile(m_home / "src/e\x1b[2Jf\ng.gpx", testing::SampleGpx);
+    WriteSettings("SourceExt=gpx\r\nTargetExt=txt\r\nMergeExt=csv\r\nGrid=Maidenhead\r\n");
     const Finished run = RunBatch({"--jobs", "2"});
+    EXPECT_NE(run.out.find("\nConverted: e?[2Jf?g\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("\ne?[2Jf?g.gpx: Unable to change grid\n"), std::string::npos);
     ASSERT_FALSE(run.out.empty());
     ASSERT_FALSE(run.err.empty());
     for (const std::string& text : {run.out, run.err}) {
@@ -194,7 +200,7 @@ TEST_F(BatchCommandTest, OutputThatIsNoTerminalHoldsNoControlCharacters) {
         }
     }
     const Finished quiet = RunBatch({"--quiet"});
-    EXPECT_EQ(quiet.out, "Converted 2 files. NOT CONVERTED = 1\n");
+    EXPECT_EQ(quiet.out, "Converted 3 files. NOT CONVERTED = 1\n");
     EXPECT_EQ(quiet.err, run.err);
 }
 

@@ -77,5 +77,25 @@ TEST(BatchSettingsTest, TypesOutsideTheTablesAreNamed) {
               "Unknown target type 'html'. The target types are: txt");
 }
 
+TEST(BatchSettingsTest, DatumAndGridMustBeOfferedByTheListsInAnyCase) {
+    GpsBabelConfig offered;
+    offered.datumNames = {"WGS 84", "NAD27"};
+    offered.gridNames = {"Swiss Grid"};
+    ConversionSettings settings;
+    for (const auto& [datum, grid] :
+         {std::pair{"", ""}, {"wgs 84", "swiss GRID"}, {"NAD27", "lat lon dms"}}) {
+        settings.Datum = datum;
+        settings.Grid = grid;
+        EXPECT_EQ(UnknownReferenceMessage(settings, offered), "") << datum << grid;
+    }
+    settings.Datum = "WGS84";
+    EXPECT_EQ(UnknownReferenceMessage(settings, offered).substr(0, 23), "Unknown datum 'WGS84'. ");
+    settings.Datum = "";
+    settings.Grid = "Swiss";
+    EXPECT_EQ(UnknownReferenceMessage(settings, offered),
+              "Unknown grid 'Swiss'. The grids are: 'LAT LON D' 'LAT LON DM' 'LAT LON DMS' "
+              "'UTM/UPS' 'Maidenhead' 'Swiss Grid' (an empty value means no change).");
+}
+
 } // namespace
 } // namespace tolk

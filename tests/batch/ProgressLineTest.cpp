@@ -35,7 +35,11 @@ TEST(ProgressLineTest, TimeLeftGoesOnAsTheDoneFilesWent) {
 TEST(ProgressLineTest, WindowTextsGetTerminalLineEnds) {
     EXPECT_EQ(ConsoleText("Cannot Convert:\r\nSource and Target types are the same"),
               "Cannot Convert:\nSource and Target types are the same");
-    EXPECT_EQ(ConsoleText("a\rb\n\r\n"), "a\rb\n\n");
+    // Any other control character comes from a name and must not break lines or reach the
+    // terminal as a command.
+    EXPECT_EQ(ConsoleText("a\rb\n\r\n"), "a?b\n\n");
+    EXPECT_EQ(ConsoleText("Converted: x\x1b[2Jy\x7f"), "Converted: x?[2Jy?");
+    EXPECT_EQ(PrintableName("two\r\nlines\t.gpx"), "two??lines?.gpx");
 }
 
 } // namespace
