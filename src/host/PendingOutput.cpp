@@ -75,8 +75,11 @@ bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
         return false;
     }
     // The output itself moves last, so that it appears only with all its companions in place.
-    std::ranges::stable_partition(
-        moves, [this](const Move& move) { return move.from != std::filesystem::path(m_tempPath); });
+    // (Not the ranges form: clang 14, which builds the fuzz targets, cannot compile its result
+    // with this standard library.)
+    std::stable_partition(moves.begin(), moves.end(), [this](const Move& move) {
+        return move.from != std::filesystem::path(m_tempPath);
+    });
     for (const Move& move : moves) {
         std::error_code error;
         std::filesystem::rename(move.from, move.to, error);
