@@ -17,6 +17,9 @@ constexpr std::int32_t FailedCallStatus = static_cast<std::int32_t>(0x80004005u)
 
 const char* const EngineName = "gpsbabel";
 
+// The input/output error whose text is "Disk full".
+constexpr int DiskFullError = 101;
+
 struct GridName {
     const char* name;    ///< in upper case
     const char* keyword; ///< the engine's grid keyword
@@ -173,6 +176,10 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) con
     }
     if (outcome.exitCode != 0) {
         return Answer(result, EngineFailed);
+    }
+    if (output.DiskFull()) {
+        return {FailedCallStatus,
+                "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
     if (!output.HasContent()) {
         return Answer(result, NothingWritten);

@@ -19,7 +19,8 @@ namespace tolk {
 /// MergeFile adds further input files, ChangeGrid and ChangeDatum record choices, SaveFileAs runs
 /// the engine once over all inputs and CloseWindow ends the document. A call the host could not
 /// carry out returns a nonzero result code (see Result); only an engine that could not be started,
-/// crashed or ran past its time limit makes a failed call, described by what the engine said.
+/// crashed or ran past its time limit makes a failed call, described by what the engine said, and
+/// so does a run that left the target's disk full ("Unable to write to <target>: Disk full").
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.

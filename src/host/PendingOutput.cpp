@@ -2,12 +2,16 @@
 
 #include <QTemporaryFile>
 #include <algorithm>
+#include <unistd.h>
 
 namespace tolk {
 namespace {
 
 // Hidden, so that the source file list never shows a conversion in progress.
 const char* const TempPrefix = ".tolk-";
+
+// A write that failed for want of room leaves less than a few blocks free.
+constexpr std::uintmax_t FullBelowBytes = 16 * 1024;
 
 } // namespace
 
@@ -43,6 +47,14 @@ bool PendingOutput::HasContent() const {
     std::error_code error;
     const auto size = std::filesystem::file_size(m_tempPath, error);
     return !error && size > 0;
+}
+
+bool PendingOutput::DiskFull() const {
+    std::error_code error;
+    const std::filesystem::space_info space = std::filesystem::space(m_tempPath, error);
+    // The administrator may also write into the blocks kept back from other users.
+    const std::uintmax_t room = geteuid() == 0 ? space.free : space.available;
+    return !error && room < FullBelowBytes;
 }
 
 std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {

@@ -25,6 +25,9 @@ public:
     const std::string& TempPath() const { return m_tempPath; }
     /// The engine wrote something to the temporary file itself.
     bool HasContent() const;
+    /// The target's file system is left without room. The engine does not notice a write that
+    /// fails: it ends successfully with its output cut short, which must not replace a target.
+    bool DiskFull() const;
     /// Moves every file written under the temporary name into place, replacing older ones.
     /// Moves nothing and fails when any of them would replace one of the protected files.
     bool Commit(const std::vector<std::string>& protectedPaths);

@@ -1,6 +1,7 @@
 #include "convert/ConversionRun.h"
 
 #include "MessageRecorder.h"
+#include "RecordingView.h"
 #include "ScriptedHost.h"
 #include "convert/BaseName.h"
 #include "core/TolkError.h"
@@ -14,24 +15,8 @@ namespace tolk {
 namespace {
 
 using testing::Failure;
+using testing::RecordingView;
 using Lines = std::vector<std::string>;
-
-class RecordingView : public RunView {
-public:
-    void ShowStatus(const std::string& text) override { statuses.push_back(text); }
-    void ShowResultCode(std::int32_t code) override { resultCode = std::to_string(code); }
-    std::optional<std::string> TakeEditedTargetFolder() override {
-        auto edited = editedTarget;
-        editedTarget.reset();
-        return edited;
-    }
-    void BringToFront() override { ++broughtToFront; }
-
-    Lines statuses;
-    std::string resultCode;
-    std::optional<std::string> editedTarget;
-    int broughtToFront = 0;
-};
 
 class ConversionRunTest : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "GpsSamples.h"
 #include "MessageRecorder.h"
+#include "RecordingView.h"
 #include "TempHome.h"
 #include "TextFiles.h"
 #include "app/Tmainfrm.h"
@@ -95,23 +96,13 @@ TEST_F(ConvertAllEngineTest, WithoutAnEngineTheWindowOpensUnconnected) {
               m_messages.shown.end());
 }
 
-class RecordingView : public RunView {
-public:
-    void ShowStatus(const std::string& text) override { statuses.push_back(text); }
-    void ShowResultCode(std::int32_t) override {}
-    std::optional<std::string> TakeEditedTargetFolder() override { return std::nullopt; }
-    void BringToFront() override {}
-
-    Lines statuses;
-};
-
 TEST_F(ConvertAllEngineTest, ACorruptFileIsReportedAndTheRunGoesOn) {
     ConversionSettings settings;
     ChooseConversion(settings);
     HostConnection host(Factory()());
     SourceFileList files;
     files.SetNames({"a.gpx", "b.gpx", "c d.gpx"});
-    RecordingView view;
+    testing::RecordingView view;
     ConversionRun run(settings, host, files, view, m_messages);
 
     run.ConvertAll();

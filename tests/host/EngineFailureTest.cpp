@@ -1,12 +1,13 @@
 #include "GpsSamples.h"
+#include "StandInEngine.h"
 #include "TextFiles.h"
 #include "core/TolkError.h"
 #include "host/GpsBabelHost.h"
 
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace tolk {
 namespace {
@@ -19,27 +20,19 @@ namespace fs = std::filesystem;
 // questions through the installed engine and misbehaves on a conversion as told.
 class EngineFailureTest : public ::testing::Test {
 protected:
-    EngineFailureTest()
-        : m_realEngine(QStandardPaths::findExecutable(QStringLiteral("gpsbabel")).toStdString()),
-          m_oldPath(qgetenv("PATH")) {
+    EngineFailureTest() {
         WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
         WriteTextFile(Path("walk.kml"), "the old target");
     }
-    ~EngineFailureTest() override { qputenv("PATH", m_oldPath); }
 
     std::string Path(const std::string& name) const {
         return m_dir.path().toStdString() + "/" + name;
     }
     /// Puts a stand-in "gpsbabel" into the folder; conversion runs the given shell commands.
     void MakeEngine(const std::string& folder, const std::string& onConversion) {
-        fs::create_directories(Path(folder));
-        const std::string path = Path(folder + "/gpsbabel");
-        WriteTextFile(path, "#!/bin/sh\n"
-                            "case \"$1\" in -V|-^3) exec '" +
-                                m_realEngine + "' \"$@\";; esac\n" + onConversion + "\n");
-        fs::permissions(path, fs::perms::owner_all);
+        testing::WriteStandInEngine(Path(folder), onConversion);
     }
-    void UsePath(const std::string& folders) { qputenv("PATH", folders.c_str()); }
+    void UsePath(const std::string& folders) { m_path.emplace(folders); }
     std::unique_ptr<HostLink> CreateHost() {
         GpsBabelConfig config;
         config.timeLimit = std::chrono::seconds(2);
@@ -58,8 +51,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::string m_realEngine;
-    QByteArray m_oldPath;
+    std::optional<testing::EnginePath> m_path;
 };
 
 TEST_F(EngineFailureTest, NoEngineOnPathMeansNoHost) {
@@ -78,7 +70,8 @@ TEST_F(EngineFailureTest, TheFirstWorkingEngineAlongPathIsUsed) {
     fs::create_directories(Path("broken"));
     WriteTextFile(Path("broken/gpsbabel"), "#!/bin/sh\necho nonsense\n");
     fs::permissions(Path("broken/gpsbabel"), fs::perms::owner_all);
-    MakeEngine("good", "echo ran > '" + Path("ran") + "'; exec '" + m_realEngine + "' \"$@\"");
+    MakeEngine("good", "echo ran > '" + Path("ran") + "'; exec '" + testing::InstalledEngine() +
+                           "' \"$@\"");
     UsePath(":" + Path("broken") + "::" + Path("good"));
     auto host = CreateHost();
     std::int32_t result = -1;
