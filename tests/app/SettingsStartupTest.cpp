@@ -154,6 +154,33 @@ TEST_F(SettingsStartupTest, ANumberRegisteredAsWorkFolderIsReportedAndNothingIsS
     EXPECT_EQ(ErrorsShown().size(), 1u);
 }
 
+TEST_F(SettingsStartupTest, ANumberRegisteredAsExeNameIsReportedAndLeftAsItWas) {
+    const std::string machineFile = m_home / "etc/xdg/Orvane/TOLK.conf";
+    const std::string registered = "[General]\nexename=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\f)\n";
+    testing::WriteTextFile(machineFile, registered);
+    Start();
+    EXPECT_EQ(ErrorsShown(), (Lines{"error: Invalid data type for 'exename'"}));
+    EXPECT_TRUE(m_window->isVisible());
+    m_window->close();
+    EXPECT_EQ(testing::ReadTextFile(machineFile), registered);
+    EXPECT_FALSE(fs::exists(m_home / ".config/Orvane/TOLK.conf")) << "nothing else registered";
+    EXPECT_EQ(ErrorsShown().size(), 1u);
+}
+
+// A folder where the settings file should be: loading finds no values, and saving at closing
+// reports the path without touching what the folder holds.
+TEST_F(SettingsStartupTest, ASettingsFileThatIsAFolderGivesDefaultsAndClosingReportsIt) {
+    testing::WriteTextFile(m_settingsFile + "/kept.txt", "kept");
+    Start();
+    EXPECT_EQ(ErrorsShown(), Lines{});
+    EXPECT_EQ(m_records.Settings.SourceExt, "txt");
+    EXPECT_EQ(m_records.Settings.SourceFldr, m_records.UserFolder);
+    m_window->close();
+    EXPECT_EQ(ErrorsShown(), (Lines{"error: Unable to write to " + m_settingsFile + "."}));
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(testing::ReadTextFile(m_settingsFile + "/kept.txt"), "kept");
+}
+
 TEST_F(SettingsStartupTest, WithoutAHostTheClosingStepSavesDuringStartUp) {
     Start([]() -> std::unique_ptr<HostLink> { throw TolkError("no host"); });
     EXPECT_NE(SettingsText().find("\nWBounds="), std::string::npos);
