@@ -1,6 +1,7 @@
 #include "convert/ConversionRun.h"
 
 #include "convert/BaseName.h"
+#include "core/PathAsFound.h"
 
 #include <exception>
 #include <filesystem>
@@ -18,7 +19,7 @@ std::string PathIn(const std::string& folder, const std::string& baseName,
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
-    const auto status = fs::status(path, ec);
+    const auto status = fs::status(PathAsFound(path), ec);
     return !ec && fs::exists(status) && !fs::is_directory(status);
 }
 

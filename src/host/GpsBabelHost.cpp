@@ -1,5 +1,6 @@
 #include "host/GpsBabelHost.h"
 
+#include "core/PathAsFound.h"
 #include "core/Text.h"
 #include "core/TolkError.h"
 #include "host/EngineLocator.h"
@@ -80,13 +81,14 @@ HostStatus GpsBabelHost::GetVersion(std::string& version) {
 }
 
 std::optional<EngineInput> GpsBabelHost::ReadableInput(const std::string& path) const {
-    // Absolute paths begin with "/", so that no file name can be taken for an option.
+    // Absolute paths begin with "/", so that no file name can be taken for an option. The type
+    // is the one asked for, whatever the letter case of the file's own extension.
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    const std::filesystem::path absolute = std::filesystem::absolute(PathAsFound(path), error);
     if (error || !std::filesystem::is_regular_file(absolute, error)) {
         return std::nullopt;
     }
-    std::optional<FormatChoice> format = m_formats.ForType(TypeOf(absolute));
+    std::optional<FormatChoice> format = m_formats.ForType(TypeOf(path));
     if (!format || !format->format.ReadsAny()) {
         return std::nullopt;
     }

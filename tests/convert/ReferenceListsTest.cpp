@@ -152,6 +152,20 @@ TEST_F(ReferenceFilesTest, GridListOffersTheFixedGridsFirstAndLaterEqualItemsWin
     EXPECT_TRUE(Messages().empty());
 }
 
+// Lines of 10 MB, marked and unmarked, with and without line ends: only their names are kept.
+TEST_F(ReferenceFilesTest, TenMegabyteLinesLoadAsTheirNames) {
+    const std::string tenMegabytes(10 * 1024 * 1024, 'x');
+    Write("DATUMS.TXT", "M   Long " + tenMegabytes + "\r\n; " + tenMegabytes + "\r\nM   NAD27\r\n" +
+                            tenMegabytes + "\nM   Last " + tenMegabytes);
+    LoadDatumList(m_datums, Folder(), "NAD27", m_messages);
+    EXPECT_EQ(m_datums.items, (Names{"(no change)", "Long xxxxxxxxxxxxxxx", "NAD27"}));
+    EXPECT_EQ(m_datums.CurrentIndex(), 2);
+    Write("GRIDS.TXT", "U Swiss Grid" + tenMegabytes);
+    LoadGridList(m_grids, Folder(), "", m_messages);
+    EXPECT_EQ(m_grids.items.back(), "Swiss Gridxxxxxxxxxx");
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(ReferenceFilesTest, UnreadableFileGivesOneMessageAndKeepsThePlaceholderWithNoneCurrent) {
     m_datums.current = 0;
     LoadDatumList(m_datums, Folder(), "WGS 84", m_messages);

@@ -1,12 +1,14 @@
 #include "convert/SourceFileList.h"
 
 #include "TextFiles.h"
+#include "convert/BaseName.h"
 #include "convert/SourceFolder.h"
 #include "core/TolkError.h"
 
 #include <QTemporaryDir>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -116,6 +118,21 @@ TEST_F(SourceFileListTest, NamesAreOrderedWithoutRegardToCaseThenByTheirBytes) {
     m_list.RefreshFileList(Path("src"), "txt");
     EXPECT_EQ(Listed(), (Names{"AB.txt", "Ab.txt", "aB.txt", "ab.txt", "alpha2.txt", "b.txt",
                                "beta.txt", "Gamma.txt"}));
+}
+
+// A folder of 100,000 files, every one of them of the type and in reverse order on the disk.
+TEST_F(SourceFileListTest, AHundredThousandFilesAreListedInOrder) {
+    constexpr int Files = 100000;
+    Folder("src");
+    for (int i = Files - 1; i >= 0; --i) {
+        std::ofstream(Path("src/t" + std::to_string(1000000 + i) + (i % 2 ? ".txt" : ".TXT")));
+    }
+    m_list.RefreshFileList(Path("src"), "txt");
+    ASSERT_EQ(m_list.Count(), Files);
+    EXPECT_EQ(m_view.status, "100000 files to convert");
+    for (int i = 0; i < Files; ++i) {
+        ASSERT_EQ(BaseName(m_list.NameAt(i)), "t" + std::to_string(1000000 + i));
+    }
 }
 
 TEST_F(SourceFileListTest, NamesAreReadAnewOnlyWhenTheFolderOrTheMaskChanges) {
