@@ -1,0 +1,104 @@
+// Times start-up, from starting the program's process to its event loop running with the main
+// window shown, against the same for a Qt program that shows one empty window; one run each,
+// after one untimed run of each. Both run under the offscreen platform in a home of their own.
+#include "BenchTable.h"
+#include "app/ProgramEntry.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+const char* const ProgramMode = "--program";
+const char* const EmptyWindowMode = "--empty-window";
+const char* const ShownLine = "shown";
+
+// Once the main window has been shown and the event loop has come round, says so on standard
+// output and closes the window, which ends the program.
+class ShownReporter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && !m_seen && watched->objectName() == "mainfrm") {
+            m_seen = true;
+            auto* window = static_cast<QWidget*>(watched);
+            QTimer::singleShot(0, window, [window] {
+                std::puts(ShownLine);
+                std::fflush(stdout);
+                window->close();
+            });
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+int RunMeasured(int argc, char* argv[], bool program) {
+    QApplication application(argc, argv);
+    ShownReporter reporter;
+    application.installEventFilter(&reporter);
+    if (program) {
+        return tolk::RunProgram();
+    }
+    QWidget window;
+    window.setObjectName(QStringLiteral("mainfrm"));
+    window.show();
+    return QApplication::exec();
+}
+
+// Milliseconds from starting this executable in the mode to its report; negative on failure.
+double TimeStart(const char* mode, const QString& home) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), home);
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    // The machine-wide registration goes into the first system configuration folder.
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), home + QStringLiteral("/etc/xdg"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const auto start = std::chrono::steady_clock::now();
+    process.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(mode)});
+    while (!process.canReadLine() && process.waitForReadyRead(60000)) {
+    }
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    const bool shown = process.readLine().trimmed() == ShownLine;
+    process.waitForFinished();
+    return shown && process.exitCode() == 0 ? took.count() : -1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    for (const bool program : {true, false}) {
+        if (argc == 2 && std::string_view(argv[1]) == (program ? ProgramMode : EmptyWindowMode)) {
+            return RunMeasured(argc, argv, program);
+        }
+    }
+    QCoreApplication application(argc, argv);
+    QTemporaryDir home;
+    TimeStart(EmptyWindowMode, home.path());
+    TimeStart(ProgramMode, home.path());
+    const double empty = TimeStart(EmptyWindowMode, home.path());
+    const double ours = TimeStart(ProgramMode, home.path());
+    if (empty < 0 || ours < 0) {
+        std::fprintf(stderr, "A start-up did not show its window.\n");
+        return 1;
+    }
+    std::printf("Start-up to window shown: %.1f ms; an empty Qt window: %.1f ms\n", ours, empty);
+    tolk::bench::PrintTableRow(
+        "Start-up to window shown (offscreen)", tolk::bench::Milliseconds(ours),
+        "empty Qt window: " + tolk::bench::Milliseconds(empty), ours / empty);
+    return 0;
+}

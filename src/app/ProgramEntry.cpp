@@ -1,0 +1,55 @@
+#include "app/ProgramEntry.h"
+
+#include "app/AppServices.h"
+#include "app/AppTitle.h"
+#include "app/ProgramRecords.h"
+#include "app/QtHelpViewer.h"
+#include "app/QtMessenger.h"
+#include "app/Tmainfrm.h"
+#include "app/UseHTMLHelp.h"
+#include "convert/HostConfig.h"
+#include "host/GpsBabelHost.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+namespace tolk {
+
+int RunProgram() {
+    // The window is laid out for "MS Sans Serif", which Linux desktops lack; their default sans
+    // is wider and would push captions under the controls beside them. These share its widths.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    // Ties the window to the installed menu entry and gives it the installed icon; run from a
+    // build folder, no icon is installed and the window keeps the default one.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tolkconv"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolkconv")));
+
+    QtMessenger messenger;
+    ProgramRecords records;
+    // The host is created during start-up, once the work folder is known.
+    const auto createHost = [&records] {
+        return CreateGpsBabelHost(HostConfigFor(records.ExeFolder, records.WorkFolder));
+    };
+    AppServices services{messenger, createHost,
+                         QCoreApplication::applicationFilePath().toStdString()};
+    QtHelpViewer helpViewer;
+    int exitCode = 0;
+    {
+        // From here until the main window is gone, every help request goes to the help viewer.
+        const TUseHTMLHelp helpBridge(*services.help, records.HelpFile, helpViewer);
+        records.HelpFile = HelpFileName;
+        // Start-up may show message boxes before the main window exists on screen; closing
+        // the last of them must not end the program.
+        QApplication::setQuitOnLastWindowClosed(false);
+        Tmainfrm mainfrm(records, services);
+        mainfrm.show();
+        QApplication::setQuitOnLastWindowClosed(true);
+        exitCode = QApplication::exec();
+    }
+    records.Host.Release();
+    return exitCode;
+}
+
+} // namespace tolk
