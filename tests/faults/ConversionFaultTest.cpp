@@ -135,6 +135,10 @@ struct EngineFault {
     const char* report;   ///< the error report the user sees
 };
 
+void PrintTo(const EngineFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
+
 class EngineFaultTest : public ConversionFaultTest,
                         public ::testing::WithParamInterface<EngineFault> {};
 
