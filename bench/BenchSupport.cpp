@@ -84,4 +84,22 @@ Took MeasureEngineShellLoop(const std::filesystem::path& root, const std::string
     });
 }
 
+void PrintTableRow(const std::string& what, const std::string& ours, const std::string& reference,
+                   double ratio) {
+    std::printf("| %s | %s | %s | %.2f |\n", what.c_str(), ours.c_str(), reference.c_str(), ratio);
+}
+
+std::string Milliseconds(double milliseconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f ms", milliseconds);
+    return text;
+}
+
+std::string SecondsForFiles(const Took& took, int files) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f s = %.2f ms a file", took.wall,
+                  took.wall * 1000 / files);
+    return text;
+}
+
 } // namespace tolk::bench

@@ -27,6 +27,17 @@ Took Measure(const std::function<void()>& action);
 /// per file, with the same engine arguments as the gpsbabel host passes.
 std::string EngineShellLoop(const std::filesystem::path& root, const std::string& outFolder);
 
+/// Prints one row of the table that bench/run shows: what was measured, our figure, the
+/// reference's figure and how many times the reference's time ours took.
+void PrintTableRow(const std::string& what, const std::string& ours, const std::string& reference,
+                   double ratio);
+
+/// A time in milliseconds as the table shows it.
+std::string Milliseconds(double milliseconds);
+
+/// A run over many files as the table shows it: the time on the clock and the time a file.
+std::string SecondsForFiles(const Took& took, int files);
+
 /// Runs the shell loop once untimed, so that the engine is in the page cache for both timed
 /// runs, then runs it timed.
 Took MeasureEngineShellLoop(const std::filesystem::path& root, const std::string& outFolder);

@@ -2,7 +2,6 @@
 // 200 conversions run by a plain shell loop of the engine, and prints the ratio of one run each,
 // by the clock and by processor time.
 #include "BenchSupport.h"
-#include "BenchTable.h"
 #include "convert/ConversionRun.h"
 #include "host/GpsBabelHost.h"
 
@@ -67,14 +66,10 @@ int main(int argc, char* argv[]) {
     // On a busy machine the clock mostly measures the other work; processor time does not.
     std::printf("ratio: %.3f (goal: at most 1.10); by processor time: %.3f\n",
                 ours.wall / shell.wall, ours.cpu / shell.cpu);
-    const auto perFile = [](const Took& took) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.3f s = %.2f ms a file", took.wall,
-                      took.wall * 1000 / FileCount);
-        return std::string(text);
-    };
-    tolk::bench::PrintTableRow("Convert All, 200 GPX files to KML", perFile(ours),
-                               "shell loop of gpsbabel: " + perFile(shell), ours.wall / shell.wall);
+    tolk::bench::PrintTableRow(
+        "Convert All, 200 GPX files to KML", tolk::bench::SecondsForFiles(ours, FileCount),
+        "shell loop of gpsbabel: " + tolk::bench::SecondsForFiles(shell, FileCount),
+        ours.wall / shell.wall);
     fs::remove_all(root);
     return 0;
 }

@@ -1,7 +1,7 @@
 // Times listing a folder of 100,000 files, a few thousand of them of the source type, against
 // the shell pipeline `ls -f | grep | sort -f` on the same folder, and prints the ratio of one
 // run each (after one untimed run of each, which brings the folder into the cache).
-#include "BenchTable.h"
+#include "BenchSupport.h"
 #include "convert/SourceFileList.h"
 
 #include <chrono>

@@ -1,7 +1,7 @@
 // Times start-up, from starting the program's process to its event loop running with the main
 // window shown, against the same for a Qt program that shows one empty window; one run each,
 // after one untimed run of each. Both run under the offscreen platform in a home of their own.
-#include "BenchTable.h"
+#include "BenchSupport.h"
 #include "app/ProgramEntry.h"
 
 #include <QApplication>
