@@ -11,13 +11,13 @@ std::optional<FormatChoice> TypeFormatMap::ForType(const std::string& type) cons
         const EngineFormat* format = m_formats.ForType(type);
         return format != nullptr ? std::optional<FormatChoice>({*format, {}}) : std::nullopt;
     }
-    const std::string& spec = chosen->second;
-    const auto comma = spec.find(',');
-    const EngineFormat* format = m_formats.Named(spec.substr(0, comma));
+    const std::string& userChoice = chosen->second;
+    const auto comma = userChoice.find(',');
+    const EngineFormat* format = m_formats.Named(userChoice.substr(0, comma));
     if (format == nullptr) {
         return std::nullopt;
     }
-    return FormatChoice{*format, comma == std::string::npos ? "" : spec.substr(comma + 1)};
+    return FormatChoice{*format, comma == std::string::npos ? "" : userChoice.substr(comma + 1)};
 }
 
 } // namespace tolk
