@@ -16,7 +16,7 @@ struct GpsBabelConfig {
     std::vector<std::string> gridNames;
     /// How long one engine run may take before it is stopped. Ordinary files take well under a
     /// second, but some writers slow down sharply with track length (a 20,000-point track written
-    /// as a Garmin text file takes about half a minute); five minutes leaves room for large logs
+    /// in the garmin_txt format takes about half a minute); five minutes leaves room for large logs
     /// while a hung engine cannot hold the window for longer than that.
     std::chrono::milliseconds timeLimit = std::chrono::minutes(5);
 };
