@@ -17,19 +17,19 @@ const char* KindFlag(DataKind kind) {
     return "";
 }
 
-std::string FormatSpec(const FormatChoice& choice) {
+std::string FormatArgument(const FormatChoice& choice) {
     return choice.options.empty() ? choice.format.name : choice.format.name + "," + choice.options;
 }
 
-std::string OutputSpec(const EngineOutput& output) {
-    std::string spec = FormatSpec(output.format);
+std::string OutputFormatArgument(const EngineOutput& output) {
+    std::string argument = FormatArgument(output.format);
     if (!output.datum.empty() && output.format.format.HasOption("datum")) {
-        spec += ",datum=" + output.datum;
+        argument += ",datum=" + output.datum;
     }
     if (!output.gridKeyword.empty() && output.format.format.HasOption("grid")) {
-        spec += ",grid=" + output.gridKeyword;
+        argument += ",grid=" + output.gridKeyword;
     }
-    return spec;
+    return argument;
 }
 
 } // namespace
@@ -54,9 +54,9 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
         arguments.emplace_back(KindFlag(kind));
     }
     for (const EngineInput& input : inputs) {
-        arguments.insert(arguments.end(), {"-i", FormatSpec(input.format), "-f", input.path});
+        arguments.insert(arguments.end(), {"-i", FormatArgument(input.format), "-f", input.path});
     }
-    arguments.insert(arguments.end(), {"-o", OutputSpec(output), "-F", output.path});
+    arguments.insert(arguments.end(), {"-o", OutputFormatArgument(output), "-F", output.path});
     return arguments;
 }
 
