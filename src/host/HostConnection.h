@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tolk {
 
@@ -33,6 +34,13 @@ public:
     std::string GetVersion();
     std::int32_t ChangeDatum(const std::string& name);
     std::int32_t ChangeGrid(const std::string& name);
+    /// The host's reason for its last nonzero result; empty when absent or silent.
+    std::string LastReason() const { return m_link ? m_link->LastReason() : std::string(); }
+    /// The host's causes for refusing such a run; none when the host is absent (the calls
+    /// themselves then fail as they always have).
+    std::vector<std::string> RunRefusals(const RunRequest& request) const {
+        return m_link ? m_link->RunRefusals(request) : std::vector<std::string>();
+    }
 
 private:
     template <class Call>

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tolk {
 
@@ -12,6 +13,16 @@ struct HostStatus {
     std::string description;
 
     bool Failed() const { return code < 0; }
+};
+
+/// What a conversion run will ask of the host, for the checks made before any file is converted.
+/// Types are file types without the dot; an empty merge type, datum or grid means none.
+struct RunRequest {
+    std::string sourceType;
+    std::string mergeType;
+    std::string targetType;
+    std::string datum;
+    std::string grid;
 };
 
 /// The host's automation interface: the GPS application that carries out every conversion.
@@ -41,6 +52,14 @@ public:
     virtual HostStatus ChangeDatum(const std::string& name, std::int32_t& result) = 0;
     /// Changes the document's grid (coordinate display format) to the named one; 0 = changed.
     virtual HostStatus ChangeGrid(const std::string& name, std::int32_t& result) = 0;
+
+    /// Why the last call that returned a nonzero result code did so, in words for the user
+    /// (for example the engine's own message); empty when the host does not say. Not part of
+    /// the automation interface: a host that cannot tell leaves it empty.
+    virtual std::string LastReason() const { return {}; }
+    /// The causes for which the host could not carry out such a run, one line each (for example
+    /// "no gpsbabel format reads .xyz files"); empty when it can. Asked before a run starts.
+    virtual std::vector<std::string> RunRefusals(const RunRequest&) const { return {}; }
 };
 
 } // namespace tolk

@@ -16,6 +16,11 @@ struct HostScript {
     /// Every call in order, as "Operation" or "Operation(argument)".
     std::vector<std::string> calls;
     std::string version = "Scripted host 1.0";
+    /// What LastReason answers.
+    std::string reason;
+    /// What RunRefusals answers; the requests it was asked are kept in runRequests.
+    std::vector<std::string> refusals;
+    std::vector<RunRequest> runRequests;
 
     /// The next unanswered call of the operation returns this result code (queued in order).
     void QueueResult(const std::string& operation, std::int32_t code);
@@ -53,6 +58,11 @@ public:
     HostStatus GetVersion(std::string& version) override;
     HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
     HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
+    std::string LastReason() const override { return m_script->reason; }
+    std::vector<std::string> RunRefusals(const RunRequest& request) const override {
+        m_script->runRequests.push_back(request);
+        return m_script->refusals;
+    }
 
 private:
     std::shared_ptr<HostScript> m_script;
