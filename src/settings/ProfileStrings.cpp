@@ -17,6 +17,14 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// Some editors begin a UTF-8 file with a byte-order mark. It belongs to no line: left in, it
+// would hide a section header on the first line.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view MarkOf(std::string_view content) {
+    return content.starts_with(ByteOrderMark) ? ByteOrderMark : std::string_view();
+}
+
 std::string Trimmed(std::string_view text) {
     const char* const blanks = " \t\r";
     const std::size_t first = text.find_first_not_of(blanks);
@@ -57,16 +65,16 @@ std::optional<Entry> EntryOf(const std::string& line) {
 }
 
 // The lines without their line feeds; a carriage return stays with its line.
-Lines SplitLines(const std::string& content) {
+Lines SplitLines(std::string_view content) {
     Lines lines;
     std::size_t start = 0;
     while (start < content.size()) {
         const std::size_t end = content.find('\n', start);
-        if (end == std::string::npos) {
-            lines.push_back(content.substr(start));
+        if (end == std::string_view::npos) {
+            lines.emplace_back(content.substr(start));
             break;
         }
-        lines.push_back(content.substr(start, end - start));
+        lines.emplace_back(content.substr(start, end - start));
         start = end + 1;
     }
     return lines;
@@ -130,9 +138,9 @@ std::string Unquoted(const std::string& value) {
     return value;
 }
 
-std::optional<std::string> StoredValue(const std::string& content, const std::string& section,
+std::optional<std::string> StoredValue(std::string_view content, const std::string& section,
                                        const std::string& key) {
-    const Lines lines = SplitLines(content);
+    const Lines lines = SplitLines(content.substr(MarkOf(content).size()));
     const std::optional<Span> span = FindSection(lines, section);
     if (!span) {
         return std::nullopt;
@@ -144,12 +152,14 @@ std::optional<std::string> StoredValue(const std::string& content, const std::st
     return Unquoted(EntryOf(lines[*index])->value);
 }
 
+// The file's mark, if it has one, stays in front.
 std::string WithValue(const std::string& content, const std::string& section,
                       const std::string& key, const std::string& value) {
     // New lines follow the file's own line ends.
     const std::string lineEnd = content.find("\r\n") != std::string::npos ? "\r" : "";
     const std::string entry = key + "=" + value + lineEnd;
-    Lines lines = SplitLines(content);
+    const std::string_view mark = MarkOf(content);
+    Lines lines = SplitLines(std::string_view(content).substr(mark.size()));
     if (const std::optional<Span> span = FindSection(lines, section)) {
         if (const std::optional<std::size_t> index = FindKey(lines, *span, key)) {
             lines[*index] = entry;
@@ -161,7 +171,7 @@ std::string WithValue(const std::string& content, const std::string& section,
         lines.push_back("[" + section + "]" + lineEnd);
         lines.push_back(entry);
     }
-    return Joined(lines);
+    return std::string(mark) + Joined(lines);
 }
 
 std::optional<std::string> ReadFile(const QString& path) {

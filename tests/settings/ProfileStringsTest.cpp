@@ -87,6 +87,13 @@ TEST_F(ProfileStringsTest, WritingKeepsEveryOtherLineAndTheFilesLineEnds) {
                                     "SourceFldr=/not this one\r\n");
 }
 
+TEST_F(ProfileStringsTest, AByteOrderMarkHidesNoSectionAndStaysInFront) {
+    WriteTextFile(m_file, "\xEF\xBB\xBF[GENERAL]\r\nGrid=UTM\r\n");
+    EXPECT_EQ(Read("Grid"), "UTM");
+    ASSERT_TRUE(Write("Datum", "WGS 84"));
+    EXPECT_EQ(ReadTextFile(m_file), "\xEF\xBB\xBF[GENERAL]\r\nGrid=UTM\r\nDatum=WGS 84\r\n");
+}
+
 TEST_F(ProfileStringsTest, RefusedWritesLeaveEverythingAsItWas) {
     EXPECT_FALSE(WriteProfileString("GENERAL", "Grid", "UTM", m_home / "missing/tolkconv.ini"));
     EXPECT_FALSE(std::filesystem::exists(m_home / "missing"));
