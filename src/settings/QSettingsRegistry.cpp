@@ -1,6 +1,7 @@
 #include "settings/QSettingsRegistry.h"
 
 #include "core/Text.h"
+#include "settings/ProfileStrings.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,12 +12,13 @@
 namespace tolk {
 namespace {
 
+// Where QSettings keeps the values that sit at the top level of its file.
+const char* const TopLevelSection = "General";
+
 RegistryType TypeOf(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::QString:
         return RegistryType::Text;
-    case QMetaType::QStringList:
-        return RegistryType::MultiText;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
@@ -27,16 +29,10 @@ RegistryType TypeOf(const QVariant& value) {
     }
 }
 
-RegistryValue Typed(const QVariant& value) {
-    const RegistryType type = TypeOf(value);
-    const QString data = type == RegistryType::MultiText ? value.toStringList().join(QChar(u'\0'))
-                                                         : value.toString();
-    return {type, data.toStdString()};
-}
-
 class SettingsFileKey : public RegistryKey {
 public:
-    explicit SettingsFileKey(const QString& file) : m_settings(file, QSettings::NativeFormat) {}
+    explicit SettingsFileKey(const QString& file)
+        : m_file(file.toStdString()), m_settings(file, QSettings::NativeFormat) {}
 
     std::optional<RegistryValueInfo> QueryValue(const std::string& name) override {
         if (!m_settings.contains(QString::fromStdString(name))) {
@@ -47,7 +43,14 @@ public:
     }
 
     std::optional<RegistryValue> ReadValue(const std::string& name) override {
-        return Typed(m_settings.value(QString::fromStdString(name)));
+        const QVariant value = m_settings.value(QString::fromStdString(name));
+        // QSettings reads an unquoted value with a comma as a list. Typed by hand, such a value
+        // is a text, a folder like "/data/a, b": it is taken as its line holds it.
+        if (value.typeId() == QMetaType::QStringList) {
+            return RegistryValue{RegistryType::Text,
+                                 ReadProfileString(TopLevelSection, name, "", m_file)};
+        }
+        return RegistryValue{TypeOf(value), value.toString().toStdString()};
     }
 
     bool WriteText(const std::string& name, const std::string& text) override {
@@ -59,6 +62,7 @@ public:
     }
 
 private:
+    std::string m_file;
     QSettings m_settings;
 };
 

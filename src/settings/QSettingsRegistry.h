@@ -11,9 +11,10 @@ namespace tolk {
 /// values sit at the top level of the file; any other key path is refused. A root whose file
 /// cannot be created or written counts as a key that cannot be opened for full access.
 ///
-/// Text values are plain entries; a value the file holds as a list, a number or binary data
-/// keeps that type, so that a hand-made non-text entry is refused as the Windows registry
-/// refuses one.
+/// Text values are plain entries, and a plain entry is a text even where QSettings would read a
+/// list (an unquoted comma): it is returned as the file's line holds it. A value the file holds
+/// as a number or binary data keeps that type, so that a hand-made non-text entry is refused as
+/// the Windows registry refuses one.
 class QSettingsRegistry : public Registry {
 public:
     QSettingsRegistry(std::string userFile, std::string machineFile);

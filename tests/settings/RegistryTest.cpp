@@ -114,14 +114,19 @@ TEST_F(QSettingsRegistryTest, AnUnwritableRootCannotBeOpened) {
     EXPECT_EQ(m_registry.OpenOrCreateKey(Machine, HostKeyPath), nullptr);
 }
 
-TEST_F(QSettingsRegistryTest, HandMadeNonTextEntriesKeepTheirType) {
+TEST_F(QSettingsRegistryTest, HandMadeEntriesAreTextUnlessMarkedAsNumberOrBinary) {
     WriteTextFile(m_userFile, "[General]\n"
                               "text=12\n"
-                              "list=a, b\n"
+                              "workfolder=/data/a, b,c\n"
                               "binary=@ByteArray(abc)\n"
                               "number=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\f)\n");
     EXPECT_EQ(RegReadString(m_registry, User, HostKeyPath, "text"), "12");
-    for (const char* name : {"list", "binary", "number"}) {
+    // QSettings alone would read a list here.
+    EXPECT_EQ(RegReadString(m_registry, User, HostKeyPath, "workfolder"), "/data/a, b,c");
+    RegWriteStringIfChanged(m_registry, User, HostKeyPath, "workfolder", "/data/a, b,c");
+    EXPECT_NE(ReadTextFile(m_userFile).find("workfolder=/data/a, b,c\n"), std::string::npos)
+        << "an unchanged value is not rewritten";
+    for (const char* name : {"binary", "number"}) {
         EXPECT_EQ(ErrorOf([&] { RegReadString(m_registry, User, HostKeyPath, name); }),
                   std::string("Invalid data type for '") + name + "'");
     }
