@@ -2,7 +2,9 @@
 
 #include "convert/FileTypes.h"
 #include "convert/ReferenceLists.h"
+#include "core/ErrorReport.h"
 #include "core/Text.h"
+#include "core/TolkError.h"
 #include "settings/QSettingsRegistry.h"
 #include "settings/SettingsFile.h"
 #include "settings/StandardSpecialFolders.h"
@@ -56,7 +58,15 @@ void LoadBatchSettings(const std::string& exePath, Messenger& messenger, Program
     StandardSpecialFolders specialFolders;
     FolderDiscovery discovery(registry, specialFolders, messenger);
     FindProgramFolders(WindowProgramBeside(exePath), discovery, folders);
-    LoadSettings(folders.SettingsPath(), folders.UserFolder, settings);
+    try {
+        LoadSettings(folders.SettingsPath(), folders.UserFolder, settings);
+    } catch (const TolkError& error) {
+        // Only the window's bounds, read last, can fail to load, and this command never uses
+        // them: every other value is in place. A save writes the bounds a missing key gives.
+        settings.WBounds = DefaultWindowBounds();
+        messenger.ShowMessage("Ignored the window bounds (WBounds) in " + folders.SettingsPath() +
+                              ": " + ErrorReportText(error.what()));
+    }
 }
 
 void ApplyOptions(const BatchOptions& options, ConversionSettings& settings) {

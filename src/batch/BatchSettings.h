@@ -11,7 +11,9 @@
 namespace tolk {
 
 /// Finds the program's folders and loads the settings file as the window's start-up does; the
-/// executable is this command, lying beside the window program. Errors are thrown.
+/// executable is this command, lying beside the window program. Errors are thrown, but for
+/// malformed window bounds, which this command does not use: those are said through the
+/// messenger and replaced by the default bounds.
 void LoadBatchSettings(const std::string& exePath, Messenger& messenger, ProgramFolders& folders,
                        ConversionSettings& settings);
 

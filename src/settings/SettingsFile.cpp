@@ -28,17 +28,21 @@ bool ReadYesNo(const std::string& path, const char* key, bool defaultValue) {
     return value ? *value != 0 : defaultValue;
 }
 
-void LoadBounds(const std::string& path, WindowBounds& bounds) {
-    std::string text = ReadText(path, "WBounds", "0 0 478 395");
+const char* const DefaultBoundsText = "0 0 478 395";
+
+// Takes the four bounds from their text, each stored as soon as it is converted.
+void ParseBounds(std::string text, WindowBounds& bounds) {
     for (std::int32_t* field : {&bounds.Left, &bounds.Top, &bounds.Right, &bounds.Bottom}) {
         *field = StrictInteger(NextToken(' ', text));
     }
-    // In 64 bits, so that bounds near the ends of the 32-bit range cannot overflow.
-    const std::int64_t lowest = std::int64_t{bounds.Top} + MinimumHeight;
-    if (bounds.Bottom < lowest) {
-        bounds.Bottom = static_cast<std::int32_t>(
-            std::min<std::int64_t>(lowest, std::numeric_limits<std::int32_t>::max()));
+    // A Top within 400 of the largest 32-bit value leaves no room for Bottom: Top is made smaller
+    // until there is, so that the window keeps its height (it lies far off every screen either
+    // way, and is brought onto one when shown).
+    const std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+    if (std::int64_t{bounds.Top} + MinimumHeight > highest) {
+        bounds.Top = highest - MinimumHeight;
     }
+    bounds.Bottom = std::max(bounds.Bottom, bounds.Top + MinimumHeight);
 }
 
 std::string BoundsText(const WindowBounds& bounds) {
@@ -58,7 +62,7 @@ void LoadSettings(const std::string& path, const std::string& userFolder,
     settings.MergeExt = ReadText(path, "MergeExt", "");
     settings.Datum = ReadText(path, "Datum", "WGS 84");
     settings.Grid = ReadText(path, "Grid", "LAT LON DM");
-    LoadBounds(path, settings.WBounds);
+    ParseBounds(ReadText(path, "WBounds", DefaultBoundsText), settings.WBounds);
 }
 
 void SaveSettings(const std::string& path, const ConversionSettings& settings) {
@@ -78,6 +82,12 @@ void SaveSettings(const std::string& path, const ConversionSettings& settings) {
             throw TolkError("Unable to write to " + path);
         }
     }
+}
+
+WindowBounds DefaultWindowBounds() {
+    WindowBounds bounds;
+    ParseBounds(DefaultBoundsText, bounds);
+    return bounds;
 }
 
 std::string NextToken(char separator, std::string& remaining) {

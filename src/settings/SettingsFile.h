@@ -9,9 +9,13 @@ namespace tolk {
 /// Fills every field of `settings` from section "GENERAL" of the settings file, each missing
 /// key giving its default (both folders: userFolder). The window bounds are read last; a bad
 /// bounds token throws "'<token>' is not a valid integer value", leaving the bounds converted
-/// before it in place. Loaded bounds are at least 400 pixels high.
+/// before it in place. Loaded bounds are at least 400 pixels high; where Top lies so close to
+/// the largest 32-bit value that Bottom cannot, Top is made smaller to make room.
 void LoadSettings(const std::string& path, const std::string& userFolder,
                   ConversionSettings& settings);
+
+/// The bounds that loading gives when the file holds none.
+WindowBounds DefaultWindowBounds();
 
 /// Writes every field of `settings`, one key after the other in the file's key order. Throws
 /// "Unable to write to <path>" at the first key the file refuses; the keys before it stay

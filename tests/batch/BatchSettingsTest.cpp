@@ -1,5 +1,9 @@
 #include "batch/BatchSettings.h"
 
+#include "MessageRecorder.h"
+#include "TempHome.h"
+#include "TextFiles.h"
+
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -95,6 +99,21 @@ TEST(BatchSettingsTest, DatumAndGridMustBeOfferedByTheListsInAnyCase) {
     EXPECT_EQ(UnknownReferenceMessage(settings, offered),
               "Unknown grid 'Swiss'. The grids are: 'LAT LON D' 'LAT LON DM' 'LAT LON DMS' "
               "'UTM/UPS' 'Maidenhead' 'Swiss Grid' (an empty value means no change).");
+}
+
+TEST(BatchSettingsTest, MalformedWindowBoundsAreSaidAndReplacedByTheDefault) {
+    const testing::TempHome home;
+    const std::string file = home / ".local/share/Orvane/TOLK/tolkconv.ini";
+    testing::WriteTextFile(file, "[GENERAL]\nSourceExt=gpx\nWBounds=10,20,500,700\n");
+    testing::MessageRecorder messages;
+    ProgramFolders folders;
+    ConversionSettings settings;
+    LoadBatchSettings(home / "bin/tolkconv-batch", messages, folders, settings);
+    EXPECT_EQ(settings.SourceExt, "gpx");
+    EXPECT_EQ(settings.WBounds, (WindowBounds{0, 0, 478, 400}));
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"message: Ignored the window bounds (WBounds) in " + file +
+                                       ": '10,20,500,700' is not a valid integer value."});
 }
 
 } // namespace

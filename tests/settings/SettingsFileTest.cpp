@@ -59,10 +59,12 @@ TEST_F(SettingsFileTest, BoundsLoadAsWrittenAndAtLeast400High) {
     EXPECT_EQ(BoundsFrom("  10   20  500  700"), (WindowBounds{10, 20, 500, 700}));
     EXPECT_EQ(BoundsFrom("-8 -8 1288 1008"), (WindowBounds{-8, -8, 1288, 1008}));
     EXPECT_EQ(BoundsFrom("$A 20 500 700 junk after"), (WindowBounds{10, 20, 500, 700}));
-    // Near the ends of the range the raised bottom stays within 32 bits.
+    // Near the ends of the range the window keeps its 400: a top with no room below it for
+    // that is moved up.
     EXPECT_EQ(BoundsFrom("0 -2147483648 0 2147483647"),
               (WindowBounds{0, -2147483648, 0, 2147483647}));
-    EXPECT_EQ(BoundsFrom("0 2147483600 0 0"), (WindowBounds{0, 2147483600, 0, 2147483647}));
+    EXPECT_EQ(BoundsFrom("0 2147483600 0 0"), (WindowBounds{0, 2147483247, 0, 2147483647}));
+    EXPECT_EQ(BoundsFrom("0 2147483247 0 0"), (WindowBounds{0, 2147483247, 0, 2147483647}));
 }
 
 TEST_F(SettingsFileTest, TheFollowFlagIsAnyNonzeroInteger) {
