@@ -16,7 +16,7 @@
 
 namespace tolk {
 
-int RunProgram() {
+void SetUpApplication() {
     // The window is laid out for "MS Sans Serif", which Linux desktops lack; their default sans
     // is wider and would push captions under the controls beside them. These share its widths.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
@@ -25,7 +25,14 @@ int RunProgram() {
     // build folder, no icon is installed and the window keeps the default one.
     QGuiApplication::setDesktopFileName(QStringLiteral("tolkconv"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolkconv")));
+    // The application title, for what names the program as a whole: assistive tools, the
+    // window class that desktops group windows by, boxes without a caption of their own. Not
+    // the display name, which Qt would append to every window's caption.
+    QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+}
 
+int RunProgram() {
+    SetUpApplication();
     QtMessenger messenger;
     ProgramRecords records;
     // The host is created during start-up, once the work folder is known.

@@ -2,9 +2,11 @@
 #include "ScriptedHost.h"
 #include "TempHome.h"
 #include "TextFiles.h"
+#include "app/ProgramEntry.h"
 #include "app/Tmainfrm.h"
 #include "core/TolkError.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +117,12 @@ TEST_F(StartupTest, StatusLineAndResultFieldShowTheRun) {
     Find<QPushButton>(*window, "convall")->click();
     EXPECT_EQ(Find<QLabel>(*window, "statuslbl")->text(), "Converted 1 files.");
     EXPECT_EQ(window->findChild<QLineEdit*>("returncode")->text(), "-2");
+}
+
+TEST(ProgramEntryTest, TheApplicationCarriesTheTitle) {
+    SetUpApplication();
+    EXPECT_EQ(QApplication::applicationName(), "TOLK Batch File Converter");
+    EXPECT_EQ(QApplication::applicationDisplayName(), "TOLK Batch File Converter");
 }
 
 } // namespace
