@@ -32,6 +32,35 @@ inline QFont DesignFont(int pixelSize) {
     return font;
 }
 
+/// Narrows the widget's font, by its stretch down to 80 per cent, just until `fits()` holds:
+/// a substitute font a little wider than the design's then still shows a text whole in its
+/// design place. Ends at 80 per cent when nothing fits.
+template <class Fits>
+void NarrowFontUntil(QWidget* widget, Fits fits) {
+    QFont font = widget->font();
+    for (int stretch = 100; stretch >= 80; --stretch) {
+        font.setStretch(stretch);
+        widget->setFont(font);
+        if (fits()) {
+            return;
+        }
+    }
+}
+
+/// A one-line label whose text never changes, fitted into its design width; where even the
+/// narrowest font does not fit, the label grows to show its whole text.
+inline void FitLineToDesignWidth(QLabel* label) {
+    const int width = label->width();
+    NarrowFontUntil(label, [label, width] { return label->sizeHint().width() <= width; });
+    label->resize(label->size().expandedTo(label->sizeHint()));
+}
+
+/// A word-wrapped label fitted into its design height, so that no line falls off its end.
+inline void FitLinesToDesignHeight(QLabel* label) {
+    NarrowFontUntil(label,
+                    [label] { return label->heightForWidth(label->width()) <= label->height(); });
+}
+
 /// Names a control that has no caption of its own after the label beside it, and links the
 /// label to it, so that assistive tools speak the label for it.
 inline void NameByLabel(QLabel* label, QWidget* control) {

@@ -11,10 +11,12 @@
 namespace tolk {
 namespace {
 
-// Every label of this dialog is one line high.
+// Every label of this dialog is one line high, its text fitted into its design width.
 QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, int top,
               int width) {
-    return PlaceLabel(parent, name, caption, left, top, width, 13);
+    QLabel* label = PlaceLabel(parent, name, caption, left, top, width, 13);
+    FitLineToDesignWidth(label);
+    return label;
 }
 
 QLineEdit* Edit(QWidget* parent, const char* name, int top) {
@@ -34,15 +36,14 @@ TOptionsFrm::TOptionsFrm(QWidget* owner) : QDialog(owner) {
         accept();
     });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
-    // Placed as designed: outer size 254 x 364 at 471, 201 on the screen, the frame included
-    // as far as the window system has told its size.
-    resize(QSize(254, 364) - (frameGeometry().size() - geometry().size()));
-    move(471, 201);
+    // Placed as designed: outer size 254 x 364 at 471, 201 on the screen, frame included.
+    m_placement.Place({471, 201, 471 + 254, 201 + 364});
 }
 
 void TOptionsFrm::CreateControls() {
     Label6 = PlaceLabel(this, "Label6", "Set initial parameters", 40, 16, 149, 20);
     Label6->setFont(DesignFont(16));
+    FitLineToDesignWidth(Label6);
     Label1 = Label(this, "Label1", "Latitude (degs)", 16, 56, 70);
     edlat = Edit(this, "edlat", 56);
     Label2 = Label(this, "Label2", "Longitude (degs)", 16, 88, 79);
@@ -83,6 +84,16 @@ void TOptionsFrm::SetTabOrder() {
 void TOptionsFrm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormShow();
+}
+
+void TOptionsFrm::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    m_placement.MeetPending();
+}
+
+void TOptionsFrm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    m_placement.MeetPending();
 }
 
 void TOptionsFrm::keyPressEvent(QKeyEvent* event) {

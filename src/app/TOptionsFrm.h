@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/OuterPlacement.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -18,6 +20,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -25,6 +29,8 @@ private:
     void SetTabOrder();
     void FormShow();
     void OKBtnClick();
+
+    OuterPlacement m_placement{*this};
 
     // The components, under their component names.
     QLabel* Label6 = nullptr;

@@ -1,6 +1,7 @@
 #include "app/Tmainfrm.h"
 
 #include "app/AppTitle.h"
+#include "app/DesignPlacement.h"
 #include "core/ErrorReport.h"
 
 #include <QApplication>
@@ -28,13 +29,11 @@ Tmainfrm::Tmainfrm(ProgramRecords& records, AppServices& services)
       m_run(records.Settings, records.Host, m_files, *this, services.messenger) {
     setObjectName(QStringLiteral("mainfrm"));
     setWindowTitle(QStringLiteral("TOLK Batch File Converter V1.3"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont(11));
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
-    SetOuterBounds({166, 175, 166 + 477, 175 + 395});
+    m_placement.Place({166, 175, 166 + 477, 175 + 395});
     m_files.AttachView(this);
     Guarded([this] { FormCreate(); });
 }
@@ -64,7 +63,7 @@ void Tmainfrm::FormCreate() {
     m_records.HelpFile = m_records.ExeFolder + HelpFileName;
     m_settingsPath = m_records.SettingsPath();
     LoadSettingsFile();
-    SetOuterBounds(m_records.Settings.WBounds);
+    PlaceOnScreen(m_records.Settings.WBounds);
     CreateHostLink();
     cbtargassrc->setChecked(m_records.Settings.TargAsSrc);
     ebsource->setText(QString::fromStdString(m_records.Settings.SourceFldr));
@@ -117,7 +116,7 @@ void Tmainfrm::closeEvent(QCloseEvent* event) {
 }
 
 void Tmainfrm::FormClose() {
-    m_records.Settings.WBounds = OuterBounds();
+    m_records.Settings.WBounds = m_placement.Outer();
     SaveSettingsFile();
 }
 

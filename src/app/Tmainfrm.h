@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/OuterPlacement.h"
 #include "app/ProgramRecords.h"
 #include "convert/ConversionRun.h"
 #include "convert/RunView.h"
@@ -92,10 +93,8 @@ private:
     void CloseWinBtnClick();
     void mnuOpenClick();
 
-    WindowBounds OuterBounds() const;
-    void SetOuterBounds(const WindowBounds& bounds);
-    QSize FrameExtent() const;
-    bool MeetPendingOuterBounds();
+    void PlaceOnScreen(const WindowBounds& bounds);
+    void DeclareMinimumSize();
     void FitLabelsToText();
 
     /// Runs a handler so that any failure goes to the default error report, never into Qt.
@@ -123,8 +122,7 @@ private:
     bool m_connected = false;
     bool m_shown = false;
     FolderPicker m_picker;
-    /// Outer bounds asked for before the window system framed the window (see SetOuterBounds).
-    std::optional<WindowBounds> m_pendingOuterBounds;
+    OuterPlacement m_placement{*this};
 
     // The components, under their component names.
     QLineEdit* returncode = nullptr;

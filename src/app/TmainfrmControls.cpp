@@ -1,11 +1,12 @@
 // The main window's controls, placed at their design positions in the client area.
+#include "app/DesignPlacement.h"
+#include "app/DropDownList.h"
 #include "app/RowHeightDelegate.h"
 #include "app/StatusLineAccessible.h"
 #include "app/Tmainfrm.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,45 +24,21 @@ constexpr int FileListRowHeight = 13;
 constexpr int StatusFontPixels = 13;
 const QColor StatusBackground(255, 255, 153);
 
-template <class Widget>
-Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left, int top,
                     int width, int height) {
     return Place(new QPushButton(QString::fromUtf8(caption), parent), name, left, top, width,
                  height);
 }
 
-QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
-              int height) {
-    auto* label =
-        Place(new QLabel(QString::fromUtf8(caption), parent), name, left, top, width, height);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 QLineEdit* EditBox(QWidget* parent, const char* name, int left, int top, int width) {
     return Place(new QLineEdit(parent), name, left, top, width, BoxHeight);
 }
 
-/// A drop-down list the user can only pick from.
 QComboBox* DropDown(QWidget* parent, const char* name, const QStringList& items, int left, int top,
                     int width) {
-    auto* box = Place(new QComboBox(parent), name, left, top, width, BoxHeight);
+    auto* box = Place(new DropDownList(parent), name, left, top, width, BoxHeight);
     box->addItems(items);
     return box;
-}
-
-/// Edit boxes and lists have no caption of their own: they are named by the label beside them.
-/// The name is its design text; the buddy link lets assistive tools that name a control by
-/// its label (drop-down lists on Linux speak their value as their name) find that label.
-void Labels(QLabel* label, QWidget* control) {
-    control->setAccessibleName(label->text());
-    label->setBuddy(control);
 }
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -71,25 +48,10 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 }
 
 void MakeStatusLine(QLabel* label) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(StatusFontPixels);
-    label->setFont(font);
+    label->setFont(DesignFont(StatusFontPixels));
     label->setAutoFillBackground(true);
     SetColour(label, QPalette::Window, StatusBackground);
     StatusLineAccessible::MarkAsStatusLine(label);
-}
-
-// The notice was laid out to wrap into exactly its design height. A substitute font may be a
-// little wider, so it is narrowed just enough to keep the last words from falling off the label.
-void FitTwoLines(QLabel* label) {
-    QFont font = label->font();
-    for (int stretch = 100; stretch >= 80; stretch -= 2) {
-        font.setStretch(stretch);
-        label->setFont(font);
-        if (label->heightForWidth(label->width()) <= label->height()) {
-            return;
-        }
-    }
 }
 
 } // namespace
@@ -140,35 +102,43 @@ void Tmainfrm::CreateControls() {
 }
 
 void Tmainfrm::CreateLabels() {
-    connectlbl = Label(this, "connectlbl", "NOT Connected", 8, 4, 78, 13);
-    Label1 = Label(this, "Label1",
-                   "Do not run obscuring centre of screen, so that any error messages from TOLK "
-                   "will be visible.",
-                   8, 24, 220, 26);
+    connectlbl = PlaceLabel(this, "connectlbl", "NOT Connected", 8, 4, 78, 13);
+    Label1 = PlaceLabel(this, "Label1",
+                        "Do not run obscuring centre of screen, so that any error messages from "
+                        "TOLK will be visible.",
+                        8, 24, 220, 26);
     Label1->setWordWrap(true);
-    FitTwoLines(Label1);
+    FitLinesToDesignHeight(Label1);
     SetColour(Label1, QPalette::WindowText, Qt::red);
-    Label2 = Label(this, "Label2", "Source Folder", 8, 60, 66, 13);
-    Label4 = Label(this, "Label4", "Source File Type:", 8, 108, 83, 13);
-    Label5 = Label(this, "Label5", "Merge with", 8, 132, 52, 13);
-    Label7 = Label(this, "Label7", "Change Grid to", 8, 160, 71, 13);
-    Label6 = Label(this, "Label6", "Change Datum to", 8, 184, 83, 13);
-    Label8 = Label(this, "Label8", "Target Folder", 8, 208, 63, 13);
-    Label9 = Label(this, "Label9", "Target Type", 8, 256, 58, 13);
-    Label3 = Label(this, "Label3", "Status", 8, 284, 30, 13);
-    statuslbl = Label(this, "statuslbl", "statuslbl", 40, 280, 265, 21);
+    Label2 = PlaceLabel(this, "Label2", "Source Folder", 8, 60, 66, 13);
+    Label4 = PlaceLabel(this, "Label4", "Source File Type:", 8, 108, 83, 13);
+    Label5 = PlaceLabel(this, "Label5", "Merge with", 8, 132, 52, 13);
+    Label7 = PlaceLabel(this, "Label7", "Change Grid to", 8, 160, 71, 13);
+    Label6 = PlaceLabel(this, "Label6", "Change Datum to", 8, 184, 83, 13);
+    Label8 = PlaceLabel(this, "Label8", "Target Folder", 8, 208, 63, 13);
+    Label9 = PlaceLabel(this, "Label9", "Target Type", 8, 256, 58, 13);
+    Label3 = PlaceLabel(this, "Label3", "Status", 8, 284, 30, 13);
+    // Their texts never change; a wider substitute font must not push them against the lists
+    // beside them.
+    for (QLabel* label : {Label2, Label4, Label5, Label7, Label6, Label8, Label9, Label3}) {
+        FitLineToDesignWidth(label);
+    }
+    statuslbl = PlaceLabel(this, "statuslbl", "statuslbl", 40, 280, 265, 21);
     MakeStatusLine(statuslbl);
-    filelistlbl = Label(this, "filelistlbl", "File List", 312, 48, 35, 13);
+    filelistlbl = PlaceLabel(this, "filelistlbl", "File List", 312, 48, 35, 13);
     FitLabelsToText();
 
-    Labels(Label2, ebsource);
-    Labels(Label8, ebtarget);
-    Labels(Label4, cbopenExt);
-    Labels(Label5, cbmerge1);
-    Labels(Label7, cbgrids);
-    Labels(Label6, cbdatums);
-    Labels(Label9, cbtargext);
-    Labels(filelistlbl, FileListBox1);
+    // Edit boxes and lists have no caption of their own: they are named by the label beside
+    // them. The buddy link lets assistive tools that name a control by its label (drop-down
+    // lists on Linux speak their value as their name) find that label.
+    NameByLabel(Label2, ebsource);
+    NameByLabel(Label8, ebtarget);
+    NameByLabel(Label4, cbopenExt);
+    NameByLabel(Label5, cbmerge1);
+    NameByLabel(Label7, cbgrids);
+    NameByLabel(Label6, cbdatums);
+    NameByLabel(Label9, cbtargext);
+    NameByLabel(filelistlbl, FileListBox1);
 }
 
 void Tmainfrm::CreateMenu() {

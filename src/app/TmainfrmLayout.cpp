@@ -1,15 +1,17 @@
 // The window's minimum size, the controls that follow its edges, its outer rectangle, and the
 // "Same as Source folder" rule.
+#include "app/ScreenPlacement.h"
 #include "app/Tmainfrm.h"
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
-#include <cstdint>
+#include <QScreen>
+#include <QWindow>
 
 namespace tolk {
 namespace {
@@ -17,10 +19,14 @@ namespace {
 constexpr int MinOuterHeight = 400;
 constexpr int MinOuterWidth = 440;
 
-/// A side of an outer rectangle less the frame, as a size Qt accepts even for nonsense bounds.
-int ClientExtent(std::int32_t from, std::int32_t to, int frame) {
-    const std::int64_t extent = std::int64_t{to} - from - frame;
-    return static_cast<int>(std::clamp<std::int64_t>(extent, 0, QWIDGETSIZE_MAX));
+std::vector<WindowBounds> AvailableScreenAreas() {
+    std::vector<WindowBounds> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back(
+            {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
+    }
+    return areas;
 }
 
 } // namespace
@@ -28,8 +34,9 @@ int ClientExtent(std::int32_t from, std::int32_t to, int frame) {
 void Tmainfrm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Guarded([this] {
+        DeclareMinimumSize();
         // A size change made to meet pending bounds has run the rule already, nested.
-        if (!MeetPendingOuterBounds()) {
+        if (!m_placement.MeetPending()) {
             FormResize();
         }
     });
@@ -37,7 +44,10 @@ void Tmainfrm::resizeEvent(QResizeEvent* event) {
 
 void Tmainfrm::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    Guarded([this] { MeetPendingOuterBounds(); });
+    Guarded([this] {
+        DeclareMinimumSize();
+        m_placement.MeetPending();
+    });
 }
 
 bool Tmainfrm::event(QEvent* event) {
@@ -61,7 +71,7 @@ void Tmainfrm::FormResize() {
 // the outer runs end without touching anything. The window system confirms the size later;
 // only if it settles on another size does that raise a further, separate run.
 void Tmainfrm::ArrangeControls() {
-    const QSize frame = FrameExtent();
+    const QSize frame = m_placement.FrameExtent();
     if (frameGeometry().height() < MinOuterHeight) {
         resize(width(), MinOuterHeight - frame.height());
         return;
@@ -78,11 +88,10 @@ void Tmainfrm::ArrangeControls() {
     convall->move(convall->x(), height() - convall->height() - 10);
 }
 
-// The wrapped notice keeps its design size: a wider substitute font that wraps it onto a third
-// line must not spill over the "Source Folder" label below; the status line has a fixed size.
+// Only these two labels change their texts; the others were fitted into their design places
+// once, and the status line has a fixed size.
 void Tmainfrm::FitLabelsToText() {
-    for (QLabel* label : {connectlbl, Label2, Label4, Label5, Label7, Label6, Label8, Label9,
-                          Label3, filelistlbl}) {
+    for (QLabel* label : {connectlbl, filelistlbl}) {
         label->resize(label->sizeHint());
     }
 }
@@ -97,35 +106,21 @@ void Tmainfrm::ApplyTargetAsSource() {
     }
 }
 
-QSize Tmainfrm::FrameExtent() const {
-    return frameGeometry().size() - size();
+// Saved bounds may lie off every screen (a monitor since unplugged) or be far larger than any,
+// which would also have Qt allocate a window buffer of that size.
+void Tmainfrm::PlaceOnScreen(const WindowBounds& bounds) {
+    m_placement.Place(PlaceOnScreens(bounds, AvailableScreenAreas()));
 }
 
-WindowBounds Tmainfrm::OuterBounds() const {
-    const QRect frame = frameGeometry();
-    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
-}
-
-// Qt places a window by its frame but sizes it by its client area, so the frame is taken off
-// the outer size. Before the window system has framed the window (it has not been shown yet,
-// or it never gets a frame, as without a window manager) the frame counts as nothing; the
-// bounds are then kept so that the outer size is met once a frame turns up.
-void Tmainfrm::SetOuterBounds(const WindowBounds& bounds) {
-    const QSize frame = FrameExtent();
-    m_pendingOuterBounds = frame.isNull() ? std::optional(bounds) : std::nullopt;
-    move(bounds.Left, bounds.Top);
-    resize(ClientExtent(bounds.Left, bounds.Right, frame.width()),
-           ClientExtent(bounds.Top, bounds.Bottom, frame.height()));
-}
-
-bool Tmainfrm::MeetPendingOuterBounds() {
-    if (!m_pendingOuterBounds || FrameExtent().isNull()) {
-        return false;
+// The window manager learns the minimum that the resize rule enforces, so that dragging a
+// corner stops there instead of showing the window smaller and snapping back. It is declared on
+// the native window alone: Qt would hold every resize() to a widget's own minimum, and the rule
+// makes its corrections itself. The window manager takes a client size, so the frame, once
+// known, is taken off.
+void Tmainfrm::DeclareMinimumSize() {
+    if (QWindow* native = windowHandle()) {
+        native->setMinimumSize(QSize(MinOuterWidth, MinOuterHeight) - m_placement.FrameExtent());
     }
-    const QSize before = size();
-    const WindowBounds pending = *m_pendingOuterBounds;
-    SetOuterBounds(pending);
-    return size() != before;
 }
 
 } // namespace tolk

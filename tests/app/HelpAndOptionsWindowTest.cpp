@@ -2,6 +2,7 @@
 #include "app/TOptionsFrm.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -108,6 +109,21 @@ TEST_F(OptionsDialogTest, EveryOpeningStartsAfreshWithDummyLatitude) {
     EXPECT_EQ(m_records.Settings.SourceFldr, before.SourceFldr);
     EXPECT_EQ(m_records.Settings.Datum, before.Datum);
     EXPECT_TRUE(m_messages.shown.empty());
+}
+
+TEST_F(OptionsDialogTest, ItsOuterSizeIsTheDesignsAndItsLabelsFitBesideTheBoxes) {
+    TOptionsFrm dialog(m_window.get());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.frameGeometry(), QRect(471, 201, 254, 364));
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        const QWidget* box = label->buddy();
+        const int room = box ? box->x() - label->x() - 4 : label->width();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), room)
+            << label->objectName().toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString();
+    }
 }
 
 TEST_F(OptionsDialogTest, EscapeLeavesItOpenAndEnterPressesOk) {

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -210,6 +212,31 @@ TEST_F(ListsWindowTest, PicksSetTheirValuesAndItemZeroClears) {
         EXPECT_EQ(m_records.Settings.*pick.value, pick.expected) << pick.box << " " << pick.item;
     }
     EXPECT_TRUE(m_messages.shown.empty());
+}
+
+// One notch down, as the window system delivers it over the list.
+void WheelDown(QComboBox* list) {
+    const QPointF inside(10, 10);
+    QWheelEvent notch(inside, list->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&notch);
+    QApplication::sendEvent(list, &notch);
+}
+
+TEST_F(ListsWindowTest, OnlyAListWithTheFocusTakesTheMouseWheel) {
+    auto window = Start();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QComboBox* datums = Box(*window, "cbdatums");
+    WheelDown(datums);
+    WheelDown(datums);
+    EXPECT_FALSE(datums->hasFocus());
+    EXPECT_EQ(datums->currentText(), "WGS 84");
+    EXPECT_EQ(m_records.Settings.Datum, "WGS 84");
+
+    datums->setFocus();
+    WheelDown(datums);
+    EXPECT_EQ(m_records.Settings.Datum, "NAD27");
 }
 
 } // namespace

@@ -11,7 +11,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
+#include <QWindow>
 #include <array>
 #include <gtest/gtest.h>
 #include <map>
@@ -90,6 +93,12 @@ TEST_F(MainWindowTest, EachCorrectionTouchesOnlyItsOwnSide) {
     DragTo(300, 500);
     EXPECT_EQ(m_window->frameGeometry().size(), QSize(440, 500));
     ExpectAnchoredToClientArea();
+}
+
+TEST_F(MainWindowTest, TheWindowSystemKnowsTheMinimumTheRuleKeeps) {
+    Start();
+    QApplication::processEvents();
+    EXPECT_EQ(m_window->windowHandle()->minimumSize() + FrameExtent(), QSize(440, 400));
 }
 
 TEST_F(MainWindowTest, ResizingMovesOnlyTheFileListHelpButtonAndRunButtons) {
@@ -254,6 +263,36 @@ TEST_F(MainWindowTest, LabelsShowTheirWholeTextButTheStatusLineKeepsItsSize) {
     const auto* notice = Find<QLabel>("Label1");
     EXPECT_EQ(notice->geometry(), QRect(8, 24, 220, 26));
     EXPECT_LE(notice->heightForWidth(notice->width()), notice->height());
+}
+
+// The design's place for each text is as wide as the design's font needed; a wider substitute
+// must neither clip a text nor run it into the list beside it.
+TEST_F(MainWindowTest, FixedTextsFitTheirDesignPlaces) {
+    Start();
+    QApplication::processEvents();
+    const std::map<const char*, QRect> labels = {
+        {"Label2", {8, 60, 66, 13}},  {"Label4", {8, 108, 83, 13}}, {"Label5", {8, 132, 52, 13}},
+        {"Label7", {8, 160, 71, 13}}, {"Label6", {8, 184, 83, 13}}, {"Label8", {8, 208, 63, 13}},
+        {"Label9", {8, 256, 58, 13}}, {"Label3", {8, 284, 30, 13}}};
+    for (const auto& [name, design] : labels) {
+        const auto* label = Find<QLabel>(name);
+        EXPECT_EQ(label->geometry().topLeft(), design.topLeft()) << name;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), design.width()) << name;
+    }
+    for (const char* name : {"cbopenExt", "cbmerge1", "cbtargext", "cbgrids", "cbdatums"}) {
+        auto* list = Find<QComboBox>(name);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const int room =
+            list->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+                .width() -
+            2;
+        for (int item = 0; item < list->count(); ++item) {
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(item)), room)
+                << name << " " << list->itemText(item).toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -125,6 +126,25 @@ TEST_F(SettingsStartupTest, AHandEditedFileLoadsByTheSettingsRulesAndKeepsItsOth
     EXPECT_NE(text.find("\nExtra=kept\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nSourceFldr=" + m_home / "gps" + "\n"), std::string::npos) << text;
     EXPECT_EQ(ErrorsShown(), Lines{});
+}
+
+// The test screen is 800 x 600.
+TEST_F(SettingsStartupTest, BoundsLargerThanTheScreenAreCutToIt) {
+    testing::WriteTextFile(m_settingsFile, "[GENERAL]\nWBounds=0 0 100000 100000\n");
+    Start();
+    const QRect available = m_window->screen()->availableGeometry();
+    EXPECT_EQ(m_window->frameGeometry(), available);
+    m_window->close();
+    EXPECT_EQ(m_records.Settings.WBounds,
+              (WindowBounds{0, 0, available.width(), available.height()}));
+}
+
+TEST_F(SettingsStartupTest, AWindowSavedOffEveryScreenOpensOnTheNearest) {
+    testing::WriteTextFile(m_settingsFile, "[GENERAL]\nWBounds=2000 1500 2478 1900\n");
+    Start();
+    const QRect available = m_window->screen()->availableGeometry();
+    EXPECT_EQ(m_window->frameGeometry(),
+              QRect(available.right() + 1 - 478, available.bottom() + 1 - 400, 478, 400));
 }
 
 TEST_F(SettingsStartupTest, ABadBoundsValueIsReportedAndTheWindowStillOpens) {

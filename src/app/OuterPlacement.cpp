@@ -1,0 +1,45 @@
+#include "app/OuterPlacement.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cstdint>
+
+namespace tolk {
+namespace {
+
+/// A side of an outer rectangle less the frame, as a size Qt accepts even for nonsense bounds.
+int ClientExtent(std::int32_t from, std::int32_t to, int frame) {
+    const std::int64_t extent = std::int64_t{to} - from - frame;
+    return static_cast<int>(std::clamp<std::int64_t>(extent, 0, QWIDGETSIZE_MAX));
+}
+
+} // namespace
+
+void OuterPlacement::Place(const WindowBounds& bounds) {
+    const QSize frame = FrameExtent();
+    m_pending = frame.isNull() ? std::optional(bounds) : std::nullopt;
+    m_window.move(bounds.Left, bounds.Top);
+    m_window.resize(ClientExtent(bounds.Left, bounds.Right, frame.width()),
+                    ClientExtent(bounds.Top, bounds.Bottom, frame.height()));
+}
+
+bool OuterPlacement::MeetPending() {
+    if (!m_pending || FrameExtent().isNull()) {
+        return false;
+    }
+    const QSize before = m_window.size();
+    const WindowBounds pending = *m_pending;
+    Place(pending);
+    return m_window.size() != before;
+}
+
+WindowBounds OuterPlacement::Outer() const {
+    const QRect frame = m_window.frameGeometry();
+    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+}
+
+QSize OuterPlacement::FrameExtent() const {
+    return m_window.frameGeometry().size() - m_window.size();
+}
+
+} // namespace tolk

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/ConversionSettings.h"
+
+#include <QSize>
+#include <optional>
+
+class QWidget;
+
+namespace tolk {
+
+/// Places a top-level window by its outer rectangle, frame included, as the design and the
+/// saved bounds give it. Qt places a window by its frame but sizes it by its client area, and
+/// the window system tells the frame only once it has framed the window (after showing it;
+/// never without a window manager). Until then the frame counts as nothing and the bounds are
+/// kept, to be met once a frame turns up: the window calls MeetPending from its move and
+/// resize events.
+class OuterPlacement {
+public:
+    explicit OuterPlacement(QWidget& window) : m_window(window) {}
+
+    /// Moves and sizes the window to these outer bounds (nonsense sizes are held to what Qt
+    /// accepts).
+    void Place(const WindowBounds& bounds);
+
+    /// Places the window anew by the kept bounds once the frame is known; true when that
+    /// changed its size.
+    bool MeetPending();
+
+    /// The window's outer rectangle as left, top, right, bottom.
+    WindowBounds Outer() const;
+
+    /// How much the frame adds to the client area's size; nothing before the window is framed.
+    QSize FrameExtent() const;
+
+private:
+    QWidget& m_window;
+    std::optional<WindowBounds> m_pending;
+};
+
+} // namespace tolk
