@@ -34,8 +34,7 @@ bool OuterPlacement::MeetPending() {
 }
 
 WindowBounds OuterPlacement::Outer() const {
-    const QRect frame = m_window.frameGeometry();
-    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+    return BoundsOf(m_window.frameGeometry());
 }
 
 QSize OuterPlacement::FrameExtent() const {

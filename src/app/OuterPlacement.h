@@ -2,12 +2,18 @@
 
 #include "core/ConversionSettings.h"
 
+#include <QRect>
 #include <QSize>
 #include <optional>
 
 class QWidget;
 
 namespace tolk {
+
+/// A rectangle as left, top, right, bottom, right and bottom exclusive.
+inline WindowBounds BoundsOf(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
 
 /// Places a top-level window by its outer rectangle, frame included, as the design and the
 /// saved bounds give it. Qt places a window by its frame but sizes it by its client area, and

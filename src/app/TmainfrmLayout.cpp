@@ -22,9 +22,7 @@ constexpr int MinOuterWidth = 440;
 std::vector<WindowBounds> AvailableScreenAreas() {
     std::vector<WindowBounds> areas;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        areas.push_back(
-            {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
+        areas.push_back(BoundsOf(screen->availableGeometry()));
     }
     return areas;
 }
