@@ -2,6 +2,7 @@
 
 #include "app/ApplicationHelp.h"
 #include "app/QtFolderDialog.h"
+#include "app/QtFormatPicker.h"
 #include "core/Messenger.h"
 #include "host/HostConnection.h"
 #include "settings/QSettingsRegistry.h"
@@ -21,6 +22,8 @@ struct AppServices {
     std::shared_ptr<ApplicationHelp> help = std::make_shared<ApplicationHelp>();
     /// The dialog the Browse buttons choose folders with.
     std::shared_ptr<FolderDialog> folderDialog = std::make_shared<QtFolderDialog>();
+    /// The dialog the user chooses an engine format with, for a type the host finds none for.
+    std::shared_ptr<FormatPicker> formatPicker = std::make_shared<QtFormatPicker>();
     /// The registry that holds the host's key, for this user and for the machine.
     std::shared_ptr<Registry> registry =
         std::make_shared<QSettingsRegistry>(QSettingsRegistry::ForThisUser());

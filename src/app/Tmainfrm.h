@@ -80,6 +80,7 @@ private:
     void cbmerge1Change();
     void cbgridsChange();
     void cbdatumsChange();
+    void OfferFormatChoice(const std::string& type, FormatUse use);
     void Timer1Timer();
     void browsebtnClick();
     void browsetargetClick();

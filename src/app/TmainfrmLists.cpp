@@ -69,14 +69,17 @@ void Tmainfrm::ConnectListHandlers() {
 void Tmainfrm::cbopenExtChange() {
     TypePicked(ComboChoices(cbopenExt), m_records.Settings.SourceExt);
     RefreshFileList();
+    OfferFormatChoice(m_records.Settings.SourceExt, FormatUse::Read);
 }
 
 void Tmainfrm::cbtargextChange() {
     TypePicked(ComboChoices(cbtargext), m_records.Settings.TargetExt);
+    OfferFormatChoice(m_records.Settings.TargetExt, FormatUse::Write);
 }
 
 void Tmainfrm::cbmerge1Change() {
     MergeTypePicked(ComboChoices(cbmerge1), m_records.Settings.MergeExt);
+    OfferFormatChoice(m_records.Settings.MergeExt, FormatUse::Read);
 }
 
 void Tmainfrm::cbgridsChange() {

@@ -4,6 +4,7 @@
 #include "batch/BatchSettings.h"
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
+#include "batch/TypeListing.h"
 #include "convert/ConversionRun.h"
 #include "convert/HostConfig.h"
 #include "core/TolkError.h"
@@ -79,6 +80,7 @@ private:
                           m_folders, m_settings);
         ApplyOptions(m_options, m_settings);
         m_hostConfig = HostConfigFor(m_folders.ExeFolder, m_folders.WorkFolder);
+        m_hostConfig.formatChoices = m_options.engineFormats;
         std::string unknown = UnknownTypeMessage(m_settings);
         if (unknown.empty()) {
             unknown = UnknownReferenceMessage(m_settings, m_hostConfig);
@@ -135,10 +137,24 @@ private:
     std::vector<HostConnection> m_hosts;
 };
 
-int Convert(const BatchOptions& options) {
+// The offered types with the formats the host finds for them, as the settings' work folder and
+// the command line choose them.
+int ListTypes(const BatchOptions& options) {
+    Console console(stdout, stderr, false);
+    ProgramFolders folders;
+    ConversionSettings settings;
+    LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), console, folders,
+                      settings);
+    GpsBabelConfig config = HostConfigFor(folders.ExeFolder, folders.WorkFolder);
+    config.formatChoices = options.engineFormats;
+    std::fputs(TypeListing(HostConnection(CreateGpsBabelHost(config))).c_str(), stdout);
+    return AllConverted;
+}
+
+int Convert(const BatchOptions& options, bool listTypes) {
     BatchConversion conversion(options);
     try {
-        return conversion.Run();
+        return listTypes ? ListTypes(options) : conversion.Run();
     } catch (const std::exception& error) {
         conversion.ReportError(error.what());
     } catch (...) {
@@ -151,7 +167,8 @@ int Convert(const BatchOptions& options) {
 
 int RunBatchCommand(const QStringList& arguments) {
     BatchCommandLine commandLine;
-    switch (commandLine.Parse(arguments)) {
+    const BatchCommandLine::Outcome outcome = commandLine.Parse(arguments);
+    switch (outcome) {
     case BatchCommandLine::Outcome::Help:
         std::fputs(commandLine.HelpText().c_str(), stdout);
         return AllConverted;
@@ -163,9 +180,10 @@ int RunBatchCommand(const QStringList& arguments) {
                      commandLine.Error().c_str());
         return UsageOrSetupFailed;
     case BatchCommandLine::Outcome::Run:
+    case BatchCommandLine::Outcome::ListTypes:
         break;
     }
-    return Convert(commandLine.Options());
+    return Convert(commandLine.Options(), outcome == BatchCommandLine::Outcome::ListTypes);
 }
 
 } // namespace tolk

@@ -42,6 +42,10 @@ const ValueOption ValueOptions[] = {
     {"target-type", "Target file type (e.g. kml).", "type"},
     {"datum", "Datum to change to, as in DATUMS.TXT; an empty value means no change.", "name"},
     {"grid", "Grid to change to, as in the window's list; an empty value means no change.", "name"},
+    {"engine-format",
+     "Read and write files of the type with this gpsbabel format (and its options), for this "
+     "run, over the choices of hostformats.ini; may be given for several types.",
+     "type=format[,options]"},
     {"jobs",
      "Convert n files at a time, 1 to 64 (default: the number of processors). Lines and "
      "results are the same as with one job.",
@@ -79,6 +83,10 @@ BatchCommandLine::BatchCommandLine()
                        "settings file, as the window does when it closes.")));
     m_parser.addOption(QCommandLineOption(
         QStringLiteral("quiet"), QStringLiteral("Print only the summary, messages and errors.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("list-types"),
+        QStringLiteral("List every offered file type with the gpsbabel formats that read and "
+                       "write it (none where no format is found), then exit.")));
 }
 
 BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) {
@@ -97,11 +105,11 @@ BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) 
         m_error = "Only one source folder can be given.";
         return Outcome::UsageError;
     }
-    if (!ReadJobs()) {
+    if (!ReadJobs() || !ReadEngineFormats()) {
         return Outcome::UsageError;
     }
     ReadValues();
-    return Outcome::Run;
+    return m_parser.isSet(QStringLiteral("list-types")) ? Outcome::ListTypes : Outcome::Run;
 }
 
 bool BatchCommandLine::ReadJobs() {
@@ -117,6 +125,21 @@ bool BatchCommandLine::ReadJobs() {
         return false;
     }
     m_options.jobs = jobs;
+    return true;
+}
+
+bool BatchCommandLine::ReadEngineFormats() {
+    for (const QString& value : m_parser.values(QStringLiteral("engine-format"))) {
+        const std::string text = value.toStdString();
+        const auto equals = text.find('=');
+        const std::string type = text.substr(0, equals);
+        const std::string choice = equals == std::string::npos ? "" : text.substr(equals + 1);
+        if (type.empty() || choice.empty() || choice.front() == ',') {
+            m_error = "--engine-format takes type=format[,options], not '" + text + "'.";
+            return false;
+        }
+        m_options.engineFormats[type] = choice;
+    }
     return true;
 }
 

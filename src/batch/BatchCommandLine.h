@@ -11,7 +11,7 @@ namespace tolk {
 /// The command line of tolkconv-batch, read with Qt's parser.
 class BatchCommandLine {
 public:
-    enum class Outcome { Run, Help, Version, UsageError };
+    enum class Outcome { Run, ListTypes, Help, Version, UsageError };
 
     BatchCommandLine();
 
@@ -27,6 +27,7 @@ public:
 
 private:
     bool ReadJobs();
+    bool ReadEngineFormats();
     void ReadValues();
 
     QCommandLineParser m_parser;

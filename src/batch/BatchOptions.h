@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,8 @@ struct BatchOptions {
     std::optional<std::string> targetType;
     std::optional<std::string> datum; ///< empty: no datum change
     std::optional<std::string> grid;  ///< empty: no grid change
+    /// Engine format per file type for this run ("format" or "format,options").
+    std::map<std::string, std::string> engineFormats;
     int jobs = 1;
     bool createTarget = false;
     bool save = false;

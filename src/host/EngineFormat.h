@@ -14,6 +14,7 @@ inline constexpr DataKind AllDataKinds[] = {DataKind::Waypoints, DataKind::Track
 /// One format of the engine's own format list.
 struct EngineFormat {
     std::string name;
+    std::string description;             ///< the engine's own words for the format
     std::vector<std::string> extensions; ///< file extensions without the dot, as listed
     std::vector<std::string> options;    ///< names of the format's options
     bool isFile = false;                 ///< a file format (not an internal one)

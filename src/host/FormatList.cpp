@@ -50,6 +50,9 @@ FormatList FormatList::Parse(const std::string& listing) {
             if (!fields[3].empty()) {
                 format.extensions = Split(fields[3], '/');
             }
+            if (fields.size() >= 5) {
+                format.description = fields[4];
+            }
             list.m_formats.push_back(std::move(format));
         }
     }
@@ -75,6 +78,16 @@ const EngineFormat* FormatList::ForType(const std::string& type) const {
         }
     }
     return best;
+}
+
+std::vector<OfferedFormat> FormatList::Offered(FormatUse use) const {
+    std::vector<OfferedFormat> offered;
+    for (const EngineFormat& format : m_formats) {
+        if (format.isFile && (use == FormatUse::Read ? format.ReadsAny() : format.WritesAny())) {
+            offered.push_back({format.name, format.description});
+        }
+    }
+    return offered;
 }
 
 } // namespace tolk

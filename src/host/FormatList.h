@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/EngineFormat.h"
+#include "host/HostLink.h"
 
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ public:
     /// the type as an extension, the one with the most read and write abilities, the first listed
     /// on a tie; null when none fits.
     const EngineFormat* ForType(const std::string& type) const;
+    /// The file formats that read (or write) some kind of data, in the engine's order, for the
+    /// user to choose from.
+    std::vector<OfferedFormat> Offered(FormatUse use) const;
 
 private:
     std::vector<EngineFormat> m_formats;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@ namespace tolk {
 struct GpsBabelConfig {
     /// The program's work folder, where the user's "hostformats.ini" lies; empty for none.
     std::string workFolder;
+    /// Choices of engine format per file type ("format" or "format,options") for this run only,
+    /// over those of "hostformats.ini".
+    std::map<std::string, std::string> formatChoices;
     /// The datum names the converter offers (from DATUMS.TXT): gpsbabel's own datum names.
     std::vector<std::string> datumNames;
     /// The grid names the converter offers beyond its five fixed grids (from GRIDS.TXT).

@@ -193,6 +193,33 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) con
     return Answer(result, output.Commit(inputs) ? Done : NotMoved);
 }
 
+std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {
+    const std::optional<FormatChoice> format = m_formats.ForType(type);
+    if (!format ||
+        !(use == FormatUse::Read ? format->format.ReadsAny() : format->format.WritesAny())) {
+        return {};
+    }
+    return {format->format.name};
+}
+
+std::vector<OfferedFormat> GpsBabelHost::FormatsOffered(FormatUse use) const {
+    return m_formats.Formats().Offered(use);
+}
+
+bool GpsBabelHost::ChooseFormat(const std::string& type, const std::string& format) {
+    if (m_formats.Formats().Named(format) == nullptr) {
+        m_reason = "gpsbabel has no format named " + format;
+        return false;
+    }
+    const std::string path = m_config.workFolder + "/" + HostFormatsFileName;
+    if (m_config.workFolder.empty() || !SaveHostFormat(path, type, format)) {
+        m_reason = "Unable to write to " + path;
+        return false;
+    }
+    m_formats.Choose(type, format);
+    return true;
+}
+
 std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config,
                                                            int count) {
     std::optional<LocatedEngine> engine = FindWorkingGpsBabel(config.timeLimit);
@@ -202,6 +229,9 @@ std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig&
     std::map<std::string, std::string> choices;
     if (!config.workFolder.empty()) {
         choices = ReadHostFormats(config.workFolder + "/" + HostFormatsFileName);
+    }
+    for (const auto& [type, choice] : config.formatChoices) {
+        choices[type] = choice;
     }
     std::vector<std::unique_ptr<HostLink>> hosts;
     for (int host = 0; host < count; ++host) {

@@ -47,6 +47,10 @@ public:
     HostStatus GetVersion(std::string& version) override;
     HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
     HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
+    std::string LastReason() const override { return m_reason; }
+    std::vector<std::string> FormatsFor(const std::string& type, FormatUse use) const override;
+    std::vector<OfferedFormat> FormatsOffered(FormatUse use) const override;
+    bool ChooseFormat(const std::string& type, const std::string& format) override;
 
 private:
     struct Document {
@@ -66,6 +70,7 @@ private:
     TypeFormatMap m_formats;
     GpsBabelConfig m_config;
     Document m_document;
+    std::string m_reason;
 };
 
 /// Creates the program's host on Linux from the first working gpsbabel on PATH and the user's

@@ -41,6 +41,23 @@ public:
     std::vector<std::string> RunRefusals(const RunRequest& request) const {
         return m_link ? m_link->RunRefusals(request) : std::vector<std::string>();
     }
+    /// The host's formats for reading or writing the type; none when absent.
+    std::vector<std::string> FormatsFor(const std::string& type, FormatUse use) const {
+        return m_link ? m_link->FormatsFor(type, use) : std::vector<std::string>();
+    }
+    /// The formats the user may choose from; none when absent.
+    std::vector<OfferedFormat> FormatsOffered(FormatUse use) const {
+        return m_link ? m_link->FormatsOffered(use) : std::vector<OfferedFormat>();
+    }
+    /// Whether the user should be offered a choice of format: the host offers formats for that
+    /// use but finds none for the type.
+    bool NeedsFormatChoice(const std::string& type, FormatUse use) const {
+        return !type.empty() && FormatsFor(type, use).empty() && !FormatsOffered(use).empty();
+    }
+    /// The user's choice of format for the type; false when the host could not keep it.
+    bool ChooseFormat(const std::string& type, const std::string& format) {
+        return m_link && m_link->ChooseFormat(type, format);
+    }
 
 private:
     template <class Call>

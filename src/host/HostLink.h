@@ -25,6 +25,15 @@ struct RunRequest {
     std::string grid;
 };
 
+/// Whether a file type is to be read (as a source or merge file) or written (as a target).
+enum class FormatUse { Read, Write };
+
+/// An engine format the user may choose for a file type, as the engine describes it.
+struct OfferedFormat {
+    std::string name;
+    std::string description;
+};
+
 /// The host's automation interface: the GPS application that carries out every conversion.
 ///
 /// Each call is synchronous. A non-negative status means the call was made, whatever the result
@@ -60,6 +69,15 @@ public:
     /// The causes for which the host could not carry out such a run, one line each (for example
     /// "no gpsbabel format reads .xyz files"); empty when it can. Asked before a run starts.
     virtual std::vector<std::string> RunRefusals(const RunRequest&) const { return {}; }
+    /// The engine formats the host would use to read or write the type, in the order it tries
+    /// them; empty when it finds none. A host that offers no choice of formats answers nothing.
+    virtual std::vector<std::string> FormatsFor(const std::string&, FormatUse) const { return {}; }
+    /// The formats the user may choose from for a type the host finds none for; empty when the
+    /// host offers no such choice.
+    virtual std::vector<OfferedFormat> FormatsOffered(FormatUse) const { return {}; }
+    /// Uses the engine format for the type from now on and keeps the choice for later runs;
+    /// false when it cannot be kept (the reason is then LastReason()).
+    virtual bool ChooseFormat(const std::string&, const std::string&) { return false; }
 };
 
 } // namespace tolk

@@ -24,6 +24,9 @@ public:
     TypeFormatMap(FormatList formats, std::map<std::string, std::string> choices);
 
     std::optional<FormatChoice> ForType(const std::string& type) const;
+    /// The user's choice for the type from now on: "format" or "format,options".
+    void Choose(const std::string& type, const std::string& choice) { m_choices[type] = choice; }
+    const FormatList& Formats() const { return m_formats; }
 
 private:
     FormatList m_formats;

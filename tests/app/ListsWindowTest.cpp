@@ -3,6 +3,7 @@
 #include "ScriptedHost.h"
 #include "TempHome.h"
 #include "TextFiles.h"
+#include "app/FormatPicker.h"
 #include "app/Tmainfrm.h"
 
 #include <QComboBox>
@@ -237,6 +238,48 @@ TEST_F(ListsWindowTest, OnlyAListWithTheFocusTakesTheMouseWheel) {
     datums->setFocus();
     WheelDown(datums);
     EXPECT_EQ(m_records.Settings.Datum, "NAD27");
+}
+
+// Answers the format dialog with the queued answers, keeping the prompts it was shown.
+class ScriptedFormatPicker : public FormatPicker {
+public:
+    std::optional<std::string> Choose(const std::string& prompt,
+                                      const std::vector<OfferedFormat>& formats) override {
+        prompts.push_back(prompt + " [" + std::to_string(formats.size()) + "]");
+        auto answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    std::vector<std::optional<std::string>> answers;
+    Lines prompts;
+};
+
+TEST_F(ListsWindowTest, PickingATypeWithoutAFormatOffersTheEngineFormats) {
+    m_script->formats = {{"txt", {"fmta"}}, {">kml", {"kml"}}, {">kmz", {"kmz"}}};
+    m_script->offered = {{"fmta", "Alpha track format"}, {"fmtb", "Beta point format"}};
+    auto picker = std::make_shared<ScriptedFormatPicker>();
+    picker->answers = {"fmtb", std::nullopt, "fmta"};
+    auto window = Start();
+    m_services->formatPicker = picker;
+
+    QComboBox* sources = Box(*window, "cbopenExt");
+    sources->setCurrentIndex(sources->findText("plt")); // no reader: offered, fmtb chosen
+    sources->setCurrentIndex(sources->findText("txt")); // has a reader: nothing offered
+    Box(*window, "cbmerge1")->setCurrentIndex(1);       // txt reads: nothing offered
+    QComboBox* targets = Box(*window, "cbtargext");
+    targets->setCurrentIndex(targets->findText("kmz")); // writes: nothing offered
+    targets->setCurrentIndex(targets->findText("gpx")); // no writer: cancelled
+    m_script->chooseFails = true;
+    m_script->reason = "Unable to write to hostformats.ini";
+    sources->setCurrentIndex(sources->findText("wpt")); // chosen, but cannot be kept
+
+    EXPECT_EQ(picker->prompts.size(), 3u);
+    EXPECT_NE(picker->prompts[0].find("reads .plt files"), std::string::npos);
+    EXPECT_NE(picker->prompts[1].find("writes .gpx files"), std::string::npos);
+    EXPECT_EQ(picker->prompts[1].back(), ']');
+    EXPECT_EQ(m_script->chosen, (Lines{"plt=fmtb", "wpt=fmta"}));
+    EXPECT_EQ(m_messages.shown, (Lines{"message: Unable to write to hostformats.ini"}));
+    EXPECT_EQ(m_records.Settings.TargetExt, "gpx");
 }
 
 } // namespace

@@ -50,12 +50,27 @@ TEST(BatchCommandLineTest, BadUsageIsRefusedWithItsReason) {
         {Arguments({"--colour"}), "Unknown option 'colour'."},
         {Arguments({"--datum"}), "Missing value after '--datum'."},
         {Arguments({"a", "b"}), "Only one source folder can be given."},
+        {Arguments({"--engine-format", "abc"}),
+         "--engine-format takes type=format[,options], not 'abc'."},
+        {Arguments({"--engine-format", "=fmta"}),
+         "--engine-format takes type=format[,options], not '=fmta'."},
+        {Arguments({"--engine-format", "abc=,opt=1"}),
+         "--engine-format takes type=format[,options], not 'abc=,opt=1'."},
     };
     for (const auto& [arguments, error] : cases) {
         BatchCommandLine commandLine;
         EXPECT_EQ(commandLine.Parse(arguments), Outcome::UsageError) << error;
         EXPECT_EQ(commandLine.Error(), error);
     }
+}
+
+TEST(BatchCommandLineTest, EngineFormatsAreKeptPerTypeAndListTypesAsksForTheListing) {
+    BatchCommandLine commandLine;
+    ASSERT_EQ(commandLine.Parse(Arguments({"--engine-format", "abc=fmta", "--engine-format",
+                                           "xyz=fmtb,opt=a=b", "--list-types"})),
+              Outcome::ListTypes);
+    EXPECT_EQ(commandLine.Options().engineFormats,
+              (std::map<std::string, std::string>{{"abc", "fmta"}, {"xyz", "fmtb,opt=a=b"}}));
 }
 
 TEST(BatchCommandLineTest, HelpAndVersionAreAnswered) {

@@ -87,6 +87,22 @@ TEST_F(BatchCommandTest, OptionsGoOverTheSettingsWhichAreWrittenOnlyWithSave) {
               std::string::npos);
 }
 
+TEST_F(BatchCommandTest, ListTypesShowsTheFormatsFoundAndTheOnesChosenForTheRun) {
+    WriteTextFile(m_home / ".local/share/Orvane/TOLK/hostformats.ini", "[FORMATS]\nadb=kml\n");
+    const Finished run = RunBatch({"--list-types", "--engine-format", "bln=gpx"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto row = [&run](const std::string& type) {
+        const auto start = run.out.find("\n" + type + " ");
+        return start == std::string::npos
+                   ? ""
+                   : run.out.substr(start + 1, run.out.find('\n', start + 1) - start - 1);
+    };
+    EXPECT_EQ(row("gpx").substr(0, 9), "gpx      ");
+    EXPECT_NE(row("gpx").find(" gpx"), std::string::npos);
+    EXPECT_EQ(row("adb"), "adb      kml                      kml");
+    EXPECT_EQ(row("bln"), "bln      gpx                      gpx");
+}
+
 TEST_F(BatchCommandTest, MissingMergeFilesAreListedAfterTheSummary) {
     WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=csv\r\nGrid=UTM/UPS\r\n");
     const Finished run = RunBatch({});

@@ -34,6 +34,16 @@ HostStatus HostScript::Answer(const std::string& operation, const std::string& a
     return reply.status;
 }
 
+std::vector<std::string> ScriptedHost::FormatsFor(const std::string& type, FormatUse use) const {
+    const auto found = m_script->formats.find(use == FormatUse::Read ? type : ">" + type);
+    return found != m_script->formats.end() ? found->second : std::vector<std::string>();
+}
+
+bool ScriptedHost::ChooseFormat(const std::string& type, const std::string& format) {
+    m_script->chosen.push_back(type + "=" + format);
+    return !m_script->chooseFails;
+}
+
 HostStatus ScriptedHost::RefreshData(std::int32_t& result) {
     return m_script->Answer("RefreshData", {}, result);
 }

@@ -21,6 +21,13 @@ struct HostScript {
     /// What RunRefusals answers; the requests it was asked are kept in runRequests.
     std::vector<std::string> refusals;
     std::vector<RunRequest> runRequests;
+    /// What FormatsFor answers per "type" (reading) or ">type" (writing); nothing for others.
+    std::map<std::string, std::vector<std::string>> formats;
+    /// What FormatsOffered answers, for either use.
+    std::vector<OfferedFormat> offered;
+    /// Every ChooseFormat as "type=format"; it succeeds unless chooseFails.
+    std::vector<std::string> chosen;
+    bool chooseFails = false;
 
     /// The next unanswered call of the operation returns this result code (queued in order).
     void QueueResult(const std::string& operation, std::int32_t code);
@@ -63,6 +70,11 @@ public:
         m_script->runRequests.push_back(request);
         return m_script->refusals;
     }
+    std::vector<std::string> FormatsFor(const std::string& type, FormatUse use) const override;
+    std::vector<OfferedFormat> FormatsOffered(FormatUse) const override {
+        return m_script->offered;
+    }
+    bool ChooseFormat(const std::string& type, const std::string& format) override;
 
 private:
     std::shared_ptr<HostScript> m_script;

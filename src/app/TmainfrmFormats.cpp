@@ -1,0 +1,28 @@
+// A picked type that no engine format reads or writes: the user chooses the format.
+#include "app/Tmainfrm.h"
+
+namespace tolk {
+namespace {
+
+std::string ChoicePrompt(const std::string& type, FormatUse use) {
+    return std::string("No gpsbabel format was found that ") +
+           (use == FormatUse::Read ? "reads" : "writes") + " ." + type +
+           " files.\n\nChoose the format gpsbabel should use for them. The choice is kept in "
+           "hostformats.ini in the work folder; cancel to leave the type without one.";
+}
+
+} // namespace
+
+void Tmainfrm::OfferFormatChoice(const std::string& type, FormatUse use) {
+    HostConnection& host = m_records.Host;
+    if (!host.NeedsFormatChoice(type, use)) {
+        return;
+    }
+    const std::optional<std::string> format =
+        m_services.formatPicker->Choose(ChoicePrompt(type, use), host.FormatsOffered(use));
+    if (format && !host.ChooseFormat(type, *format)) {
+        m_services.messenger.ShowMessage(host.LastReason());
+    }
+}
+
+} // namespace tolk
