@@ -1,17 +1,19 @@
 # Install layout. The install prefix is the root of a file system tree ("/" unless given), and
 # every destination is relative to it, so "cmake --install --prefix <folder>", DESTDIR staging
 # and CPack lay out the same tree under another root:
-#   opt/tolkconv/      the programs, their reference lists and the help, side by side, since the
+#   usr/lib/tolkconv/  the programs, their reference lists and the help, side by side, since the
 #                      programs find their files beside their executables
 #   usr/bin/           a relative link per program into the program folder
-#   usr/share/         the desktop entry and the icons, where desktops look for them
+#   usr/share/         the desktop entry, the icons, the AppStream metadata, the manual pages,
+#                      the bash completion and the copyright and changelog, where a desktop, man,
+#                      bash and a Debian user look for them
 
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
     set(CMAKE_INSTALL_PREFIX / CACHE PATH "Root of the installed tree" FORCE)
 endif()
-set(TOLK_PROGRAM_DIR opt/tolkconv CACHE STRING "Program folder, relative to the install prefix")
+set(TOLK_PROGRAM_DIR usr/lib/tolkconv CACHE STRING "Program folder, relative to the install prefix")
 set(TOLK_COMMAND_DIR usr/bin CACHE STRING "Folder of the command links, relative to the prefix")
-set(TOLK_SHARE_DIR usr/share CACHE STRING "Desktop entry and icon root, relative to the prefix")
+set(TOLK_SHARE_DIR usr/share CACHE STRING "Root of the shared files, relative to the prefix")
 
 # tolk_install_program(<target>): installs the executable into the program folder and a link of
 # the same name in the command folder. The link is relative, so it points into the program
@@ -24,4 +26,18 @@ function(tolk_install_program target)
     file(MAKE_DIRECTORY ${link_folder})
     file(CREATE_LINK ${link_target} ${link_folder}/${target} SYMBOLIC)
     install(FILES ${link_folder}/${target} DESTINATION ${TOLK_COMMAND_DIR})
+endfunction()
+
+# tolk_install_gzipped(<file> <destination>): installs the file compressed as <file>.gz, the way
+# Debian ships manual pages and changelogs: at the highest compression and without the name and
+# time in the gzip header, so that the same source gives the same package.
+function(tolk_install_gzipped file destination)
+    get_filename_component(name ${file} NAME)
+    set(packed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+    add_custom_command(OUTPUT ${packed}
+        COMMAND gzip -9 -n -c ${file} > ${packed}
+        DEPENDS ${file}
+        COMMENT "Compressing ${name}")
+    add_custom_target(tolk_gzip_${name} ALL DEPENDS ${packed})
+    install(FILES ${packed} DESTINATION ${destination})
 endfunction()

@@ -2,6 +2,7 @@
 
 #include "batch/BatchCommandLine.h"
 #include "batch/BatchSettings.h"
+#include "batch/CompletionValues.h"
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
 #include "batch/TypeListing.h"
@@ -174,6 +175,12 @@ int RunBatchCommand(const QStringList& arguments) {
         return AllConverted;
     case BatchCommandLine::Outcome::Version:
         std::printf("%s\n", BatchCommandLine::VersionText().c_str());
+        return AllConverted;
+    case BatchCommandLine::Outcome::CompletionValues:
+        std::fputs(CompletionValues(commandLine.CompletionList(),
+                                    QCoreApplication::applicationDirPath().toStdString() + "/")
+                       .c_str(),
+                   stdout);
         return AllConverted;
     case BatchCommandLine::Outcome::UsageError:
         std::fprintf(stderr, "tolkconv-batch: %s\nTry 'tolkconv-batch --help'.\n",

@@ -59,10 +59,21 @@ std::optional<std::string> ValueIfSet(const QCommandLineParser& parser, const ch
     return parser.value(QString::fromLatin1(name)).toStdString();
 }
 
+// Asked by the bash completion, not by people, so --help leaves it out.
+QCommandLineOption CompletionOption() {
+    QCommandLineOption option(QStringLiteral("completion-values"),
+                              QStringLiteral("Print the values of a list for the shell."),
+                              QStringLiteral("list"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
 } // namespace
 
 BatchCommandLine::BatchCommandLine()
-    : m_help(m_parser.addHelpOption()), m_version(m_parser.addVersionOption()) {
+    : m_help(m_parser.addHelpOption()), m_version(m_parser.addVersionOption()),
+      m_completion(CompletionOption()) {
+    m_parser.addOption(m_completion);
     m_parser.setApplicationDescription(QString::fromLatin1(Description));
     m_parser.addPositionalArgument(
         QStringLiteral("source-folder"),
@@ -100,6 +111,9 @@ BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) 
     }
     if (m_parser.isSet(m_version)) {
         return Outcome::Version;
+    }
+    if (m_parser.isSet(m_completion)) {
+        return Outcome::CompletionValues;
     }
     if (m_parser.positionalArguments().size() > 1) {
         m_error = "Only one source folder can be given.";
@@ -160,6 +174,10 @@ void BatchCommandLine::ReadValues() {
 
 std::string BatchCommandLine::HelpText() const {
     return m_parser.helpText().toStdString();
+}
+
+std::string BatchCommandLine::CompletionList() const {
+    return m_parser.value(m_completion).toStdString();
 }
 
 std::string BatchCommandLine::VersionText() {

@@ -11,7 +11,11 @@ namespace tolk {
 /// The command line of tolkconv-batch, read with Qt's parser.
 class BatchCommandLine {
 public:
+<<<<<<< HEAD
     enum class Outcome { Run, ListTypes, Help, Version, UsageError };
+=======
+    enum class Outcome { Run, Help, Version, CompletionValues, UsageError };
+>>>>>>> h18
 
     BatchCommandLine();
 
@@ -21,6 +25,8 @@ public:
 
     const BatchOptions& Options() const { return m_options; }
     const std::string& Error() const { return m_error; }
+    /// With CompletionValues: the list the shell's completion asked for (see CompletionValues).
+    std::string CompletionList() const;
     std::string HelpText() const;
     /// "tolkconv-batch <version>".
     static std::string VersionText();
@@ -33,6 +39,7 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
+    QCommandLineOption m_completion;
     BatchOptions m_options;
     std::string m_error;
 };

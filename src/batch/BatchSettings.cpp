@@ -37,7 +37,7 @@ template <std::size_t N>
 std::string TableText(const std::array<std::string_view, N>& table) {
     std::string text;
     for (const std::string_view type : table) {
-        text += (text.empty() ? "" : " ") + std::string(type);
+        text.append(text.empty() ? "" : " ").append(type);
     }
     return text;
 }
@@ -118,10 +118,10 @@ std::string UnknownReferenceMessage(const ConversionSettings& settings,
     if (!settings.Grid.empty() && !Offered(FixedGridNames, offered.gridNames, settings.Grid)) {
         std::string grids;
         for (const std::string_view grid : FixedGridNames) {
-            grids += "'" + std::string(grid) + "' ";
+            grids.append("'").append(grid).append("' ");
         }
         for (const std::string& grid : offered.gridNames) {
-            grids += "'" + grid + "' ";
+            grids.append("'").append(grid).append("' ");
         }
         return "Unknown grid '" + settings.Grid + "'. The grids are: " + grids +
                "(an empty value means no change).";

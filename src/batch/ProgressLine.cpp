@@ -20,10 +20,11 @@ std::string Clock(std::optional<std::chrono::seconds> left) {
 std::string ProgressLine(int done, int total, const std::string& current,
                          std::optional<std::chrono::seconds> left, int width) {
     const int filled = total > 0 ? done * BarWidth / total : BarWidth;
-    std::string line = "[" + std::string(static_cast<std::size_t>(filled), '#') +
-                       std::string(static_cast<std::size_t>(BarWidth - filled), '-') + "] " +
-                       std::to_string(done) + "/" + std::to_string(total) + "  " + Clock(left) +
-                       " left  " + current;
+    std::string line = "[";
+    line.append(static_cast<std::size_t>(filled), '#')
+        .append(static_cast<std::size_t>(BarWidth - filled), '-')
+        .append("] " + std::to_string(done) + "/" + std::to_string(total) + "  " + Clock(left) +
+                " left  " + current);
     if (width > 0 && line.size() > static_cast<std::size_t>(width)) {
         auto cut = static_cast<std::size_t>(width);
         // Never inside a UTF-8 character: back off over its continuation bytes.

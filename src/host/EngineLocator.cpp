@@ -1,6 +1,8 @@
 #include "host/EngineLocator.h"
 
+#include "host/EngineCache.h"
 #include "host/EngineRunner.h"
+#include "host/UserCacheFolder.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -25,18 +27,46 @@ std::string VersionLine(const std::string& output) {
     return {};
 }
 
-std::optional<LocatedEngine> TryEngine(const std::string& program,
+std::optional<EngineAnswers> AskEngine(const std::string& program,
                                        std::chrono::milliseconds limit) {
     const EngineRunner runner(program, limit);
     const EngineOutcome version = runner.Run({"-V"});
-    LocatedEngine engine{program, VersionLine(version.output), {}};
-    if (!version.Succeeded() || engine.version.empty()) {
+    EngineAnswers answers{VersionLine(version.output), {}};
+    if (!version.Succeeded() || answers.version.empty()) {
         return std::nullopt;
     }
     const EngineOutcome listing = runner.Run({"-^3"});
-    engine.formats = FormatList::Parse(listing.output);
-    if (!listing.Succeeded() || engine.formats.Empty()) {
+    if (!listing.Succeeded()) {
         return std::nullopt;
+    }
+    answers.listing = listing.output;
+    return answers;
+}
+
+std::optional<LocatedEngine> LocatedFrom(const std::string& program,
+                                         const std::optional<EngineAnswers>& answers) {
+    if (!answers) {
+        return std::nullopt;
+    }
+    LocatedEngine engine{program, answers->version, FormatList::Parse(answers->listing)};
+    if (engine.formats.Empty()) {
+        return std::nullopt;
+    }
+    return engine;
+}
+
+// Kept answers for an unchanged engine mean that it worked, so a start runs no engine; answers
+// that are missing or no longer make a working engine are asked for again and kept.
+std::optional<LocatedEngine> TryEngine(const std::string& program,
+                                       std::chrono::milliseconds limit) {
+    const EngineCache cache(UserCacheFolder());
+    if (auto engine = LocatedFrom(program, cache.Find(program))) {
+        return engine;
+    }
+    const std::optional<EngineAnswers> answers = AskEngine(program, limit);
+    auto engine = LocatedFrom(program, answers);
+    if (engine) {
+        cache.Keep(program, *answers);
     }
     return engine;
 }

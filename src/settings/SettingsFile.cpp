@@ -22,7 +22,7 @@ bool ReadYesNo(const std::string& path, const char* key, bool defaultValue) {
     std::string text = ReadText(path, key, "");
     // Yes/no values alone also take C-style hexadecimal.
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text = "$" + text.substr(2);
+        text.replace(0, 2, "$");
     }
     const std::optional<std::int32_t> value = IntegerFromText(text);
     return value ? *value != 0 : defaultValue;

@@ -88,7 +88,7 @@ protected:
     static Lines Names(int count) {
         Lines names;
         for (int index = 0; index < count; ++index) {
-            names.push_back("f" + std::to_string(index) + ".gpx");
+            names.push_back(std::string("f").append(std::to_string(index)).append(".gpx"));
         }
         return names;
     }

@@ -1,0 +1,51 @@
+#include "batch/CompletionValues.h"
+
+#include "batch/BatchSettings.h"
+#include "convert/HostConfig.h"
+
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace tolk {
+namespace {
+
+const std::string ExeFolder = TOLK_SOURCE_DIR "/data/";
+
+std::vector<std::string> Values(const std::string& list) {
+    std::vector<std::string> values;
+    const QString lines = QString::fromStdString(CompletionValues(list, ExeFolder));
+    for (const QString& line : lines.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        values.push_back(line.toStdString());
+    }
+    return values;
+}
+
+// The completion offers exactly what the command then accepts, so every value offered passes the
+// command's own checks.
+TEST(CompletionValuesTest, EveryValueOfferedIsAccepted) {
+    const GpsBabelConfig offered = HostConfigFor(ExeFolder, {});
+    const std::pair<std::string, std::string ConversionSettings::*> lists[] = {
+        {"source-types", &ConversionSettings::SourceExt},
+        {"source-types", &ConversionSettings::MergeExt},
+        {"target-types", &ConversionSettings::TargetExt},
+        {"datums", &ConversionSettings::Datum},
+        {"grids", &ConversionSettings::Grid},
+    };
+    for (const auto& [list, field] : lists) {
+        const std::vector<std::string> values = Values(list);
+        EXPECT_GT(values.size(), 4u) << list;
+        for (const std::string& value : values) {
+            ConversionSettings settings;
+            settings.SourceExt = "gpx";
+            settings.TargetExt = "kml";
+            settings.*field = value;
+            EXPECT_EQ(UnknownTypeMessage(settings) + UnknownReferenceMessage(settings, offered), "")
+                << list << ": " << value;
+        }
+    }
+    EXPECT_EQ(CompletionValues("colours", ExeFolder), "");
+}
+
+} // namespace
+} // namespace tolk
