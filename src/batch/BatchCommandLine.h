@@ -11,11 +11,7 @@ namespace tolk {
 /// The command line of tolkconv-batch, read with Qt's parser.
 class BatchCommandLine {
 public:
-<<<<<<< HEAD
-    enum class Outcome { Run, ListTypes, Help, Version, UsageError };
-=======
-    enum class Outcome { Run, Help, Version, CompletionValues, UsageError };
->>>>>>> h18
+    enum class Outcome { Run, ListTypes, Help, Version, CompletionValues, UsageError };
 
     BatchCommandLine();
 
