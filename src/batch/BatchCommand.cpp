@@ -4,8 +4,10 @@
 #include "batch/BatchSettings.h"
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
-#include "convert/ConversionRun.h"
+#include "convert/ConversionLoop.h"
 #include "convert/HostConfig.h"
+#include "convert/RunChecks.h"
+#include "convert/RunPresenter.h"
 #include "core/TolkError.h"
 #include "host/GpsBabelHost.h"
 #include "settings/SettingsFile.h"
@@ -56,13 +58,13 @@ public:
         if (!SetUp()) {
             return UsageOrSetupFailed;
         }
-        ConversionRun checks(m_settings, m_hosts.front(), m_files, m_console, m_console);
-        if (!checks.CheckTargetFolder()) {
+        if (!CheckTargetFolder(m_settings, m_console)) {
             m_console.Complain("Nothing converted: the target folder " + m_settings.TargetFldr +
                                " does not exist.");
             return UsageOrSetupFailed;
         }
-        if (!checks.CheckTypeConflicts()) {
+        if (!CheckTypeConflicts(m_settings, m_console) ||
+            !CheckRunRefusals(m_settings, m_hosts.front(), m_console)) {
             return UsageOrSetupFailed;
         }
         if (m_options.save) {
@@ -115,15 +117,16 @@ private:
 
     int ConvertAll() {
         ConsoleReport report(m_files, StyleFor(m_options), stdout, stderr, TerminalWidth());
-        const ConversionTotals totals = ConvertAllInParallel(m_settings, m_files, m_hosts, report);
-        report.End();
-        if (totals.failure) {
-            m_console.ReportError(*totals.failure);
-            return SomeNotConverted;
+        std::vector<HostConnection*> hosts;
+        for (HostConnection& host : m_hosts) {
+            hosts.push_back(&host);
         }
-        ShowConvertAllResult(m_console, m_console, totals.listed, totals.converted,
-                             totals.mergeMissingList);
-        return totals.converted == totals.listed ? AllConverted : SomeNotConverted;
+        ConversionLoop loop(m_settings, m_files.Names(), std::move(hosts));
+        const RunTotals totals = loop.Run(report);
+        report.End();
+        ShowRunEnd(RunCommand::ConvertAll, totals, m_console);
+        return !totals.failure && totals.converted == m_files.Count() ? AllConverted
+                                                                      : SomeNotConverted;
     }
 
     const BatchOptions& m_options;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "convert/FileOutcome.h"
+
+#include <string>
+
+namespace tolk {
+
+/// Where a conversion run shows itself: the status line, the message boxes and each file's
+/// outcome. Every call comes in the order the user is to see it.
+class RunSink {
+public:
+    virtual ~RunSink() = default;
+
+    /// Sets the status line.
+    virtual void ShowStatus(const std::string& text) = 0;
+    /// Shows a message and returns once the user has seen it.
+    virtual void ShowMessage(const std::string& text) = 0;
+    /// The listed file at the index is done and its messages and status were shown.
+    virtual void FileDone(int index, const FileOutcome& outcome) = 0;
+    /// An error ended the command: the default error report.
+    virtual void ReportError(const std::string& message) = 0;
+};
+
+} // namespace tolk
