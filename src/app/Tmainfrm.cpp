@@ -1,6 +1,7 @@
 #include "app/Tmainfrm.h"
 
 #include "app/AppTitle.h"
+#include "convert/ReferenceLists.h"
 #include "core/ErrorReport.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ void Tmainfrm::FormCreate() {
     m_settingsPath = m_records.SettingsPath();
     LoadSettingsFile();
     SetOuterBounds(m_records.Settings.WBounds);
+    m_records.Reference = ReadReferenceData(m_records.ExeFolder);
     CreateHostLink();
     cbtargassrc->setChecked(m_records.Settings.TargAsSrc);
     ebsource->setText(QString::fromStdString(m_records.Settings.SourceFldr));

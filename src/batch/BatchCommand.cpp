@@ -5,7 +5,7 @@
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
 #include "convert/ConversionLoop.h"
-#include "convert/HostConfig.h"
+#include "convert/ReferenceLists.h"
 #include "convert/RunChecks.h"
 #include "convert/RunPresenter.h"
 #include "core/TolkError.h"
@@ -80,10 +80,11 @@ private:
         LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), m_console,
                           m_folders, m_settings);
         ApplyOptions(m_options, m_settings);
-        m_hostConfig = HostConfigFor(m_folders.ExeFolder, m_folders.WorkFolder);
+        m_hostConfig.workFolder = m_folders.WorkFolder;
+        m_hostConfig.reference = ReadReferenceData(m_folders.ExeFolder);
         std::string unknown = UnknownTypeMessage(m_settings);
         if (unknown.empty()) {
-            unknown = UnknownReferenceMessage(m_settings, m_hostConfig);
+            unknown = UnknownReferenceMessage(m_settings, m_hostConfig.reference);
         }
         if (!unknown.empty()) {
             m_console.Complain(unknown + "\nValues not given on the command line come from " +

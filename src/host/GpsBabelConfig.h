@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/ReferenceData.h"
+
 #include <chrono>
 #include <string>
-#include <vector>
 
 namespace tolk {
 
@@ -10,10 +11,9 @@ namespace tolk {
 struct GpsBabelConfig {
     /// The program's work folder, where the user's "hostformats.ini" lies; empty for none.
     std::string workFolder;
-    /// The datum names the converter offers (from DATUMS.TXT): gpsbabel's own datum names.
-    std::vector<std::string> datumNames;
-    /// The grid names the converter offers beyond its five fixed grids (from GRIDS.TXT).
-    std::vector<std::string> gridNames;
+    /// The datums and grids the converter offers (the datum names are gpsbabel's own), with the
+    /// engine's keyword for each grid: the host accepts exactly these.
+    ReferenceData reference;
     /// How long one engine run may take before it is stopped. Ordinary files take well under a
     /// second, but some writers slow down sharply with track length (a 20,000-point track written
     /// in the garmin_txt format takes about half a minute); five minutes leaves room for large logs

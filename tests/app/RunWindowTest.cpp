@@ -122,6 +122,8 @@ TEST_F(RunWindowTest, StopOrEscapeEndsTheRunAfterTheFilesInProgress) {
         WaitUntilHolding();
 
         if (escape) {
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
             QTest::keyClick(&window, Qt::Key_Escape);
         } else {
             Find<QPushButton>("convall")->click();

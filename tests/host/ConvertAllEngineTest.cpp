@@ -41,7 +41,7 @@ protected:
     HostFactory Factory() const {
         return [] {
             GpsBabelConfig config;
-            config.datumNames = {"WGS 84"};
+            config.reference = ReferenceData({"WGS 84"}, {});
             return CreateGpsBabelHost(config);
         };
     }
