@@ -21,13 +21,11 @@ std::string PrintableName(const std::string& name);
 /// standard output, messages go to standard error as they are and error reports as the
 /// command's own complaints, and the question is asked on the terminal (counting as No when
 /// standard input is not one) unless the answer was given on the command line.
-class Console : public RunSink, public Messenger {
+class Console : public CommandSink, public Messenger {
 public:
     Console(std::FILE* out, std::FILE* err, bool yesToQuestion);
 
     void ShowStatus(const std::string& text) override;
-    /// Each file's line is the report's business.
-    void FileDone(int, const FileOutcome&) override {}
 
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;

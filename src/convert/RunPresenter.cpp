@@ -36,7 +36,7 @@ void RunPresenter::ShowConverting(int index) {
     m_sink.ShowStatus(ConvertingText(index));
 }
 
-void ShowRunEnd(RunCommand command, const RunTotals& totals, RunSink& sink) {
+void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink) {
     if (totals.failure) {
         sink.ReportError(*totals.failure);
         return;

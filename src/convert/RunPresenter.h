@@ -32,7 +32,7 @@ private:
 
 /// The end of a command: the error report for a failure; otherwise, for "Convert All", the
 /// summary of the files done in the status line; then the merge files not found, if any.
-void ShowRunEnd(RunCommand command, const RunTotals& totals, RunSink& sink);
+void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink);
 
 /// Converts the loop's names and shows the run and its end through the sink.
 RunTotals ConvertAndShow(ConversionLoop& loop, RunCommand command, RunSink& sink);
