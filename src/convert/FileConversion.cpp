@@ -80,13 +80,13 @@ private:
     }
 
     template <class Call>
-    void Change(Call&& call, const std::string& what, const std::string& What) {
+    void Change(Call&& call, const std::string& what, const std::string& capitalised) {
         try {
             if (!Succeeded(call(), "gpsbabel cannot apply the " + what)) {
                 m_outcome.messages.push_back("Unable to change " + what);
             }
         } catch (const std::exception&) {
-            m_outcome.messages.push_back("Current version of TOLK does not support " + What +
+            m_outcome.messages.push_back("Current version of TOLK does not support " + capitalised +
                                          " Change\r\nTry updating TOLK to newer version.");
         }
     }
