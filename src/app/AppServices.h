@@ -8,6 +8,7 @@
 #include "settings/QSettingsRegistry.h"
 #include "settings/StandardSpecialFolders.h"
 
+#include <QThread>
 #include <memory>
 #include <string>
 
@@ -29,6 +30,8 @@ struct AppServices {
         std::make_shared<QSettingsRegistry>(QSettingsRegistry::ForThisUser());
     /// The documents and application-data folders.
     std::shared_ptr<SpecialFolders> specialFolders = std::make_shared<StandardSpecialFolders>();
+    /// How many files a conversion command converts at once, each on a host of its own.
+    int conversionJobs = QThread::idealThreadCount();
 };
 
 } // namespace tolk

@@ -7,7 +7,6 @@
 #include "app/QtMessenger.h"
 #include "app/Tmainfrm.h"
 #include "app/UseHTMLHelp.h"
-#include "convert/HostConfig.h"
 #include "host/GpsBabelHost.h"
 
 #include <QApplication>
@@ -37,7 +36,10 @@ int RunProgram() {
     ProgramRecords records;
     // The host is created during start-up, once the work folder is known.
     const auto createHost = [&records] {
-        return CreateGpsBabelHost(HostConfigFor(records.ExeFolder, records.WorkFolder));
+        GpsBabelConfig config;
+        config.workFolder = records.WorkFolder;
+        config.reference = records.Reference;
+        return CreateGpsBabelHost(config);
     };
     AppServices services{messenger, createHost,
                          QCoreApplication::applicationFilePath().toStdString()};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ConversionSettings.h"
+#include "core/ReferenceData.h"
 #include "host/HostConnection.h"
 #include "settings/ProgramFolders.h"
 
@@ -12,6 +13,8 @@ namespace tolk {
 struct ProgramRecords : ProgramFolders {
     std::string HelpFile; ///< the help file the help viewer opens
     ConversionSettings Settings;
+    /// The datums and grids offered, read from beside the program once at start-up.
+    ReferenceData Reference;
     HostConnection Host;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/AppTitle.h"
 #include "app/DesignPlacement.h"
+#include "convert/ReferenceLists.h"
 #include "core/ErrorReport.h"
 
 #include <QApplication>
@@ -25,8 +26,7 @@ const char* const VersionMissingMessage =
 } // namespace
 
 Tmainfrm::Tmainfrm(ProgramRecords& records, AppServices& services)
-    : m_records(records), m_services(services),
-      m_run(records.Settings, records.Host, m_files, *this, services.messenger) {
+    : m_records(records), m_services(services) {
     setObjectName(QStringLiteral("mainfrm"));
     setWindowTitle(QStringLiteral("TOLK Batch File Converter V1.3"));
     setFont(DesignFont(11));
@@ -55,6 +55,7 @@ void Tmainfrm::ConnectHandlers() {
     ConnectBrowseHandlers();
     ConnectHelpHandlers();
     ConnectDiagnosticHandlers();
+    ConnectRunHandlers();
 }
 
 void Tmainfrm::FormCreate() {
@@ -64,6 +65,7 @@ void Tmainfrm::FormCreate() {
     m_settingsPath = m_records.SettingsPath();
     LoadSettingsFile();
     PlaceOnScreen(m_records.Settings.WBounds);
+    m_records.Reference = ReadReferenceData(m_records.ExeFolder);
     CreateHostLink();
     cbtargassrc->setChecked(m_records.Settings.TargAsSrc);
     ebsource->setText(QString::fromStdString(m_records.Settings.SourceFldr));
@@ -111,6 +113,19 @@ void Tmainfrm::FormShow() {
 }
 
 void Tmainfrm::closeEvent(QCloseEvent* event) {
+    if (Running()) {
+        event->ignore();
+        Guarded([this] {
+            m_closeAfterRun =
+                m_closeAfterRun || m_services.messenger.AskYesNo(
+                                       "A conversion is running. Stop it and close the window once "
+                                       "the files in progress are done?");
+            if (m_closeAfterRun) {
+                StopRun();
+            }
+        });
+        return;
+    }
     Guarded([this] { FormClose(); });
     event->accept();
 }
@@ -121,13 +136,21 @@ void Tmainfrm::FormClose() {
 }
 
 void Tmainfrm::convoneClick() {
-    m_run.ConvertSelected();
+    if (RunChecksPass()) {
+        StartRun(RunCommand::ConvertSelected, {m_files.NameAt(m_files.CurrentIndex())});
+    }
 }
 void Tmainfrm::convallClick() {
-    m_run.ConvertAll();
+    if (Running()) {
+        StopRun();
+    } else if (RunChecksPass()) {
+        StartRun(RunCommand::ConvertAll, m_files.Names());
+    } else {
+        BringToFront();
+    }
 }
 void Tmainfrm::skipbtnClick() {
-    m_run.SkipSelected();
+    m_files.SetCurrentIndex(m_files.CurrentIndex() + 1);
 }
 void Tmainfrm::cbtargassrcClick() {
     ApplyTargetAsSource();

@@ -2,9 +2,10 @@
 
 #include "app/AppServices.h"
 #include "app/OuterPlacement.h"
+#include "app/BackgroundRun.h"
 #include "app/ProgramRecords.h"
-#include "convert/ConversionRun.h"
-#include "convert/RunView.h"
+#include "convert/RunLog.h"
+#include "convert/RunSink.h"
 #include "convert/SourceFileList.h"
 #include "core/ErrorReport.h"
 #include "settings/FolderPicker.h"
@@ -26,7 +27,7 @@ class QTimer;
 namespace tolk {
 
 /// The main window. A thin shell: each handler hands its work to the modules.
-class Tmainfrm : public QWidget, private RunView, private FileListView {
+class Tmainfrm : public QWidget, private RunSink, private FileListView {
     Q_OBJECT
 
 public:
@@ -37,6 +38,8 @@ public:
     bool Connected() const { return m_connected; }
     const std::string& SettingsPath() const { return m_settingsPath; }
     SourceFileList& FileList() { return m_files; }
+    /// Whether a conversion command is running (off the window's thread).
+    bool Running() const { return m_background.Running(); }
 
     void ArrangeControls();
     void ApplyTargetAsSource();
@@ -58,6 +61,7 @@ private:
     void ConnectBrowseHandlers();
     void ConnectHelpHandlers();
     void ConnectDiagnosticHandlers();
+    void ConnectRunHandlers();
 
     void FormCreate();
     void FindFolders();
@@ -82,6 +86,11 @@ private:
     void cbdatumsChange();
     void OfferFormatChoice(const std::string& type, FormatUse use);
     void Timer1Timer();
+    bool RunChecksPass();
+    void StartRun(RunCommand command, std::vector<std::string> names);
+    std::vector<HostConnection*> RunHosts(std::size_t files);
+    void ShowRunning(bool running);
+    void StopRun();
     void browsebtnClick();
     void browsetargetClick();
     void BitBtn1Click();
@@ -104,11 +113,18 @@ private:
         RunGuarded(m_services.messenger, std::forward<Action>(action));
     }
 
-    // RunView
+    // RunSink
     void ShowStatus(const std::string& text) override;
-    void ShowResultCode(std::int32_t code) override;
-    std::optional<std::string> TakeEditedTargetFolder() override;
-    void BringToFront() override;
+    void ShowMessage(const std::string& text) override;
+    void FileDone(int index, const FileOutcome& outcome) override;
+    void ReportError(const std::string& message) override;
+
+    /// Writes a host result code, in decimal, into the result field.
+    void ShowResultCode(std::int32_t code);
+    /// The target folder text if the user edited it since the last call; clears the mark.
+    std::optional<std::string> TakeEditedTargetFolder();
+    /// Processes pending window messages, then shows the main window and brings it to the front.
+    void BringToFront();
 
     // FileListView
     void ShowNames(const std::vector<std::string>& names) override;
@@ -118,7 +134,13 @@ private:
     ProgramRecords& m_records;
     AppServices& m_services;
     SourceFileList m_files;
-    ConversionRun m_run;
+    /// The hosts of the conversion jobs beyond the first, which is the program's own.
+    std::vector<HostConnection> m_jobHosts;
+    std::vector<std::string> m_runNames;
+    std::optional<RunLog> m_runLog;
+    /// The controls a run disabled, with whether each was enabled before.
+    std::vector<std::pair<QObject*, bool>> m_heldControls;
+    bool m_closeAfterRun = false;
     std::string m_settingsPath;
     bool m_connected = false;
     bool m_shown = false;
@@ -165,6 +187,9 @@ private:
     QAction* mnuOpen = nullptr;
     QAction* mnuOptions = nullptr;
     QTimer* Timer1 = nullptr;
+
+    /// Last, so that a run still going ends before anything it uses goes.
+    BackgroundRun m_background{*this, *this};
 };
 
 } // namespace tolk

@@ -43,9 +43,11 @@ void Tmainfrm::FillLists() {
     ComboChoices targetList(cbtargext);
     FillTypeLists(sourceList, mergeList, targetList, m_records.Settings);
     ComboChoices datumList(cbdatums);
-    LoadDatumList(datumList, m_records.ExeFolder, m_records.Settings.Datum, m_services.messenger);
+    LoadDatumList(datumList, m_records.Reference, m_records.ExeFolder, m_records.Settings.Datum,
+                  m_services.messenger);
     ComboChoices gridList(cbgrids);
-    LoadGridList(gridList, m_records.ExeFolder, m_records.Settings.Grid, m_services.messenger);
+    LoadGridList(gridList, m_records.Reference, m_records.ExeFolder, m_records.Settings.Grid,
+                 m_services.messenger);
 }
 
 void Tmainfrm::RefreshFileList() {

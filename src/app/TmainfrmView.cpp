@@ -1,4 +1,4 @@
-// The window's side of the conversion run and of the source file list.
+// The window's side of the source file list, and what a command asks of the window itself.
 #include "app/Tmainfrm.h"
 
 #include <QApplication>
@@ -9,11 +9,6 @@
 #include <QPushButton>
 
 namespace tolk {
-
-void Tmainfrm::ShowStatus(const std::string& text) {
-    statuslbl->setText(QString::fromStdString(text));
-    statuslbl->repaint();
-}
 
 void Tmainfrm::ShowResultCode(std::int32_t code) {
     returncode->setText(QString::number(code));

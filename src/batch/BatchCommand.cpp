@@ -6,8 +6,10 @@
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
 #include "batch/TypeListing.h"
-#include "convert/ConversionRun.h"
-#include "convert/HostConfig.h"
+#include "convert/ConversionLoop.h"
+#include "convert/ReferenceLists.h"
+#include "convert/RunChecks.h"
+#include "convert/RunPresenter.h"
 #include "core/TolkError.h"
 #include "host/GpsBabelHost.h"
 #include "settings/SettingsFile.h"
@@ -49,6 +51,16 @@ std::vector<HostConnection> CreateHosts(const GpsBabelConfig& config, int jobs, 
     return hosts;
 }
 
+// The host's configuration: the reference lists beside the program, the user's format choices
+// in the work folder and those given for this run.
+GpsBabelConfig HostConfigFor(const ProgramFolders& folders, const BatchOptions& options) {
+    GpsBabelConfig config;
+    config.workFolder = folders.WorkFolder;
+    config.reference = ReadReferenceData(folders.ExeFolder);
+    config.formatChoices = options.engineFormats;
+    return config;
+}
+
 class BatchConversion {
 public:
     explicit BatchConversion(const BatchOptions& options)
@@ -58,13 +70,13 @@ public:
         if (!SetUp()) {
             return UsageOrSetupFailed;
         }
-        ConversionRun checks(m_settings, m_hosts.front(), m_files, m_console, m_console);
-        if (!checks.CheckTargetFolder()) {
+        if (!CheckTargetFolder(m_settings, m_console)) {
             m_console.Complain("Nothing converted: the target folder " + m_settings.TargetFldr +
                                " does not exist.");
             return UsageOrSetupFailed;
         }
-        if (!checks.CheckTypeConflicts()) {
+        if (!CheckTypeConflicts(m_settings, m_console) ||
+            !CheckRunRefusals(m_settings, m_hosts.front(), m_console)) {
             return UsageOrSetupFailed;
         }
         if (m_options.save) {
@@ -80,11 +92,10 @@ private:
         LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), m_console,
                           m_folders, m_settings);
         ApplyOptions(m_options, m_settings);
-        m_hostConfig = HostConfigFor(m_folders.ExeFolder, m_folders.WorkFolder);
-        m_hostConfig.formatChoices = m_options.engineFormats;
+        m_hostConfig = HostConfigFor(m_folders, m_options);
         std::string unknown = UnknownTypeMessage(m_settings);
         if (unknown.empty()) {
-            unknown = UnknownReferenceMessage(m_settings, m_hostConfig);
+            unknown = UnknownReferenceMessage(m_settings, m_hostConfig.reference);
         }
         if (!unknown.empty()) {
             m_console.Complain(unknown + "\nValues not given on the command line come from " +
@@ -118,15 +129,16 @@ private:
 
     int ConvertAll() {
         ConsoleReport report(m_files, StyleFor(m_options), stdout, stderr, TerminalWidth());
-        const ConversionTotals totals = ConvertAllInParallel(m_settings, m_files, m_hosts, report);
-        report.End();
-        if (totals.failure) {
-            m_console.ReportError(*totals.failure);
-            return SomeNotConverted;
+        std::vector<HostConnection*> hosts;
+        for (HostConnection& host : m_hosts) {
+            hosts.push_back(&host);
         }
-        ShowConvertAllResult(m_console, m_console, totals.listed, totals.converted,
-                             totals.mergeMissingList);
-        return totals.converted == totals.listed ? AllConverted : SomeNotConverted;
+        ConversionLoop loop(m_settings, m_files.Names(), std::move(hosts));
+        const RunTotals totals = loop.Run(report);
+        report.End();
+        ShowRunEnd(RunCommand::ConvertAll, totals, m_console);
+        return !totals.failure && totals.converted == m_files.Count() ? AllConverted
+                                                                      : SomeNotConverted;
     }
 
     const BatchOptions& m_options;
@@ -146,9 +158,8 @@ int ListTypes(const BatchOptions& options) {
     ConversionSettings settings;
     LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), console, folders,
                       settings);
-    GpsBabelConfig config = HostConfigFor(folders.ExeFolder, folders.WorkFolder);
-    config.formatChoices = options.engineFormats;
-    std::fputs(TypeListing(HostConnection(CreateGpsBabelHost(config))).c_str(), stdout);
+    const HostConnection host(CreateGpsBabelHost(HostConfigFor(folders, options)));
+    std::fputs(TypeListing(host).c_str(), stdout);
     return AllConverted;
 }
 

@@ -42,14 +42,6 @@ std::string TableText(const std::array<std::string_view, N>& table) {
     return text;
 }
 
-bool Offered(std::span<const std::string_view> fixed, const std::vector<std::string>& listed,
-             const std::string& name) {
-    const auto same = [key = AsciiUpper(name)](std::string_view item) {
-        return AsciiUpper(std::string(item)) == key;
-    };
-    return std::ranges::any_of(fixed, same) || std::ranges::any_of(listed, same);
-}
-
 } // namespace
 
 void LoadBatchSettings(const std::string& exePath, Messenger& messenger, ProgramFolders& folders,
@@ -110,18 +102,15 @@ std::string UnknownTypeMessage(const ConversionSettings& settings) {
 }
 
 std::string UnknownReferenceMessage(const ConversionSettings& settings,
-                                    const GpsBabelConfig& offered) {
-    if (!settings.Datum.empty() && !Offered({}, offered.datumNames, settings.Datum)) {
+                                    const ReferenceData& offered) {
+    if (!settings.Datum.empty() && offered.OfferedDatum(settings.Datum) == nullptr) {
         return "Unknown datum '" + settings.Datum + "'. The datums are those of " +
                std::string(DatumFileName) + " beside the program; an empty value means no change.";
     }
-    if (!settings.Grid.empty() && !Offered(FixedGridNames, offered.gridNames, settings.Grid)) {
+    if (!settings.Grid.empty() && offered.OfferedGrid(settings.Grid) == nullptr) {
         std::string grids;
-        for (const std::string_view grid : FixedGridNames) {
-            grids.append("'").append(grid).append("' ");
-        }
-        for (const std::string& grid : offered.gridNames) {
-            grids.append("'").append(grid).append("' ");
+        for (const GridEntry& grid : offered.Grids()) {
+            grids.append("'").append(grid.name).append("' ");
         }
         return "Unknown grid '" + settings.Grid + "'. The grids are: " + grids +
                "(an empty value means no change).";

@@ -3,7 +3,7 @@
 #include "batch/BatchOptions.h"
 #include "core/ConversionSettings.h"
 #include "core/Messenger.h"
-#include "host/GpsBabelConfig.h"
+#include "core/ReferenceData.h"
 #include "settings/ProgramFolders.h"
 
 #include <string>
@@ -30,6 +30,6 @@ std::string UnknownTypeMessage(const ConversionSettings& settings);
 /// a name the window's lists offer, compared in ASCII upper case as the lists select. Without
 /// this, every file would be written without the change and still count as converted.
 std::string UnknownReferenceMessage(const ConversionSettings& settings,
-                                    const GpsBabelConfig& offered);
+                                    const ReferenceData& offered);
 
 } // namespace tolk

@@ -1,7 +1,6 @@
 #include "batch/CompletionValues.h"
 
 #include "convert/FileTypes.h"
-#include "convert/HostConfig.h"
 #include "convert/ReferenceLists.h"
 
 #include <vector>
@@ -27,12 +26,16 @@ std::string CompletionValues(const std::string& list, const std::string& exeFold
     if (list == "target-types") {
         return Lines(TargetTypeTable);
     }
-    const GpsBabelConfig offered = HostConfigFor(exeFolder, {});
+    const ReferenceData offered = ReadReferenceData(exeFolder);
     if (list == "datums") {
-        return Lines(offered.datumNames);
+        return Lines(offered.Datums());
     }
     if (list == "grids") {
-        return Lines(FixedGridNames) + Lines(offered.gridNames);
+        std::vector<std::string> names;
+        for (const GridEntry& grid : offered.Grids()) {
+            names.push_back(grid.name);
+        }
+        return Lines(names);
     }
     return {};
 }

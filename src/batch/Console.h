@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/RunView.h"
+#include "convert/RunSink.h"
 #include "core/Messenger.h"
 
 #include <cstdio>
@@ -21,14 +21,11 @@ std::string PrintableName(const std::string& name);
 /// standard output, messages go to standard error as they are and error reports as the
 /// command's own complaints, and the question is asked on the terminal (counting as No when
 /// standard input is not one) unless the answer was given on the command line.
-class Console : public RunView, public Messenger {
+class Console : public CommandSink, public Messenger {
 public:
     Console(std::FILE* out, std::FILE* err, bool yesToQuestion);
 
     void ShowStatus(const std::string& text) override;
-    void ShowResultCode(std::int32_t) override {}
-    std::optional<std::string> TakeEditedTargetFolder() override { return std::nullopt; }
-    void BringToFront() override {}
 
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;

@@ -18,13 +18,17 @@ void ConsoleReport::FileStarted(int index) {
 void ConsoleReport::FileFinished(int index, const FileOutcome& outcome) {
     ++m_done;
     ClearProgress();
+    const std::string name = PrintableName(m_files.NameAt(index));
     for (const std::string& message : outcome.messages) {
         std::fflush(m_out);
-        std::fprintf(m_err, "%s: %s\n", PrintableName(m_files.NameAt(index)).c_str(),
-                     ConsoleText(message).c_str());
+        std::fprintf(m_err, "%s: %s\n", name.c_str(), ConsoleText(message).c_str());
     }
     if (m_style != ReportStyle::Quiet) {
         std::fprintf(m_out, "%s\n", PrintableName(outcome.status).c_str());
+    }
+    if (!outcome.reason.empty()) {
+        std::fflush(m_out);
+        std::fprintf(m_err, "%s: %s\n", name.c_str(), ConsoleText(outcome.reason).c_str());
     }
     DrawProgress();
     std::fflush(m_out);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "batch/ParallelConversion.h"
+#include "convert/ConversionLoop.h"
+#include "convert/SourceFileList.h"
 
 #include <chrono>
 #include <cstdio>
@@ -16,8 +17,9 @@ enum class ReportStyle {
 };
 
 /// Prints a run as it goes: each file's messages on standard error, prefixed with its name,
-/// then its status line on standard output, in list order.
-class ConsoleReport : public ConversionListener {
+/// then its status line on standard output and, when there is one, the reason under it on
+/// standard error, in list order.
+class ConsoleReport : public RunListener {
 public:
     ConsoleReport(const SourceFileList& files, ReportStyle style, std::FILE* out, std::FILE* err,
                   int width);

@@ -1,9 +1,7 @@
 #include "convert/ReferenceLists.h"
 
 #include "convert/ReferenceFile.h"
-#include "core/Text.h"
 
-#include <span>
 #include <string_view>
 
 namespace tolk {
@@ -11,36 +9,42 @@ namespace {
 
 constexpr std::string_view NoChange = "(no change)";
 
+std::vector<std::string> ReadNamesOf(const std::string& path, ReferenceFormat format,
+                                     ReferenceFileState& state) {
+    std::vector<std::string> names;
+    ReferenceFile file(path);
+    if (!file.IsOpen()) {
+        state = ReferenceFileState::Unopened;
+        return names;
+    }
+    const bool read =
+        file.ReadNames(format, [&names](const std::string& name) { names.push_back(name); });
+    state = read ? ReferenceFileState::Read : ReferenceFileState::CutShort;
+    return names;
+}
+
 // Selection compares every item, fixed ones included, so the last equal item wins.
 void SelectLastEqual(ChoiceList& list, const std::string& value) {
-    const std::string key = AsciiUpper(value);
-    int current = -1;
-    if (key.empty()) {
-        current = 0;
-    } else {
-        for (int i = 0; i < list.Count(); ++i) {
-            if (AsciiUpper(list.TextAt(i)) == key) {
-                current = i;
-            }
+    int current = value.empty() ? 0 : -1;
+    for (int i = 0; !value.empty() && i < list.Count(); ++i) {
+        if (SameReferenceName(list.TextAt(i), value)) {
+            current = i;
         }
     }
     list.SetCurrentIndex(current);
 }
 
-void LoadReferenceList(ChoiceList& list, const std::string& path, ReferenceFormat format,
-                       std::span<const std::string_view> fixedItems, const std::string& value,
+void FillReferenceList(ChoiceList& list, ReferenceFileState state, const std::string& path,
+                       const std::vector<std::string>& names, const std::string& value,
                        Messenger& messenger) {
-    ReferenceFile file(path);
-    bool read = false;
-    if (file.IsOpen()) {
+    if (state != ReferenceFileState::Unopened) {
         list.Clear();
         list.Add(std::string(NoChange));
-        for (const std::string_view item : fixedItems) {
-            list.Add(std::string(item));
+        for (const std::string& name : names) {
+            list.Add(name);
         }
-        read = file.ReadNames(format, [&list](const std::string& name) { list.Add(name); });
     }
-    if (!read) {
+    if (state != ReferenceFileState::Read) {
         messenger.ShowMessage("Could not open file " + path);
         list.SetCurrentIndex(-1);
         return;
@@ -50,15 +54,32 @@ void LoadReferenceList(ChoiceList& list, const std::string& path, ReferenceForma
 
 } // namespace
 
-void LoadDatumList(ChoiceList& list, const std::string& exeFolder, const std::string& datum,
-                   Messenger& messenger) {
-    LoadReferenceList(list, exeFolder + DatumFileName, DatumLineFormat, {}, datum, messenger);
+ReferenceData ReadReferenceData(const std::string& exeFolder) {
+    ReferenceFileState datumFile{};
+    ReferenceFileState gridFile{};
+    std::vector<std::string> datums =
+        ReadNamesOf(exeFolder + DatumFileName, DatumLineFormat, datumFile);
+    const std::vector<std::string> grids =
+        ReadNamesOf(exeFolder + GridFileName, GridLineFormat, gridFile);
+    ReferenceData reference(std::move(datums), grids);
+    reference.datumFile = datumFile;
+    reference.gridFile = gridFile;
+    return reference;
 }
 
-void LoadGridList(ChoiceList& list, const std::string& exeFolder, const std::string& grid,
-                  Messenger& messenger) {
-    LoadReferenceList(list, exeFolder + GridFileName, GridLineFormat, FixedGridNames, grid,
-                      messenger);
+void LoadDatumList(ChoiceList& list, const ReferenceData& reference, const std::string& exeFolder,
+                   const std::string& datum, Messenger& messenger) {
+    FillReferenceList(list, reference.datumFile, exeFolder + DatumFileName, reference.Datums(),
+                      datum, messenger);
+}
+
+void LoadGridList(ChoiceList& list, const ReferenceData& reference, const std::string& exeFolder,
+                  const std::string& grid, Messenger& messenger) {
+    std::vector<std::string> names;
+    for (const GridEntry& entry : reference.Grids()) {
+        names.push_back(entry.name);
+    }
+    FillReferenceList(list, reference.gridFile, exeFolder + GridFileName, names, grid, messenger);
 }
 
 void ReferencePicked(const ChoiceList& list, std::string& value) {

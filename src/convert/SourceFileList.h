@@ -29,6 +29,7 @@ public:
     void AttachView(FileListView* view);
 
     int Count() const { return static_cast<int>(m_names.size()); }
+    const std::vector<std::string>& Names() const { return m_names; }
     /// The name at the index; throws "List index out of bounds (%d)" outside 0 to Count - 1.
     const std::string& NameAt(int index) const;
     int CurrentIndex() const { return m_current; }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/ReferenceData.h"
+
 #include <chrono>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace tolk {
 
@@ -14,10 +15,9 @@ struct GpsBabelConfig {
     /// Choices of engine format per file type ("format" or "format,options") for this run only,
     /// over those of "hostformats.ini".
     std::map<std::string, std::string> formatChoices;
-    /// The datum names the converter offers (from DATUMS.TXT): gpsbabel's own datum names.
-    std::vector<std::string> datumNames;
-    /// The grid names the converter offers beyond its five fixed grids (from GRIDS.TXT).
-    std::vector<std::string> gridNames;
+    /// The datums and grids the converter offers (the datum names are gpsbabel's own), with the
+    /// engine's keyword for each grid: the host accepts exactly these.
+    ReferenceData reference;
     /// How long one engine run may take before it is stopped. Ordinary files take well under a
     /// second, but some writers slow down sharply with track length (a 20,000-point track written
     /// in the garmin_txt format takes about half a minute); five minutes leaves room for large logs

@@ -1,7 +1,6 @@
 #include "host/GpsBabelHost.h"
 
 #include "core/PathAsFound.h"
-#include "core/Text.h"
 #include "core/TolkError.h"
 #include "host/EngineLocator.h"
 #include "host/HostFormatsFile.h"
@@ -20,24 +19,6 @@ const char* const EngineName = "gpsbabel";
 
 // The input/output error whose text is "Disk full".
 constexpr int DiskFullError = 101;
-
-struct GridName {
-    const char* name;    ///< in upper case
-    const char* keyword; ///< the engine's grid keyword
-    bool fixed;          ///< always offered; the others only when GRIDS.TXT names them
-};
-
-// The grids the converter offers and the engine's keyword for each. "Maidenhead", which the
-// converter also offers, has no engine keyword and is therefore refused.
-constexpr GridName GridNames[] = {
-    {"LAT LON D", "ddd", true},           {"LAT LON DM", "dmm", true},
-    {"LAT LON DMS", "dms", true},         {"UTM/UPS", "utm", true},
-    {"BRITISH GRID (BNG)", "bng", false}, {"SWISS GRID", "swiss", false},
-};
-
-bool SameName(const std::string& a, const std::string& b) {
-    return AsciiUpper(a) == AsciiUpper(b);
-}
 
 // The file type is what follows the last "." of the file name, as the converter builds it.
 std::string TypeOf(const std::filesystem::path& path) {
@@ -122,25 +103,19 @@ HostStatus GpsBabelHost::CloseWindow(std::int32_t& result) {
 
 std::optional<std::string> GpsBabelHost::OfferedDatum(const std::string& name) const {
     // A comma would end the engine's option value and start another option.
-    const auto offered = std::ranges::find_if(
-        m_config.datumNames, [&](const std::string& datum) { return SameName(datum, name); });
-    if (offered == m_config.datumNames.end() || offered->find(',') != std::string::npos) {
+    const std::string* offered = m_config.reference.OfferedDatum(name);
+    if (offered == nullptr || offered->find(',') != std::string::npos) {
         return std::nullopt;
     }
     return *offered;
 }
 
 std::optional<std::string> GpsBabelHost::GridKeyword(const std::string& name) const {
-    for (const GridName& grid : GridNames) {
-        const bool offered =
-            grid.fixed || std::ranges::any_of(m_config.gridNames, [&](const std::string& listed) {
-                return SameName(listed, grid.name);
-            });
-        if (offered && SameName(name, grid.name)) {
-            return grid.keyword;
-        }
+    const GridEntry* offered = m_config.reference.OfferedGrid(name);
+    if (offered == nullptr || offered->keyword.empty()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return offered->keyword;
 }
 
 HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& result) {

@@ -1,4 +1,5 @@
 #include "CommandWindowTest.h"
+#include "WindowRun.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -153,7 +154,7 @@ TEST_F(MainWindowTest, DiagnosticControlsAndMenuStayHiddenWhateverTheUserDoes) {
     DragTo(300, 300);
     ClickSameAsSource();
     ClickSameAsSource();
-    Find<QPushButton>("convall")->click();
+    testing::ClickAndWait(*m_window, "convall");
     for (const char* name : {"returncode", "OpenTOLKBtn", "refreshdatabtn", "openbtn",
                              "CloseWinBtn", "refreshmapbtn", "savebtn", "MainMenu1"}) {
         EXPECT_FALSE(Find(name)->isVisible()) << name;

@@ -3,6 +3,7 @@
 #include "TempHome.h"
 #include "TextFiles.h"
 #include "app/ProgramEntry.h"
+#include "WindowRun.h"
 #include "app/Tmainfrm.h"
 #include "core/TolkError.h"
 
@@ -114,7 +115,7 @@ TEST_F(StartupTest, StatusLineAndResultFieldShowTheRun) {
     m_script->SetResult("CloseWindow", -2);
     auto window = Start(Scripted());
     window->FileList().SetNames({"a.txt"});
-    Find<QPushButton>(*window, "convall")->click();
+    testing::ClickAndWait(*window, "convall");
     EXPECT_EQ(Find<QLabel>(*window, "statuslbl")->text(), "Converted 1 files.");
     EXPECT_EQ(window->findChild<QLineEdit*>("returncode")->text(), "-2");
 }

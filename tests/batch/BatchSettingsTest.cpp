@@ -82,9 +82,7 @@ TEST(BatchSettingsTest, TypesOutsideTheTablesAreNamed) {
 }
 
 TEST(BatchSettingsTest, DatumAndGridMustBeOfferedByTheListsInAnyCase) {
-    GpsBabelConfig offered;
-    offered.datumNames = {"WGS 84", "NAD27"};
-    offered.gridNames = {"Swiss Grid"};
+    const ReferenceData offered({"WGS 84", "NAD27"}, {"Swiss Grid"});
     ConversionSettings settings;
     for (const auto& [datum, grid] :
          {std::pair{"", ""}, {"wgs 84", "swiss GRID"}, {"NAD27", "lat lon dms"}}) {

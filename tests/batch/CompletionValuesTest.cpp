@@ -1,7 +1,7 @@
 #include "batch/CompletionValues.h"
 
 #include "batch/BatchSettings.h"
-#include "convert/HostConfig.h"
+#include "convert/ReferenceLists.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +24,7 @@ std::vector<std::string> Values(const std::string& list) {
 // The completion offers exactly what the command then accepts, so every value offered passes the
 // command's own checks.
 TEST(CompletionValuesTest, EveryValueOfferedIsAccepted) {
-    const GpsBabelConfig offered = HostConfigFor(ExeFolder, {});
+    const ReferenceData offered = ReadReferenceData(ExeFolder);
     const std::pair<std::string, std::string ConversionSettings::*> lists[] = {
         {"source-types", &ConversionSettings::SourceExt},
         {"source-types", &ConversionSettings::MergeExt},

@@ -1,10 +1,8 @@
-#include "convert/ConversionRun.h"
-
+#include "ConvertAllNow.h"
 #include "MessageRecorder.h"
-#include "RecordingView.h"
 #include "ScriptedHost.h"
 #include "convert/BaseName.h"
-#include "core/TolkError.h"
+#include "convert/FileConversion.h"
 
 #include <QTemporaryDir>
 #include <filesystem>
@@ -15,7 +13,6 @@ namespace tolk {
 namespace {
 
 using testing::Failure;
-using testing::RecordingView;
 using Lines = std::vector<std::string>;
 
 class ConversionRunTest : public ::testing::Test {
@@ -33,9 +30,15 @@ protected:
         return m_dir.path().toStdString() + "/" + relative;
     }
     void Touch(const std::string& relative) { std::ofstream(Path(relative)) << "x"; }
-    void List(Lines names) {
-        m_files.SetNames(std::move(names));
-        m_files.SetCurrentIndex(m_files.Count() > 0 ? 0 : -1);
+    FileOutcome Convert(const std::string& name) {
+        return ConvertFile(m_settings, m_host, name, MergeIndex(m_settings.SourceFldr));
+    }
+    void ConvertAll(const Lines& names) {
+        testing::ConvertAllNow(m_settings, names, {&m_host}, m_sink, m_messages);
+    }
+    void ConvertSelected(const std::string& name) {
+        ConversionLoop loop(m_settings, {name}, {&m_host});
+        ConvertAndShow(loop, RunCommand::ConvertSelected, m_sink);
     }
     Lines Messages() const { return m_messages.shown; }
 
@@ -43,10 +46,8 @@ protected:
     ConversionSettings m_settings;
     std::shared_ptr<testing::HostScript> m_script = std::make_shared<testing::HostScript>();
     HostConnection m_host{std::make_unique<testing::ScriptedHost>(m_script)};
-    SourceFileList m_files;
-    RecordingView m_view;
     testing::MessageRecorder m_messages;
-    ConversionRun m_run{m_settings, m_host, m_files, m_view, m_messages};
+    testing::RecordingSink m_sink{m_messages};
 };
 
 TEST(BaseName, CutsFromTheLastDot) {
@@ -68,63 +69,84 @@ TEST_F(ConversionRunTest, ConvertFileCallsTheHostInOrderWithBuiltPaths) {
     m_settings.Grid = "UTM/UPS";
     m_settings.Datum = "WGS 84";
     Touch("src/TRACK.wpt");
-    List({"TRACK.TXT"});
     m_script->SetResult("CloseWindow", 3);
 
-    m_run.ConvertFile(0);
+    const FileOutcome outcome = Convert("TRACK.TXT");
 
     EXPECT_EQ(m_script->calls, (Lines{"OpenFile(" + Path("src/TRACK.txt") + ")",
                                       "MergeFile(" + Path("src/TRACK.wpt") + ")",
                                       "ChangeGrid(UTM/UPS)", "ChangeDatum(WGS 84)",
                                       "SaveFileAs(" + Path("out/TRACK.kml") + ")", "CloseWindow"}));
-    EXPECT_EQ(m_view.statuses, (Lines{"Converting: TRACK", "Converted: TRACK"}));
-    EXPECT_EQ(m_view.resultCode, "3");
-    EXPECT_EQ(m_run.ConvertedCount(), 1);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(outcome.converted);
+    EXPECT_EQ(outcome.status, "Converted: TRACK");
+    EXPECT_EQ(outcome.closeResult, 3);
+    EXPECT_TRUE(outcome.messages.empty());
+    EXPECT_TRUE(outcome.reason.empty());
 }
 
-TEST_F(ConversionRunTest, NonzeroOpenStillSavesButIsNotCounted) {
-    List({"a.txt"});
+TEST_F(ConversionRunTest, NonzeroResultsFailTheFileWithTheFirstReasonTheHostGives) {
     m_script->QueueResult("OpenFile", 5);
-    m_run.ConvertFile(0);
-    EXPECT_EQ(m_script->calls.size(), 3u);
-    EXPECT_EQ(m_view.statuses.back(), "Could NOT convert: a");
-    EXPECT_EQ(m_run.ConvertedCount(), 0);
+    FileOutcome outcome = Convert("a.txt");
+    EXPECT_EQ(m_script->calls.size(), 3u) << "the sequence goes on after a nonzero open";
+    EXPECT_FALSE(outcome.converted);
+    EXPECT_EQ(outcome.status, "Could NOT convert: a");
+    EXPECT_EQ(outcome.reason, "gpsbabel could not read the file") << "the host said nothing";
+
+    m_script->reason = "missing section header";
+    m_script->QueueResult("SaveFileAs", 1);
+    outcome = Convert("a.txt");
+    EXPECT_FALSE(outcome.converted);
+    EXPECT_EQ(outcome.reason, "missing section header");
 }
 
-TEST_F(ConversionRunTest, NonzeroSaveIsNotCounted) {
-    List({"a.txt"});
-    m_script->QueueResult("SaveFileAs", 1);
-    m_run.ConvertFile(0);
-    EXPECT_EQ(m_view.statuses.back(), "Could NOT convert: a");
-    EXPECT_EQ(m_run.ConvertedCount(), 0);
+TEST_F(ConversionRunTest, AMergePartnerTheHostCannotMergeFailsTheFile) {
+    m_settings.MergeExt = "wpt";
+    Touch("src/a.wpt");
+    m_script->QueueResult("MergeFile", 1);
+    const FileOutcome outcome = Convert("a.txt");
+    EXPECT_FALSE(outcome.converted);
+    EXPECT_EQ(outcome.reason, "gpsbabel could not merge a.wpt");
+}
+
+TEST_F(ConversionRunTest, MergePartnersAreFoundByExactNameThenByTheOnlyNameInAnotherCase) {
+    m_settings.MergeExt = "wpt";
+    Touch("src/a.WPT");
+    Touch("src/b.wpt");
+    Touch("src/b.WPT");
+    Touch("src/c.Wpt");
+    Touch("src/c.WPT");
+    std::filesystem::create_directory(Path("src/d.wpt"));
+    const MergeIndex index(Path("src"));
+    EXPECT_TRUE(index.Has("a.wpt"));
+    EXPECT_TRUE(index.Has("b.wpt"));
+    EXPECT_FALSE(index.Has("c.wpt")) << "two names differ only in case";
+    EXPECT_FALSE(index.Has("d.wpt")) << "a folder is no merge file";
+    EXPECT_FALSE(index.Has("e.wpt"));
 }
 
 TEST_F(ConversionRunTest, FailedOpenCallAbandonsTheFileAndTheRunGoesOn) {
-    List({"a.txt", "b.txt"});
     m_script->QueueFailure("OpenFile", Failure("gone"));
 
-    m_run.ConvertAll();
+    ConvertAll({"a.txt", "b.txt"});
 
     EXPECT_EQ(Messages(), (Lines{"message: Failed to communicate with TOLK!"}));
     EXPECT_EQ(m_script->calls,
               (Lines{"OpenFile(" + Path("src/a.txt") + ")", "OpenFile(" + Path("src/b.txt") + ")",
                      "SaveFileAs(" + Path("out/b.kml") + ")", "CloseWindow"}));
-    EXPECT_EQ(m_view.statuses, (Lines{"Converting: a", "Converting: b", "Converted: b",
+    EXPECT_EQ(m_sink.statuses, (Lines{"Converting: a", "Converting: b", "Converted: b",
                                       "Converted 1 files. NOT CONVERTED = 1"}));
-    EXPECT_EQ(m_view.broughtToFront, 1);
+    EXPECT_EQ(m_sink.done, (std::vector<int>{0, 1}));
 }
 
 TEST_F(ConversionRunTest, GridAndDatumProblemsAreShownAndNeverFatal) {
     m_settings.Grid = "LAT LON DM";
     m_settings.Datum = "NAD27";
-    List({"a.txt", "b.txt"});
     m_script->QueueResult("ChangeGrid", 1);
     m_script->QueueFailure("ChangeDatum", Failure());
     m_script->QueueFailure("ChangeGrid", Failure());
     m_script->QueueResult("ChangeDatum", 2);
 
-    m_run.ConvertAll();
+    ConvertAll({"a.txt", "b.txt"});
 
     EXPECT_EQ(Messages(),
               (Lines{"message: Unable to change grid",
@@ -133,8 +155,8 @@ TEST_F(ConversionRunTest, GridAndDatumProblemsAreShownAndNeverFatal) {
                      "message: Current version of TOLK does not support Grid Change\r\n"
                      "Try updating TOLK to newer version.",
                      "message: Unable to change datum"}));
-    EXPECT_EQ(m_run.ConvertedCount(), 2);
-    EXPECT_EQ(m_view.statuses.back(), "Converted 2 files.");
+    EXPECT_EQ(m_sink.statuses.back(), "Converted 2 files.");
+    EXPECT_EQ(m_sink.outcomes[0].reason, "gpsbabel cannot apply the grid");
 }
 
 TEST_F(ConversionRunTest, UntrappedFailureEndsTheWholeCommand) {
@@ -144,125 +166,95 @@ TEST_F(ConversionRunTest, UntrappedFailureEndsTheWholeCommand) {
         m_host.Attach(std::make_unique<testing::ScriptedHost>(m_script));
         m_settings.MergeExt = "wpt";
         Touch("src/a.wpt");
-        List({"a.txt", "b.txt"});
-        m_view = RecordingView();
+        m_sink.statuses.clear();
+        m_messages.shown.clear();
         m_script->SetFailure(operation, Failure("Host stopped."));
 
-        EXPECT_THROW(m_run.ConvertAll(), TolkError);
+        ConvertAll({"a.txt", "b.txt"});
 
         EXPECT_EQ(m_script->calls.front(), "OpenFile(" + Path("src/a.txt") + ")");
         EXPECT_EQ(m_script->calls.back().rfind(operation, 0), 0u);
-        EXPECT_EQ(m_view.broughtToFront, 0);
-        EXPECT_EQ(m_files.CurrentIndex(), 0);
-        EXPECT_TRUE(Messages().empty());
+        EXPECT_EQ(Messages(), (Lines{"error: Host stopped."}));
+        EXPECT_EQ(m_sink.statuses.front(), "Converting: a");
+        EXPECT_LE(m_sink.statuses.size(), 2u) << "no further file and no summary";
     }
 }
 
 TEST_F(ConversionRunTest, MissingMergeFilesAreCollectedAndReportedOnce) {
     m_settings.MergeExt = "wpt";
-    List({"A.txt", "B.txt", "C.txt"});
     Touch("src/C.wpt");
 
-    m_run.ConvertAll();
+    ConvertAll({"A.txt", "B.txt", "C.txt"});
 
-    EXPECT_EQ(m_run.MergeMissingList(), "\r\nA.wpt\r\nB.wpt");
     EXPECT_EQ(Messages(), (Lines{"message: Unable to find files to merge:\r\nA.wpt\r\nB.wpt"}));
-    EXPECT_EQ(m_run.ConvertedCount(), 3);
+    EXPECT_EQ(m_sink.statuses.back(), "Converted 3 files.");
     EXPECT_EQ(m_script->calls[0], "OpenFile(" + Path("src/A.txt") + ")");
     EXPECT_EQ(m_script->calls[1], "SaveFileAs(" + Path("out/A.kml") + ")");
 }
 
-TEST_F(ConversionRunTest, MergeFolderOfTheMergeNameIsNotAFile) {
+TEST_F(ConversionRunTest, ConvertSelectedShowsNoSummaryAndNamesTheOneMissingMergeFile) {
     m_settings.MergeExt = "wpt";
-    std::filesystem::create_directory(Path("src/A.wpt"));
-    List({"A.txt"});
-    m_run.ConvertSelected();
+    ConvertSelected("A.txt");
+    EXPECT_EQ(m_sink.statuses, (Lines{"Converting: A", "Converted: A"}));
     EXPECT_EQ(Messages(), (Lines{"message: Unable to find file to merge:\r\nA.wpt"}));
 }
 
 TEST_F(ConversionRunTest, ConvertAllWithAnEmptyListConvertsNothing) {
-    List({});
-    m_run.ConvertAll();
+    ConvertAll({});
     EXPECT_TRUE(m_script->calls.empty());
-    EXPECT_EQ(m_view.statuses, (Lines{"Converted 0 files."}));
-    EXPECT_EQ(m_view.broughtToFront, 1);
-}
-
-TEST_F(ConversionRunTest, ConvertAllUsesItsOwnIndexAndMovesTheSelectionFromWhereItStands) {
-    List({"a.txt", "b.txt", "c.txt"});
-    m_files.SetCurrentIndex(1);
-    m_run.ConvertAll();
-    EXPECT_EQ(m_script->calls[0], "OpenFile(" + Path("src/a.txt") + ")");
-    EXPECT_EQ(m_files.CurrentIndex(), 2);
-}
-
-TEST_F(ConversionRunTest, ConvertSelectedConvertsTheCurrentFileAndMovesOn) {
-    List({"a.txt", "b.txt"});
-    m_files.SetCurrentIndex(1);
-    m_run.ConvertSelected();
-    EXPECT_EQ(m_script->calls.front(), "OpenFile(" + Path("src/b.txt") + ")");
-    EXPECT_EQ(m_files.CurrentIndex(), 1);
-    EXPECT_EQ(m_view.broughtToFront, 1);
-    m_run.SkipSelected();
-    EXPECT_EQ(m_files.CurrentIndex(), 1);
-}
-
-TEST_F(ConversionRunTest, ConvertSelectedWithNoCurrentNameFailsWithTheIndexError) {
-    List({"a.txt"});
-    m_files.SetCurrentIndex(-1);
-    try {
-        m_run.ConvertSelected();
-        FAIL() << "no error";
-    } catch (const TolkError& e) {
-        EXPECT_STREQ(e.what(), "List index out of bounds (-1)");
-    }
-    EXPECT_TRUE(m_script->calls.empty());
-}
-
-TEST_F(ConversionRunTest, SkipSelectedOnlyMovesTheSelection) {
-    List({"a.txt", "b.txt"});
-    m_run.SkipSelected();
-    EXPECT_EQ(m_files.CurrentIndex(), 1);
-    EXPECT_TRUE(m_script->calls.empty());
-    EXPECT_TRUE(m_view.statuses.empty());
+    EXPECT_EQ(m_sink.statuses, (Lines{"Converted 0 files."}));
 }
 
 TEST_F(ConversionRunTest, TypeConflictsListEveryClashInOrder) {
     m_settings.SourceExt = m_settings.TargetExt = "txt";
-    EXPECT_FALSE(m_run.CheckTypeConflicts());
+    EXPECT_FALSE(CheckTypeConflicts(m_settings, m_messages));
     m_settings.SourceExt = m_settings.MergeExt = m_settings.TargetExt = "wpt";
-    EXPECT_FALSE(m_run.CheckTypeConflicts());
+    EXPECT_FALSE(CheckTypeConflicts(m_settings, m_messages));
     m_settings.SourceExt = "TXT";
     m_settings.MergeExt = "";
     m_settings.TargetExt = "txt";
-    EXPECT_TRUE(m_run.CheckTypeConflicts());
+    EXPECT_TRUE(CheckTypeConflicts(m_settings, m_messages));
     EXPECT_EQ(Messages(), (Lines{"message: Cannot Convert:\r\nSource and Target types are the same",
                                  "message: Cannot Convert:\r\nSource and Merge types are the same"
                                  "\r\nSource and Target types are the same"
                                  "\r\nMerge and Target types are the same"}));
 }
 
-TEST_F(ConversionRunTest, TypeConflictStopsTheRunBeforeAnyHostCall) {
+TEST_F(ConversionRunTest, ChecksStopTheRunBeforeAnyHostCall) {
     m_settings.TargetExt = "txt";
-    List({"a.txt"});
-    m_run.ConvertAll();
-    m_run.ConvertSelected();
+    ConvertAll({"a.txt"});
+    m_settings.TargetExt = "kml";
+    m_settings.TargetFldr = Path("missing");
+    ConvertAll({"a.txt"});
     EXPECT_TRUE(m_script->calls.empty());
-    EXPECT_TRUE(m_view.statuses.empty());
-    EXPECT_EQ(m_view.broughtToFront, 1);
+    EXPECT_TRUE(m_sink.statuses.empty());
+    EXPECT_FALSE(std::filesystem::exists(Path("missing"))) << "the question was answered No";
+}
+
+TEST_F(ConversionRunTest, TheHostsRefusalsAreListedAndNothingIsConverted) {
+    m_settings.MergeExt = "wpt";
+    m_settings.Datum = "NAD27";
+    m_script->refusals = {"no gpsbabel format reads .wpt files", "kml files hold no datum"};
+    ConvertAll({"a.txt"});
+    EXPECT_EQ(Messages(), (Lines{"message: Cannot Convert:\r\nno gpsbabel format reads .wpt files"
+                                 "\r\nkml files hold no datum"}));
+    EXPECT_TRUE(m_script->calls.empty());
+    ASSERT_EQ(m_script->runRequests.size(), 1u);
+    EXPECT_EQ(m_script->runRequests[0].mergeType, "wpt");
+    EXPECT_EQ(m_script->runRequests[0].datum, "NAD27");
 }
 
 TEST_F(ConversionRunTest, MissingTargetFolderIsCreatedOneLevelAfterYes) {
     m_settings.TargetFldr = Path("new");
     m_messages.answers = {true};
-    EXPECT_TRUE(m_run.CheckTargetFolder());
+    EXPECT_TRUE(CheckTargetFolder(m_settings, m_messages));
     EXPECT_TRUE(std::filesystem::is_directory(Path("new")));
     EXPECT_EQ(Messages(), (Lines{"question: Target folder\r\n" + Path("new") +
                                  "\r\ndoes not exist. Create it?"}));
 
     m_settings.TargetFldr = Path("deep/er");
     m_messages.answers = {true};
-    EXPECT_FALSE(m_run.CheckTargetFolder());
+    EXPECT_FALSE(CheckTargetFolder(m_settings, m_messages));
     EXPECT_FALSE(std::filesystem::exists(Path("deep")));
     EXPECT_EQ(Messages().back(), "message: Unable to create target folder");
 }
@@ -271,38 +263,8 @@ TEST_F(ConversionRunTest, AFileWhereTheTargetFolderShouldBeCannotBeCreated) {
     Touch("file");
     m_settings.TargetFldr = Path("file");
     m_messages.answers = {true};
-    EXPECT_FALSE(m_run.CheckTargetFolder());
+    EXPECT_FALSE(CheckTargetFolder(m_settings, m_messages));
     EXPECT_EQ(Messages().back(), "message: Unable to create target folder");
-}
-
-TEST_F(ConversionRunTest, AnsweringNoConvertsNothingAndLeavesTheStatusAlone) {
-    m_settings.TargetFldr = Path("missing");
-    List({"a.txt"});
-    m_run.ConvertAll();
-    m_run.ConvertSelected();
-    EXPECT_TRUE(m_script->calls.empty());
-    EXPECT_TRUE(m_view.statuses.empty());
-    EXPECT_FALSE(std::filesystem::exists(Path("missing")));
-}
-
-TEST_F(ConversionRunTest, EditedTargetFolderIsTakenWhenACommandRuns) {
-    m_view.editedTarget = Path("out");
-    m_settings.TargetFldr = "/elsewhere";
-    List({"a.txt"});
-    m_run.ConvertSelected();
-    EXPECT_EQ(m_settings.TargetFldr, Path("out"));
-    EXPECT_EQ(m_script->calls[1], "SaveFileAs(" + Path("out/a.kml") + ")");
-}
-
-TEST_F(ConversionRunTest, ConvertSelectedEmptiesTheMissingListFirstButSkipKeepsIt) {
-    m_settings.MergeExt = "wpt";
-    List({"a.txt", "b.txt"});
-    m_run.ConvertSelected();
-    EXPECT_EQ(m_run.MergeMissingList(), "\r\na.wpt");
-    m_run.SkipSelected();
-    EXPECT_EQ(m_run.MergeMissingList(), "\r\na.wpt");
-    m_run.ConvertSelected();
-    EXPECT_EQ(m_run.MergeMissingList(), "\r\nb.wpt");
 }
 
 } // namespace

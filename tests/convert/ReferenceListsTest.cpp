@@ -3,7 +3,6 @@
 #include "FakeChoiceList.h"
 #include "MessageRecorder.h"
 #include "TextFiles.h"
-#include "convert/HostConfig.h"
 #include "convert/ReferenceFile.h"
 #include "convert/ReferenceLineParser.h"
 
@@ -118,7 +117,7 @@ TEST_F(ReferenceFilesTest, MissingFilesAndFoldersDoNotOpen) {
 
 TEST_F(ReferenceFilesTest, DatumListHoldsNoChangeThenTheFileNamesAsTheyCome) {
     Write("DATUMS.TXT", "; header\r\nM   WGS 84\r\nM\r\nM   NAD27\r\nM   WGS 84\r\n");
-    LoadDatumList(m_datums, Folder(), "", m_messages);
+    LoadDatumList(m_datums, ReadReferenceData(Folder()), Folder(), "", m_messages);
     EXPECT_EQ(m_datums.items, (Names{"(no change)", "WGS 84", "", "NAD27", "WGS 84"}));
     EXPECT_EQ(m_datums.CurrentIndex(), 0);
     EXPECT_TRUE(Messages().empty());
@@ -126,28 +125,28 @@ TEST_F(ReferenceFilesTest, DatumListHoldsNoChangeThenTheFileNamesAsTheyCome) {
 
 TEST_F(ReferenceFilesTest, TheLastItemEqualInAsciiUpperCaseBecomesCurrent) {
     Write("DATUMS.TXT", "M   WGS 84\r\nM   NAD27\r\nM   wgs 84\r\nM   \xc3\xa9t\xc3\xa9\r\n");
-    LoadDatumList(m_datums, Folder(), "Wgs 84", m_messages);
+    LoadDatumList(m_datums, ReadReferenceData(Folder()), Folder(), "Wgs 84", m_messages);
     EXPECT_EQ(m_datums.CurrentIndex(), 3);
-    LoadDatumList(m_datums, Folder(), "(NO CHANGE)", m_messages);
+    LoadDatumList(m_datums, ReadReferenceData(Folder()), Folder(), "(NO CHANGE)", m_messages);
     EXPECT_EQ(m_datums.CurrentIndex(), 0);
     // Only a to z change case: "\xc3\xa9" (e acute) never meets its capital.
-    LoadDatumList(m_datums, Folder(), "\xc3\x89T\xc3\x89", m_messages);
+    LoadDatumList(m_datums, ReadReferenceData(Folder()), Folder(), "\xc3\x89T\xc3\x89", m_messages);
     EXPECT_EQ(m_datums.CurrentIndex(), -1);
-    LoadDatumList(m_datums, Folder(), "Nowhere 1900", m_messages);
+    LoadDatumList(m_datums, ReadReferenceData(Folder()), Folder(), "Nowhere 1900", m_messages);
     EXPECT_EQ(m_datums.CurrentIndex(), -1);
 }
 
 TEST_F(ReferenceFilesTest, GridListOffersTheFixedGridsFirstAndLaterEqualItemsWin) {
     Write("GRIDS.TXT", "U Swiss Grid\r\n");
-    LoadGridList(m_grids, Folder(), "LAT LON DM", m_messages);
+    LoadGridList(m_grids, ReadReferenceData(Folder()), Folder(), "LAT LON DM", m_messages);
     EXPECT_EQ(m_grids.items, (Names{"(no change)", "LAT LON D", "LAT LON DM", "LAT LON DMS",
                                     "UTM/UPS", "Maidenhead", "Swiss Grid"}));
     EXPECT_EQ(m_grids.CurrentIndex(), 2);
-    LoadGridList(m_grids, Folder(), "lat lon dms", m_messages);
+    LoadGridList(m_grids, ReadReferenceData(Folder()), Folder(), "lat lon dms", m_messages);
     EXPECT_EQ(m_grids.CurrentIndex(), 3);
 
     Write("GRIDS.TXT", "U Swiss Grid\r\nU lat lon dm\r\n");
-    LoadGridList(m_grids, Folder(), "LAT LON DM", m_messages);
+    LoadGridList(m_grids, ReadReferenceData(Folder()), Folder(), "LAT LON DM", m_messages);
     EXPECT_EQ(m_grids.CurrentIndex(), 7);
     EXPECT_TRUE(Messages().empty());
 }
@@ -157,19 +156,19 @@ TEST_F(ReferenceFilesTest, TenMegabyteLinesLoadAsTheirNames) {
     const std::string tenMegabytes(10 * 1024 * 1024, 'x');
     Write("DATUMS.TXT", "M   Long " + tenMegabytes + "\r\n; " + tenMegabytes + "\r\nM   NAD27\r\n" +
                             tenMegabytes + "\nM   Last " + tenMegabytes);
-    LoadDatumList(m_datums, Folder(), "NAD27", m_messages);
+    LoadDatumList(m_datums, ReadReferenceData(Folder()), Folder(), "NAD27", m_messages);
     EXPECT_EQ(m_datums.items, (Names{"(no change)", "Long xxxxxxxxxxxxxxx", "NAD27"}));
     EXPECT_EQ(m_datums.CurrentIndex(), 2);
     Write("GRIDS.TXT", "U Swiss Grid" + tenMegabytes);
-    LoadGridList(m_grids, Folder(), "", m_messages);
+    LoadGridList(m_grids, ReadReferenceData(Folder()), Folder(), "", m_messages);
     EXPECT_EQ(m_grids.items.back(), "Swiss Gridxxxxxxxxxx");
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(ReferenceFilesTest, UnreadableFileGivesOneMessageAndKeepsThePlaceholderWithNoneCurrent) {
     m_datums.current = 0;
-    LoadDatumList(m_datums, Folder(), "WGS 84", m_messages);
-    LoadGridList(m_grids, Folder(), "LAT LON DM", m_messages);
+    LoadDatumList(m_datums, ReadReferenceData(Folder()), Folder(), "WGS 84", m_messages);
+    LoadGridList(m_grids, ReadReferenceData(Folder()), Folder(), "LAT LON DM", m_messages);
     EXPECT_EQ(Messages(), (Names{"message: Could not open file " + Folder() + "DATUMS.TXT",
                                  "message: Could not open file " + Folder() + "GRIDS.TXT"}));
     EXPECT_EQ(m_datums.items, (Names{"not yet  implemented"}));
@@ -192,24 +191,29 @@ TEST(ReferencePicksTest, ItemZeroClearsWhateverItShowsAndOtherItemsSetTheirText)
     EXPECT_EQ(grid, "lat lon dm");
 }
 
-TEST(ShippedReferenceFilesTest, GiveTheHostEveryDatumAndGridTheListsOffer) {
-    const std::string data = std::string(TOLK_SOURCE_DIR) + "/data/";
-    const GpsBabelConfig config = HostConfigFor(data, "/work");
-    EXPECT_EQ(config.workFolder, "/work");
-    const Names& datums = config.datumNames;
+TEST(ShippedReferenceFilesTest, OfferEveryDatumOnceAndTheEngineCanApplyEveryListedGrid) {
+    const ReferenceData reference = ReadReferenceData(std::string(TOLK_SOURCE_DIR) + "/data/");
+    const Names& datums = reference.Datums();
     EXPECT_GT(datums.size(), 100u);
     for (const std::string& name : datums) {
         EXPECT_EQ(std::count(datums.begin(), datums.end(), name), 1) << name;
     }
-    EXPECT_NE(std::find(datums.begin(), datums.end(), "WGS 84"), datums.end());
-    EXPECT_EQ(config.gridNames, (Names{"British Grid (BNG)", "Swiss Grid"}));
+    ASSERT_NE(reference.OfferedDatum("wgs 84"), nullptr);
+    EXPECT_EQ(*reference.OfferedDatum("wgs 84"), "WGS 84") << "the listed spelling";
+    for (const GridEntry& grid : reference.Grids()) {
+        EXPECT_EQ(grid.keyword.empty(), grid.name == "Maidenhead") << grid.name;
+    }
+    EXPECT_EQ(reference.Grids().size(), ReferenceData::FixedGridCount() + 2);
 }
 
-TEST_F(ReferenceFilesTest, HostConfigSkipsEmptyNamesAndMissingFiles) {
+TEST_F(ReferenceFilesTest, OnlyNamesTheFilesListAreOfferedBeyondTheFixedGrids) {
     Write("DATUMS.TXT", "M\r\nM   NAD27\r\n");
-    const GpsBabelConfig config = HostConfigFor(Folder(), "");
-    EXPECT_EQ(config.datumNames, Names{"NAD27"});
-    EXPECT_TRUE(config.gridNames.empty());
+    const ReferenceData reference = ReadReferenceData(Folder());
+    EXPECT_EQ(reference.gridFile, ReferenceFileState::Unopened);
+    EXPECT_NE(reference.OfferedGrid("utm/ups"), nullptr);
+    EXPECT_EQ(reference.OfferedGrid("Swiss Grid"), nullptr) << "not in a GRIDS.TXT";
+    EXPECT_NE(reference.OfferedDatum("nad27"), nullptr);
+    EXPECT_EQ(reference.OfferedDatum("\xc3\xa9"), nullptr);
 }
 
 } // namespace

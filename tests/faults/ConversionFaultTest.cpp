@@ -1,11 +1,11 @@
+#include "ConvertAllNow.h"
 #include "GpsSamples.h"
 #include "MessageRecorder.h"
-#include "RecordingView.h"
 #include "StandInEngine.h"
 #include "TempHome.h"
 #include "TextFiles.h"
+#include "WindowRun.h"
 #include "app/Tmainfrm.h"
-#include "convert/ConversionRun.h"
 #include "host/GpsBabelHost.h"
 
 #include <QLabel>
@@ -34,6 +34,40 @@ std::string LongTrackGpx() {
     }
     return gpx + "</trkseg></trk></gpx>\n";
 }
+
+// The real host, with a look at each file before it is opened.
+class OpenWatch : public HostLink {
+public:
+    OpenWatch(std::unique_ptr<HostLink> host, std::function<void(const std::string&)> onOpen)
+        : m_host(std::move(host)), m_onOpen(std::move(onOpen)) {}
+
+    HostStatus RefreshData(std::int32_t& r) override { return m_host->RefreshData(r); }
+    HostStatus RefreshMap(std::int32_t& r) override { return m_host->RefreshMap(r); }
+    HostStatus OpenFile(const std::string& path, std::int32_t& r) override {
+        if (m_onOpen) {
+            m_onOpen(path);
+        }
+        return m_host->OpenFile(path, r);
+    }
+    HostStatus CloseWindow(std::int32_t& r) override { return m_host->CloseWindow(r); }
+    HostStatus SaveFileAs(const std::string& p, std::int32_t& r) override {
+        return m_host->SaveFileAs(p, r);
+    }
+    HostStatus MergeFile(const std::string& p, std::int32_t& r) override {
+        return m_host->MergeFile(p, r);
+    }
+    HostStatus GetVersion(std::string& version) override { return m_host->GetVersion(version); }
+    HostStatus ChangeDatum(const std::string& n, std::int32_t& r) override {
+        return m_host->ChangeDatum(n, r);
+    }
+    HostStatus ChangeGrid(const std::string& n, std::int32_t& r) override {
+        return m_host->ChangeGrid(n, r);
+    }
+
+private:
+    std::unique_ptr<HostLink> m_host;
+    std::function<void(const std::string&)> m_onOpen;
+};
 
 // Converts a.gpx, b.gpx and c.gpx to KML, with an older b.kml in the target folder; the
 // engine on PATH is a stand-in that runs the installed one, except on b.gpx, where it does
@@ -76,6 +110,8 @@ protected:
     /// "Convert All" in the real window; returns what the status line shows at the end.
     std::string ConvertAllInTheWindow() {
         AppServices services{m_messages, Factory(), m_home / "bin/tolkconv"};
+        // One job, so that no file after the failing one is under way when the command ends.
+        services.conversionJobs = 1;
         ProgramRecords records;
         Tmainfrm window(records, services);
         window.show();
@@ -84,20 +120,19 @@ protected:
         ChooseConversion(records.Settings);
         window.FileList().SetNames({"a.gpx", "b.gpx", "c.gpx"});
         window.FileList().SetCurrentIndex(0);
-        window.findChild<QPushButton*>("convall")->click();
+        testing::ClickAndWait(window, "convall");
         return window.findChild<QLabel*>("statuslbl")->text().toStdString();
     }
-    /// "Convert All" over the conversion run alone, which lets a test change the folders between
-    /// files; returns the status texts.
-    Lines ConvertAllWithTheRun(SourceFileList& files,
-                               std::function<void(const std::string&)> onStatus = {}) {
+    /// "Convert All" over the conversion run alone, with one job, which lets a test change the
+    /// folders as a file is opened; returns the status texts.
+    Lines ConvertAllWithTheRun(const SourceFileList& files,
+                               std::function<void(const std::string&)> onOpen = {}) {
         ConversionSettings settings;
         ChooseConversion(settings);
-        HostConnection host(Factory()());
-        testing::RecordingView view;
-        view.onStatus = std::move(onStatus);
-        ConversionRun(settings, host, files, view, m_messages).ConvertAll();
-        return view.statuses;
+        HostConnection host(std::make_unique<OpenWatch>(Factory()(), std::move(onOpen)));
+        testing::RecordingSink sink(m_messages);
+        testing::ConvertAllNow(settings, files.Names(), {&host}, sink, m_messages);
+        return sink.statuses;
     }
     Lines SourceContents() const {
         Lines contents;
@@ -168,8 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConversionFaultTest, ATargetFolderRemovedDuringARunFailsTheRestAndIsNotMadeAgain) {
     SourceFileList files;
     files.SetNames({"a.gpx", "b.gpx", "c.gpx"});
-    const Lines statuses = ConvertAllWithTheRun(files, [this](const std::string& status) {
-        if (status == "Converting: b") {
+    const Lines statuses = ConvertAllWithTheRun(files, [this](const std::string& source) {
+        if (source.ends_with("/b.gpx")) {
             fs::remove_all(m_home / "out");
         }
     });

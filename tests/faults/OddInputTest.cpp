@@ -1,9 +1,9 @@
+#include "ConvertAllNow.h"
 #include "GpsSamples.h"
 #include "MessageRecorder.h"
-#include "RecordingView.h"
 #include "TempHome.h"
 #include "TextFiles.h"
-#include "convert/ConversionRun.h"
+#include "convert/SourceFileList.h"
 #include "host/GpsBabelHost.h"
 
 #include <climits>
@@ -42,9 +42,9 @@ protected:
         SourceFileList files;
         files.RefreshFileList(m_settings.SourceFldr, m_settings.SourceExt);
         HostConnection host(CreateGpsBabelHost(GpsBabelConfig()));
-        testing::RecordingView view;
-        ConversionRun(m_settings, host, files, view, m_messages).ConvertAll();
-        return view.statuses;
+        testing::RecordingSink sink(m_messages);
+        testing::ConvertAllNow(m_settings, files.Names(), {&host}, sink, m_messages);
+        return sink.statuses;
     }
     bool HoldsTheSample(const std::string& kml) const {
         return ReadTextFile(kml).find("<name>Greenwich</name>") != std::string::npos;

@@ -1,10 +1,10 @@
+#include "ConvertAllNow.h"
 #include "GpsSamples.h"
 #include "MessageRecorder.h"
-#include "RecordingView.h"
 #include "TempHome.h"
 #include "TextFiles.h"
+#include "WindowRun.h"
 #include "app/Tmainfrm.h"
-#include "convert/ConversionRun.h"
 #include "host/GpsBabelHost.h"
 
 #include <QLabel>
@@ -41,7 +41,7 @@ protected:
     HostFactory Factory() const {
         return [] {
             GpsBabelConfig config;
-            config.datumNames = {"WGS 84"};
+            config.reference = ReferenceData({"WGS 84"}, {});
             return CreateGpsBabelHost(config);
         };
     }
@@ -73,13 +73,16 @@ TEST_F(ConvertAllEngineTest, ConvertAllThroughTheRealWindow) {
     window.FileList().SetNames({"a.gpx", "b.gpx", "c d.gpx"});
     window.FileList().SetCurrentIndex(0);
 
-    window.findChild<QPushButton*>("convall")->click();
+    testing::ClickAndWait(window, "convall");
 
     EXPECT_EQ(window.findChild<QLabel*>("statuslbl")->text(),
               "Converted 2 files. NOT CONVERTED = 1");
     EXPECT_EQ(m_messages.shown,
               (Lines{"message: Unable to find files to merge:\r\nb.csv\r\nc d.csv"}));
     ExpectConvertedFiles();
+    const std::string log = ReadTextFile(records.WorkFolder + "/conversion.log");
+    EXPECT_EQ(log.rfind("a.gpx\tConverted\t\nb.gpx\tNOT converted\t", 0), 0u) << log;
+    EXPECT_NE(log.find("\nc d.gpx\tConverted\t\n"), std::string::npos) << log;
 }
 
 TEST_F(ConvertAllEngineTest, WithoutAnEngineTheWindowOpensUnconnected) {
@@ -100,17 +103,15 @@ TEST_F(ConvertAllEngineTest, ACorruptFileIsReportedAndTheRunGoesOn) {
     ConversionSettings settings;
     ChooseConversion(settings);
     HostConnection host(Factory()());
-    SourceFileList files;
-    files.SetNames({"a.gpx", "b.gpx", "c d.gpx"});
-    testing::RecordingView view;
-    ConversionRun run(settings, host, files, view, m_messages);
+    testing::RecordingSink sink(m_messages);
 
-    run.ConvertAll();
+    testing::ConvertAllNow(settings, {"a.gpx", "b.gpx", "c d.gpx"}, {&host}, sink, m_messages);
 
-    EXPECT_EQ(view.statuses,
+    EXPECT_EQ(sink.statuses,
               (Lines{"Converting: a", "Converted: a", "Converting: b", "Could NOT convert: b",
                      "Converting: c d", "Converted: c d", "Converted 2 files. NOT CONVERTED = 1"}));
     ExpectConvertedFiles();
+    EXPECT_FALSE(sink.outcomes[1].reason.empty()) << "a failed file says why";
 }
 
 } // namespace

@@ -24,8 +24,8 @@ class GpsBabelHostTest : public ::testing::Test {
 protected:
     GpsBabelHostTest() {
         m_config.workFolder = Path("work");
-        m_config.datumNames = {"WGS 84", "European 1950", "OSGB36"};
-        m_config.gridNames = {"British Grid (BNG)", "Swiss Grid"};
+        m_config.reference = ReferenceData({"WGS 84", "European 1950", "OSGB36"},
+                                           {"British Grid (BNG)", "Swiss Grid"});
         fs::create_directories(Path("work"));
     }
 
@@ -180,7 +180,7 @@ TEST_F(GpsBabelHostTest, OnlyOfferedNamesThatTheEngineCanApplyAreAccepted) {
     EXPECT_NE(Grid("Lambert"), 0);
     EXPECT_NE(Datum("Tokyo mean"), 0); // a datum the engine knows but the list does not offer
     EXPECT_NE(Datum(""), 0);
-    m_config.gridNames.clear();
+    m_config.reference = ReferenceData({"WGS 84"}, {});
     m_host.reset();
     EXPECT_NE(Grid("Swiss Grid"), 0); // not offered without GRIDS.TXT naming it
     EXPECT_EQ(Grid("UTM/UPS"), 0);

@@ -6,6 +6,9 @@ namespace tolk::testing {
 
 void MessageRecorder::ShowMessage(const std::string& text) {
     shown.push_back("message: " + text);
+    if (onMessage) {
+        onMessage(text);
+    }
 }
 
 bool MessageRecorder::AskYesNo(const std::string& text) {

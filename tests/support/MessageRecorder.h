@@ -3,6 +3,7 @@
 #include "core/Messenger.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ public:
     /// Each entry as "message: text", "question: text" or "error: text" (the report's text).
     std::vector<std::string> shown;
     std::deque<bool> answers;
+    /// Called with each message as it is shown, as if while its box were open.
+    std::function<void(const std::string&)> onMessage;
 };
 
 } // namespace tolk::testing

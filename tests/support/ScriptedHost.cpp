@@ -20,6 +20,10 @@ void HostScript::SetFailure(const std::string& operation, HostStatus status) {
 
 HostStatus HostScript::Answer(const std::string& operation, const std::string& argument,
                               std::int32_t& result) {
+    if (onCall) {
+        onCall(operation, argument);
+    }
+    const std::lock_guard lock(m_mutex);
     calls.push_back(argument.empty() ? operation : operation + "(" + argument + ")");
     Reply reply;
     if (auto& queued = m_queued[operation]; !queued.empty()) {

@@ -4,14 +4,17 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace tolk::testing {
 
-/// What a scripted host does and what it was asked; shared between a test and its host.
+/// What a scripted host does and what it was asked; shared between a test and its hosts, which
+/// may answer from several threads at once.
 struct HostScript {
     /// Every call in order, as "Operation" or "Operation(argument)".
     std::vector<std::string> calls;
@@ -28,6 +31,9 @@ struct HostScript {
     /// Every ChooseFormat as "type=format"; it succeeds unless chooseFails.
     std::vector<std::string> chosen;
     bool chooseFails = false;
+    /// Called with each call's operation and argument before it is answered, outside the
+    /// script's lock (to hold a call back or let it take time).
+    std::function<void(const std::string& operation, const std::string& argument)> onCall;
 
     /// The next unanswered call of the operation returns this result code (queued in order).
     void QueueResult(const std::string& operation, std::int32_t code);
@@ -47,6 +53,7 @@ private:
         HostStatus status;
         std::int32_t result = 0;
     };
+    std::mutex m_mutex;
     std::map<std::string, std::deque<Reply>> m_queued;
     std::map<std::string, Reply> m_standing;
 };

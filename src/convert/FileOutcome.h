@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tolk {
 
-/// What converting one listed file showed and came to, kept until the files before it are out.
+/// What converting one listed file showed and came to.
 struct FileOutcome {
     /// The messages shown while the file was converted, in order ("\r\n" inside).
     std::vector<std::string> messages;
@@ -14,8 +15,13 @@ struct FileOutcome {
     /// "Converting: " when the host could not be reached.
     std::string status;
     bool converted = false;
-    /// The lines this file added to the list of merge files that were not found.
+    /// The merge file (base name + "." + merge type) that was not found; empty when none was
+    /// missing.
     std::string mergeMissing;
+    /// Why the file did not convert, or why part of it failed, in words for the user.
+    std::string reason;
+    /// The host's result code for closing the document, when it was closed.
+    std::optional<std::int32_t> closeResult;
     /// The error that ended the whole command at this file, if one did.
     std::optional<std::string> failure;
 };

@@ -1,8 +1,11 @@
-#include "batch/ParallelConversion.h"
+#include "convert/ConversionLoop.h"
 
 #include <chrono>
+#include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace tolk {
@@ -52,11 +55,14 @@ private:
 };
 
 // Writes down what the run reports, as the console would print it.
-class RecordingListener : public ConversionListener {
+class RecordingListener : public RunListener {
 public:
     void FileStarted(int index) override { started.push_back(index); }
     void FileFinished(int index, const FileOutcome& outcome) override {
         finished.push_back(index);
+        if (onFinished) {
+            onFinished(index);
+        }
         for (const std::string& message : outcome.messages) {
             lines.push_back(std::to_string(index) + " " + message);
         }
@@ -66,24 +72,26 @@ public:
     std::vector<int> started;
     std::vector<int> finished;
     Lines lines;
+    std::function<void(int)> onFinished;
 };
 
-class ParallelConversionTest : public ::testing::Test {
+class ConversionLoopTest : public ::testing::Test {
 protected:
-    ParallelConversionTest() {
+    ConversionLoopTest() {
         m_settings.SourceFldr = "/nowhere/src";
         m_settings.TargetFldr = "/nowhere/out";
         m_settings.SourceExt = "gpx";
         m_settings.TargetExt = "kml";
         m_settings.MergeExt = "csv";
     }
-    ConversionTotals Run(int jobs, const Lines& names) {
-        m_files.SetNames(names);
+    RunTotals Run(int jobs, const Lines& names) {
         m_hosts.clear();
+        std::vector<HostConnection*> hosts;
         for (int job = 0; job < jobs; ++job) {
-            m_hosts.emplace_back(std::make_unique<UnevenHost>());
+            hosts.push_back(&m_hosts.emplace_back(std::make_unique<UnevenHost>()));
         }
-        return ConvertAllInParallel(m_settings, m_files, m_hosts, m_listener);
+        m_loop.emplace(m_settings, names, std::move(hosts));
+        return m_loop->Run(m_listener);
     }
     static Lines Names(int count) {
         Lines names;
@@ -94,19 +102,19 @@ protected:
     }
 
     ConversionSettings m_settings;
-    SourceFileList m_files;
-    std::vector<HostConnection> m_hosts;
+    std::deque<HostConnection> m_hosts;
+    std::optional<ConversionLoop> m_loop;
     RecordingListener m_listener;
 };
 
-TEST_F(ParallelConversionTest, FourJobsReportInListOrderWithTheTotalsOfOne) {
+TEST_F(ConversionLoopTest, FourJobsReportInListOrderWithTheTotalsOfOne) {
     Lines names = Names(10);
     names[3] = "f3 refused.gpx";
     m_settings.Grid = "none";
-    const ConversionTotals four = Run(4, names);
+    const RunTotals four = Run(4, names);
     const RecordingListener fourListener = m_listener;
     m_listener = {};
-    const ConversionTotals one = Run(1, names);
+    const RunTotals one = Run(1, names);
 
     EXPECT_EQ(fourListener.finished, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(fourListener.started.size(), 10u);
@@ -114,7 +122,7 @@ TEST_F(ParallelConversionTest, FourJobsReportInListOrderWithTheTotalsOfOne) {
     EXPECT_EQ(fourListener.lines[0], "0 Unable to change grid");
     EXPECT_EQ(fourListener.lines[1], "Converted: f0");
     EXPECT_EQ(fourListener.lines[7], "Could NOT convert: f3 refused");
-    EXPECT_EQ(four.listed, 10);
+    EXPECT_EQ(four.done, 10);
     EXPECT_EQ(four.converted, 9);
     EXPECT_EQ(one.converted, 9);
     EXPECT_EQ(four.mergeMissingList, one.mergeMissingList);
@@ -122,12 +130,12 @@ TEST_F(ParallelConversionTest, FourJobsReportInListOrderWithTheTotalsOfOne) {
     EXPECT_FALSE(four.failure);
 }
 
-TEST_F(ParallelConversionTest, ACallFailureEndsTheRunAtThatFileWhateverTheJobs) {
+TEST_F(ConversionLoopTest, ACallFailureEndsTheRunAtThatFileWhateverTheJobs) {
     Lines names = Names(8);
     names[2] = "f2 crash.gpx";
     for (const int jobs : {1, 3}) {
         m_listener = {};
-        const ConversionTotals totals = Run(jobs, names);
+        const RunTotals totals = Run(jobs, names);
         EXPECT_EQ(m_listener.finished, (std::vector<int>{0, 1, 2})) << jobs << " jobs";
         EXPECT_EQ(m_listener.lines.back(), "Converting: f2 crash");
         ASSERT_TRUE(totals.failure);
@@ -137,9 +145,26 @@ TEST_F(ParallelConversionTest, ACallFailureEndsTheRunAtThatFileWhateverTheJobs) 
     }
 }
 
-TEST_F(ParallelConversionTest, AnEmptyListConvertsNothing) {
-    const ConversionTotals totals = Run(2, {});
-    EXPECT_EQ(totals.listed, 0);
+TEST_F(ConversionLoopTest, StopFinishesAndReportsTheFilesInProgressAndStartsNoMore) {
+    m_listener.onFinished = [this](int index) {
+        if (index == 0) {
+            m_loop->Stop();
+        }
+    };
+    const RunTotals totals = Run(3, Names(10));
+    EXPECT_GE(totals.done, 1);
+    EXPECT_LT(totals.done, 10);
+    EXPECT_EQ(m_listener.started.size(), static_cast<std::size_t>(totals.done))
+        << "every file begun was reported";
+    for (int index = 0; index < totals.done; ++index) {
+        EXPECT_EQ(m_listener.finished[static_cast<std::size_t>(index)], index);
+    }
+    EXPECT_FALSE(totals.failure);
+}
+
+TEST_F(ConversionLoopTest, AnEmptyListConvertsNothing) {
+    const RunTotals totals = Run(2, {});
+    EXPECT_EQ(totals.done, 0);
     EXPECT_EQ(totals.converted, 0);
     EXPECT_TRUE(m_listener.started.empty());
 }

@@ -1,0 +1,112 @@
+#include "convert/FileConversion.h"
+
+#include "convert/BaseName.h"
+
+#include <exception>
+
+namespace tolk {
+namespace {
+
+std::string PathIn(const std::string& folder, const std::string& baseName,
+                   const std::string& type) {
+    return folder + "/" + baseName + "." + type;
+}
+
+// One file's sequence; the outcome collects what it shows.
+class FileSequence {
+public:
+    FileSequence(const ConversionSettings& settings, HostConnection& host, FileOutcome& outcome)
+        : m_settings(settings), m_host(host), m_outcome(outcome) {}
+
+    void Run(const std::string& baseName, const MergeIndex& merges) {
+        m_outcome.status = "Converting: " + baseName;
+        bool success = true;
+        try {
+            success = Succeeded(
+                m_host.OpenFile(PathIn(m_settings.SourceFldr, baseName, m_settings.SourceExt)),
+                "gpsbabel could not read the file");
+        } catch (const std::exception&) {
+            m_outcome.messages.emplace_back("Failed to communicate with TOLK!");
+            return;
+        }
+        success = Merge(baseName, merges) && success;
+        ChangeGridAndDatum();
+        success = Succeeded(m_host.SaveFileAs(
+                                PathIn(m_settings.TargetFldr, baseName, m_settings.TargetExt)),
+                            "gpsbabel could not write the file") &&
+                  success;
+        m_outcome.converted = success;
+        m_outcome.status = (success ? "Converted: " : "Could NOT convert: ") + baseName;
+        m_outcome.closeResult = m_host.CloseWindow();
+    }
+
+private:
+    // A nonzero result keeps the host's reason (the first one given wins) or the fallback.
+    bool Succeeded(std::int32_t result, const std::string& fallback) {
+        if (result == 0) {
+            return true;
+        }
+        if (m_outcome.reason.empty()) {
+            const std::string reason = m_host.LastReason();
+            m_outcome.reason = reason.empty() ? fallback : reason;
+        }
+        return false;
+    }
+
+    // A merge partner that the host could not merge fails the file: "Converted" would claim
+    // data that never arrived.
+    bool Merge(const std::string& baseName, const MergeIndex& merges) {
+        if (m_settings.MergeExt.empty()) {
+            return true;
+        }
+        const std::string name = baseName + "." + m_settings.MergeExt;
+        if (!merges.Has(name)) {
+            m_outcome.mergeMissing = name;
+            return true;
+        }
+        // The path as built: the host takes the type from it, whatever the file's own case.
+        return Succeeded(
+            m_host.MergeFile(PathIn(m_settings.SourceFldr, baseName, m_settings.MergeExt)),
+            "gpsbabel could not merge " + name);
+    }
+
+    void ChangeGridAndDatum() {
+        if (!m_settings.Grid.empty()) {
+            Change([this] { return m_host.ChangeGrid(m_settings.Grid); }, "grid", "Grid");
+        }
+        if (!m_settings.Datum.empty()) {
+            Change([this] { return m_host.ChangeDatum(m_settings.Datum); }, "datum", "Datum");
+        }
+    }
+
+    template <class Call>
+    void Change(Call&& call, const std::string& what, const std::string& capitalised) {
+        try {
+            if (!Succeeded(call(), "gpsbabel cannot apply the " + what)) {
+                m_outcome.messages.push_back("Unable to change " + what);
+            }
+        } catch (const std::exception&) {
+            m_outcome.messages.push_back("Current version of TOLK does not support " + capitalised +
+                                         " Change\r\nTry updating TOLK to newer version.");
+        }
+    }
+
+    const ConversionSettings& m_settings;
+    HostConnection& m_host;
+    FileOutcome& m_outcome;
+};
+
+} // namespace
+
+FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
+                        const std::string& fileName, const MergeIndex& merges) {
+    FileOutcome outcome;
+    try {
+        FileSequence(settings, host, outcome).Run(BaseName(fileName), merges);
+    } catch (const std::exception& error) {
+        outcome.failure = error.what();
+    }
+    return outcome;
+}
+
+} // namespace tolk

@@ -1,0 +1,71 @@
+#include "convert/RunChecks.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace tolk {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool FolderExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+}
+
+// One folder only: its parent must already exist.
+bool CreateOneFolder(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::create_directory(path, ec) && !ec;
+}
+
+bool PassesUnlessCauses(const std::string& causes, Messenger& messenger) {
+    if (causes.empty()) {
+        return true;
+    }
+    messenger.ShowMessage("Cannot Convert:" + causes);
+    return false;
+}
+
+} // namespace
+
+bool CheckTargetFolder(const ConversionSettings& settings, Messenger& messenger) {
+    const std::string& folder = settings.TargetFldr;
+    if (FolderExists(folder)) {
+        return true;
+    }
+    if (!messenger.AskYesNo("Target folder\r\n" + folder + "\r\ndoes not exist. Create it?")) {
+        return false;
+    }
+    if (!CreateOneFolder(folder)) {
+        messenger.ShowMessage("Unable to create target folder");
+        return false;
+    }
+    return true;
+}
+
+bool CheckTypeConflicts(const ConversionSettings& s, Messenger& messenger) {
+    std::string conflicts;
+    if (s.SourceExt == s.MergeExt) {
+        conflicts += "\r\nSource and Merge types are the same";
+    }
+    if (s.SourceExt == s.TargetExt) {
+        conflicts += "\r\nSource and Target types are the same";
+    }
+    if (s.MergeExt == s.TargetExt) {
+        conflicts += "\r\nMerge and Target types are the same";
+    }
+    return PassesUnlessCauses(conflicts, messenger);
+}
+
+bool CheckRunRefusals(const ConversionSettings& s, const HostConnection& host,
+                      Messenger& messenger) {
+    std::string causes;
+    for (const std::string& cause :
+         host.RunRefusals({s.SourceExt, s.MergeExt, s.TargetExt, s.Datum, s.Grid})) {
+        causes += "\r\n" + cause;
+    }
+    return PassesUnlessCauses(causes, messenger);
+}
+
+} // namespace tolk

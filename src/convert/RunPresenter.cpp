@@ -1,0 +1,74 @@
+#include "convert/RunPresenter.h"
+
+#include "convert/BaseName.h"
+
+namespace tolk {
+
+RunPresenter::RunPresenter(const std::vector<std::string>& names, RunSink& sink)
+    : m_names(names), m_sink(sink) {}
+
+void RunPresenter::FileStarted(int index) {
+    m_lastStarted = index;
+    if (index == m_nextToShow) {
+        ShowConverting(index);
+    }
+}
+
+void RunPresenter::FileFinished(int index, const FileOutcome& outcome) {
+    for (const std::string& message : outcome.messages) {
+        m_sink.ShowMessage(message);
+    }
+    if (outcome.status != ConvertingText(index)) {
+        m_sink.ShowStatus(outcome.status);
+    }
+    m_sink.FileDone(index, outcome);
+    m_nextToShow = index + 1;
+    if (m_lastStarted >= m_nextToShow && !outcome.failure) {
+        ShowConverting(m_nextToShow);
+    }
+}
+
+std::string RunPresenter::ConvertingText(int index) const {
+    return "Converting: " + BaseName(m_names[static_cast<std::size_t>(index)]);
+}
+
+void RunPresenter::ShowConverting(int index) {
+    m_sink.ShowStatus(ConvertingText(index));
+}
+
+void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink) {
+    if (totals.failure) {
+        sink.ReportError(*totals.failure);
+        return;
+    }
+    if (command == RunCommand::ConvertAll) {
+        sink.ShowStatus(ConvertAllSummary(totals.done, totals.converted));
+    }
+    if (!totals.mergeMissingList.empty()) {
+        sink.ShowMessage((command == RunCommand::ConvertAll ? "Unable to find files to merge:"
+                                                            : "Unable to find file to merge:") +
+                         totals.mergeMissingList);
+    }
+}
+
+RunTotals ConvertAndShow(ConversionLoop& loop, RunCommand command, RunSink& sink) {
+    RunPresenter presenter(loop.Names(), sink);
+    RunTotals totals;
+    try {
+        totals = loop.Run(presenter);
+    } catch (const std::exception& error) {
+        totals.failure = error.what();
+    }
+    ShowRunEnd(command, totals, sink);
+    return totals;
+}
+
+std::string ConvertAllSummary(int done, int converted) {
+    std::string summary = "Converted " + std::to_string(converted) + " files.";
+    if (done - converted != 0) {
+        summary += " NOT CONVERTED = " + std::to_string(done - converted);
+    }
+    return summary;
+}
+
+} // namespace tolk

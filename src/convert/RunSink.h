@@ -1,0 +1,30 @@
+#pragma once
+
+#include "convert/FileOutcome.h"
+
+#include <string>
+
+namespace tolk {
+
+/// Where a conversion command shows its end: the status line, the message boxes and the default
+/// error report. Every call comes in the order the user is to see it.
+class CommandSink {
+public:
+    virtual ~CommandSink() = default;
+
+    /// Sets the status line.
+    virtual void ShowStatus(const std::string& text) = 0;
+    /// Shows a message and returns once the user has seen it.
+    virtual void ShowMessage(const std::string& text) = 0;
+    /// An error ended the command: the default error report.
+    virtual void ReportError(const std::string& message) = 0;
+};
+
+/// Where a conversion run shows itself: what a command shows, and each file's outcome.
+class RunSink : public CommandSink {
+public:
+    /// The listed file at the index is done and its messages and status were shown.
+    virtual void FileDone(int index, const FileOutcome& outcome) = 0;
+};
+
+} // namespace tolk

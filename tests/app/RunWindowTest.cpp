@@ -1,0 +1,185 @@
+#include "CommandWindowTest.h"
+#include "TextFiles.h"
+#include "WindowRun.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace tolk::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+using namespace std::chrono_literals;
+
+// "Convert All" and "Convert Selected" as the window runs them, off its thread with several jobs.
+class RunWindowTest : public CommandWindowTest {
+protected:
+    Tmainfrm& StartWith(int jobs, const Lines& names) {
+        m_services->conversionJobs = jobs;
+        Tmainfrm& window = Start();
+        m_records.Settings.SourceFldr = MakeFolder("src");
+        m_records.Settings.TargetFldr = MakeFolder("out");
+        m_records.Settings.SourceExt = "txt";
+        m_records.Settings.TargetExt = "kml";
+        window.FileList().SetNames(names);
+        window.FileList().SetCurrentIndex(0);
+        return window;
+    }
+    // Holds every file's open back until Release, once the named file is being opened.
+    void HoldOpening(const std::string& name) {
+        m_script->onCall = [this, name](const std::string& operation, const std::string& path) {
+            if (operation == "OpenFile" && path.ends_with("/" + name)) {
+                m_holding = true;
+                const auto deadline = std::chrono::steady_clock::now() + 5s;
+                while (!m_released && std::chrono::steady_clock::now() < deadline) {
+                    std::this_thread::sleep_for(1ms);
+                }
+            }
+        };
+    }
+    void WaitUntilHolding() {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return m_holding.load(); }, 5000));
+    }
+    std::string ReadLog() const { return ReadTextFile(m_records.WorkFolder + "/conversion.log"); }
+    std::string Status() { return Find<QLabel>("statuslbl")->text().toStdString(); }
+    bool Opened(const std::string& name) {
+        return std::ranges::find(m_script->calls, "OpenFile(" + m_home / ("src/" + name) + ")") !=
+               m_script->calls.end();
+    }
+
+    std::atomic<bool> m_holding = false;
+    std::atomic<bool> m_released = false;
+};
+
+TEST_F(RunWindowTest, SeveralJobsShowTextsAndBoxesInListOrderWhateverFinishesFirst) {
+    Tmainfrm& window = StartWith(3, {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"});
+    m_records.Settings.Grid = "UTM/UPS";
+    m_script->SetResult("ChangeGrid", 1);
+    m_script->SetResult("CloseWindow", 7);
+    // The earlier a file in the list, the longer its open takes.
+    m_script->onCall = [](const std::string& operation, const std::string& path) {
+        if (operation == "OpenFile") {
+            std::this_thread::sleep_for((10 - 2 * (path[path.size() - 5] - 'a')) * 4ms);
+        }
+    };
+    Lines statusAtEachBox;
+    m_messages.onMessage = [&](const std::string&) { statusAtEachBox.push_back(Status()); };
+
+    ClickAndWait(window, "convall");
+
+    EXPECT_EQ(statusAtEachBox, (Lines{"Converting: a", "Converting: b", "Converting: c",
+                                      "Converting: d", "Converting: e"}));
+    EXPECT_EQ(m_messages.shown, Lines(5, "message: Unable to change grid"));
+    EXPECT_EQ(Status(), "Converted 5 files.");
+    EXPECT_EQ(Find<QLineEdit>("returncode")->text(), "7");
+    EXPECT_EQ(window.FileList().CurrentIndex(), 4) << "the selection moved on once per file";
+    EXPECT_EQ(Find<QPushButton>("convall")->text(), "Convert All");
+}
+
+TEST_F(RunWindowTest, TheWindowAnswersDuringARunWithItsCommandsHeldAndConvertAllReadingStop) {
+    StartWith(2, {"a.txt", "b.txt", "c.txt"});
+    m_script->onCall = [](const std::string& operation, const std::string&) {
+        if (operation == "SaveFileAs") {
+            std::this_thread::sleep_for(150ms);
+        }
+    };
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+
+    Find<QPushButton>("convall")->click();
+    EXPECT_TRUE(m_window->Running());
+    EXPECT_EQ(Find<QPushButton>("convall")->text(), "Stop");
+    for (const char* held : {"convone", "skipbtn", "browsebtn", "cbopenExt", "cbtargext",
+                             "cbtargassrc", "ebtarget", "FileListBox1"}) {
+        EXPECT_FALSE(Find(held)->isEnabled()) << held;
+    }
+    WaitForRun(*m_window);
+
+    EXPECT_GE(ticks, 10) << "the timer fired while the engine worked";
+    EXPECT_EQ(Status(), "Converted 3 files.");
+    EXPECT_TRUE(Find("convone")->isEnabled());
+    EXPECT_TRUE(Find("cbtargext")->isEnabled());
+}
+
+TEST_F(RunWindowTest, StopOrEscapeEndsTheRunAfterTheFilesInProgress) {
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "Stop");
+        m_holding = m_released = false;
+        m_script->calls.clear();
+        Tmainfrm& window = StartWith(1, {"a.txt", "b.txt", "c.txt", "d.txt"});
+        HoldOpening("b.txt");
+        Find<QPushButton>("convall")->click();
+        WaitUntilHolding();
+
+        if (escape) {
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(&window, Qt::Key_Escape);
+        } else {
+            Find<QPushButton>("convall")->click();
+        }
+        m_released = true;
+        WaitForRun(window);
+
+        EXPECT_EQ(Status(), "Converted 2 files.") << "the summary of the files done";
+        EXPECT_TRUE(Opened("b.txt"));
+        EXPECT_FALSE(Opened("c.txt"));
+        EXPECT_EQ(Find<QPushButton>("convall")->text(), "Convert All");
+    }
+}
+
+TEST_F(RunWindowTest, ClosingDuringARunAsksThenClosesOnceTheFilesInProgressAreDone) {
+    Tmainfrm& window = StartWith(1, {"a.txt", "b.txt", "c.txt"});
+    HoldOpening("a.txt");
+    Find<QPushButton>("convall")->click();
+    WaitUntilHolding();
+
+    window.close();
+    EXPECT_TRUE(window.isVisible()) << "answered No";
+    m_messages.answers = {true};
+    window.close();
+    EXPECT_TRUE(window.isVisible()) << "a file is still in progress";
+    EXPECT_EQ(m_messages.shown.size(), 2u);
+    EXPECT_EQ(m_messages.shown[0].rfind("question: A conversion is running.", 0), 0u);
+
+    m_released = true;
+    WaitForRun(window);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
+    EXPECT_EQ(Status(), "Converted 1 files.");
+    EXPECT_FALSE(Opened("b.txt"));
+}
+
+TEST_F(RunWindowTest, AFailedFileShowsItsReasonAsTheStatusTipAndInTheRunLog) {
+    StartWith(1, {"a.txt", "b.txt"});
+    m_script->QueueResult("SaveFileAs", 0);
+    m_script->QueueResult("SaveFileAs", 3);
+    m_script->reason = "missing section header";
+
+    ClickAndWait(*m_window, "convall");
+
+    EXPECT_EQ(Status(), "Converted 1 files. NOT CONVERTED = 1");
+    EXPECT_EQ(Find<QLabel>("statuslbl")->toolTip(), "missing section header");
+    EXPECT_EQ(ReadLog(), "a.txt\tConverted\t\nb.txt\tNOT converted\tmissing section header\n");
+}
+
+TEST_F(RunWindowTest, TheHostsRefusalsAreShownAndNothingIsConverted) {
+    StartWith(2, {"a.txt"});
+    m_script->refusals = {"no gpsbabel format reads .txt files"};
+    ClickAndWait(*m_window, "convall");
+    EXPECT_EQ(m_messages.shown,
+              (Lines{"message: Cannot Convert:\r\nno gpsbabel format reads .txt files"}));
+    EXPECT_FALSE(Opened("a.txt"));
+}
+
+} // namespace
+} // namespace tolk::testing
