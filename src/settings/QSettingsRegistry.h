@@ -12,8 +12,8 @@ namespace tolk {
 /// cannot be created or written counts as a key that cannot be opened for full access.
 ///
 /// Text values are plain entries; a value the file holds as a list, a number or binary data
-/// keeps that type, so that a hand-made non-text entry is refused as the Windows registry
-/// refuses one.
+/// keeps that type, so that a hand-made non-text entry is refused as the original platform's
+/// registry refuses one.
 class QSettingsRegistry : public Registry {
 public:
     QSettingsRegistry(std::string userFile, std::string machineFile);

@@ -245,31 +245,27 @@ TEST_F(GpsBabelHostTest, NeverWritesOverAnInput) {
 }
 
 TEST_F(GpsBabelHostTest, HostFormatsFileAddsAndOverridesFormats) {
-    // A Geocaching .loc file, which the engine's first ".loc" format (a binary one) cannot read.
-    WriteTextFile(Path("cache.loc"),
-                  "<?xml version=\"1.0\"?>\n<loc version=\"1.0\" src=\"Groundspeak\"><waypoint>"
-                  "<name id=\"GC12\"><![CDATA[Old Tower]]></name><coord lat=\"47.5\" lon=\"8.5\"/>"
-                  "</waypoint></loc>\n");
+    // No engine format lists the type "way": only the user's line makes it readable.
+    WriteTextFile(Path("walk.way"), testing::SampleGpx);
     WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
-    EXPECT_EQ(Convert("cache.loc", "cache.kml"), GpsBabelHost::EngineFailed);
+    EXPECT_EQ(Convert("walk.way", "walk.kml"), GpsBabelHost::Refused);
 
     WriteTextFile(Path("work/hostformats.ini"), "[FORMATS]\r\n"
-                                                "loc=geo\r\n"
-                                                "kml=gpx,gpxver=1.1\r\n"
-                                                "plt=ozi\r\n");
+                                                "way=gpx\r\n"
+                                                "kml=gpx,gpxver=1.1\r\n");
     m_host.reset();
-    EXPECT_EQ(Convert("cache.loc", "cache.kml"), 0);
-    const std::string written = ReadTextFile(Path("cache.kml"));
+    EXPECT_EQ(Convert("walk.way", "walk.kml"), 0);
+    const std::string written = ReadTextFile(Path("walk.kml"));
     EXPECT_TRUE(Contains(written, "<gpx version=\"1.1\"")) << written;
-    EXPECT_TRUE(Contains(written, "<desc>Old Tower</desc>"));
+    EXPECT_TRUE(Contains(written, "<name>Greenwich</name>"));
 
-    // The engine writes an OziExplorer track beside its waypoints and routes: all move in.
-    EXPECT_EQ(Convert("walk.gpx", "walk.plt"), 0);
-    EXPECT_EQ(Names(), (Strings{"cache.kml", "cache.loc", "walk.gpx", "walk.plt", "walk.rte",
-                                "walk.wpt", "work"}));
-    // Without tracks the track file stays empty: nothing is written, not even the companions.
-    EXPECT_EQ(Convert("cache.loc", "cache.plt"), GpsBabelHost::NothingWritten);
-    EXPECT_EQ(Names().size(), 7u);
+    // The engine writes companion files beside a shapefile: all move in with it.
+    EXPECT_EQ(Convert("walk.gpx", "walk.shp"), 0);
+    const Strings names = Names();
+    EXPECT_TRUE(std::ranges::find(names, "walk.shx") != names.end());
+    EXPECT_TRUE(std::ranges::find(names, "walk.dbf") != names.end());
+    EXPECT_TRUE(std::ranges::none_of(
+        names, [](const std::string& name) { return name.starts_with(".tolk-"); }));
 }
 
 TEST_F(GpsBabelHostTest, TheReadmesSamplesConvert) {
