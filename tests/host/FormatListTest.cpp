@@ -71,7 +71,26 @@ TEST(FormatList, TypeMapsToTheNamedFormatThenTheMostAbleByExtensionThenTheFirstL
     EXPECT_EQ(NameOf(list.ForType("plt")), "(none)");  // fmtf lists no extension
     EXPECT_EQ(NameOf(list.ForType("xcsv")), "(none)"); // internal formats are no file type
     EXPECT_EQ(NameOf(list.ForType("devx")), "(none)"); // nor are devices
-    EXPECT_EQ(NameOf(list.ForType("TXT")), "(none)");  // types compare exactly
+    EXPECT_EQ(NameOf(list.ForType("TXT")), "fmtb");    // types compare in any case
+    EXPECT_EQ(NameOf(list.ForType("Gpx")), "gpx");
+}
+
+TEST(FormatList, ReadersComeNamedFirstThenMostSpecificThenDescribed) {
+    const FormatList list =
+        FormatList::Parse(Listing + "file\trw----\tfmtg\tloc/etr/gpx\tEta many\tfmtg\n"
+                                    "file\trwrwrw\tplain\t\tPlain .LOC or loc text\tp\n"
+                                    "file\trw----\tlocal\t\tLocal grid files\tl\n");
+    const auto names = [&](const std::string& type) {
+        Strings found;
+        for (const EngineFormat* format : list.ReadersFor(type)) {
+            found.push_back(format->name);
+        }
+        return found;
+    };
+    EXPECT_EQ(names("loc"), (Strings{"fmtc", "fmtd", "fmtg", "plain"}));
+    EXPECT_EQ(names("GPX"), (Strings{"gpx", "fmtg"}));
+    EXPECT_EQ(names("txt"), (Strings{"fmta", "fmtb"})); // text writes only
+    EXPECT_TRUE(names("devx").empty());
 }
 
 TEST(HostFormats, ReadsTheFormatsSectionOnlyFirstLineWins) {
@@ -106,6 +125,13 @@ TEST(TypeFormatMap, UsersChoiceWinsAndAnUnknownChoiceMapsToNone) {
     EXPECT_EQ(map.ForType("kml")->format.name, "kml");
     EXPECT_FALSE(map.ForType("gpx").has_value());
     EXPECT_FALSE(map.ForType("wpt").has_value());
+    // The user's reader comes first, before the engine's own candidates; in any case of type.
+    const std::vector<FormatChoice> loc = map.ReadersFor("LOC");
+    ASSERT_EQ(loc.size(), 2u);
+    EXPECT_EQ(loc[0].format.name, "fmtd");
+    EXPECT_EQ(loc[1].format.name, "fmtc");
+    EXPECT_EQ(map.ReadersFor("Plt").size(), 1u);
+    EXPECT_TRUE(map.ReadersFor("gpx").empty());
 }
 
 class ConversionArgumentsTest : public ::testing::Test {
@@ -121,7 +147,10 @@ TEST_F(ConversionArgumentsTest, ReadsEveryInputAndCarriesWhatBothSidesHold) {
                                           {"/in/-a.loc", Choice("fmtd")}};
     EXPECT_EQ(ConversionArguments(inputs, {"/out/.t.kml", Choice("kml"), "", ""}),
               (Strings{"-p", "", "-w", "-t", "-r", "-i", "gpx", "-f", "/in/a,b.gpx", "-i", "fmtd",
-                       "-f", "/in/-a.loc", "-o", "kml", "-F", "/out/.t.kml"}));
+                       "-f", "/in/-a.loc", "-x", "validate,checkempty,debug", "-o", "kml", "-F",
+                       "/out/.t.kml"}));
+    EXPECT_EQ(ConversionArguments(inputs, {"/o.kml", Choice("kml"), "", ""}, "/p.gpx").back(),
+              "/p.gpx");
     // Only waypoints reach a format that writes nothing else; only tracks come from a reader of
     // waypoints and tracks into one that writes tracks alone.
     EXPECT_EQ(CarriedKinds(inputs, Choice("text")), (std::vector<DataKind>{DataKind::Waypoints}));
