@@ -48,7 +48,8 @@ std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
 }
 
 std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
-                                             const EngineOutput& output) {
+                                             const EngineOutput& output,
+                                             const std::string& probePath) {
     std::vector<std::string> arguments{"-p", ""};
     for (DataKind kind : CarriedKinds(inputs, output.format)) {
         arguments.emplace_back(KindFlag(kind));
@@ -56,7 +57,11 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
     for (const EngineInput& input : inputs) {
         arguments.insert(arguments.end(), {"-i", FormatArgument(input.format), "-f", input.path});
     }
+    arguments.insert(arguments.end(), {"-x", "validate,checkempty,debug"});
     arguments.insert(arguments.end(), {"-o", OutputFormatArgument(output), "-F", output.path});
+    if (!probePath.empty()) {
+        arguments.insert(arguments.end(), {"-o", "gpx", "-F", probePath});
+    }
     return arguments;
 }
 

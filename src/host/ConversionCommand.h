@@ -27,8 +27,12 @@ std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
 
 /// The engine's arguments for reading every input and writing the output in one run, with the
 /// engine's own defaults file switched off. The datum and grid go to the output format only
-/// when it has those options: formats that always hold WGS 84 degrees take neither.
+/// when it has those options: formats that always hold WGS 84 degrees take neither. Between
+/// reading and writing the validate filter fails a read that yields no data and reports the
+/// counts read, so that the run itself proves what it carried. With a probe path, the run also
+/// writes everything read to that GPX file, whose positions tell a right reader from a wrong one.
 std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
-                                             const EngineOutput& output);
+                                             const EngineOutput& output,
+                                             const std::string& probePath = {});
 
 } // namespace tolk

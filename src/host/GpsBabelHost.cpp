@@ -3,12 +3,17 @@
 #include "core/PathAsFound.h"
 #include "core/Text.h"
 #include "core/TolkError.h"
+#include "host/EngineCounts.h"
 #include "host/EngineLocator.h"
+#include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
 #include "host/PendingOutput.h"
+#include "host/PositionCheck.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace tolk {
 namespace {
@@ -25,15 +30,45 @@ struct GridName {
     const char* name;    ///< in upper case
     const char* keyword; ///< the engine's grid keyword
     bool fixed;          ///< always offered; the others only when GRIDS.TXT names them
+    bool degrees;        ///< a way of showing latitude and longitude, not a projection
 };
 
 // The grids the converter offers and the engine's keyword for each. "Maidenhead", which the
 // converter also offers, has no engine keyword and is therefore refused.
 constexpr GridName GridNames[] = {
-    {"LAT LON D", "ddd", true},           {"LAT LON DM", "dmm", true},
-    {"LAT LON DMS", "dms", true},         {"UTM/UPS", "utm", true},
-    {"BRITISH GRID (BNG)", "bng", false}, {"SWISS GRID", "swiss", false},
+    {"LAT LON D", "ddd", true, true},
+    {"LAT LON DM", "dmm", true, true},
+    {"LAT LON DMS", "dms", true, true},
+    {"UTM/UPS", "utm", true, false},
+    {"BRITISH GRID (BNG)", "bng", false, false},
+    {"SWISS GRID", "swiss", false, false},
 };
+
+// The engine's own words when the validate filter found nothing read.
+const char* const NoInputMessage = "validate:No input";
+
+const char* const DefaultDatum = "WGS 84";
+
+std::string NoReaderReason(const std::string& type) {
+    return "no gpsbabel format reads ." + type + " files";
+}
+
+std::string NoWriterReason(const std::string& type) {
+    return "no gpsbabel format writes ." + type + " files";
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The engine names the files by the paths it was shown; the user knows them by their own.
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); !from.empty() && at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
 
 bool SameName(const std::string& a, const std::string& b) {
     return AsciiUpper(a) == AsciiUpper(b);
@@ -80,26 +115,35 @@ HostStatus GpsBabelHost::GetVersion(std::string& version) {
     return {};
 }
 
-std::optional<EngineInput> GpsBabelHost::ReadableInput(const std::string& path) const {
-    // Absolute paths begin with "/", so that no file name can be taken for an option. The type
-    // is the one asked for, whatever the letter case of the file's own extension.
+HostStatus GpsBabelHost::Refuse(std::int32_t& result, std::int32_t code, std::string reason) {
+    m_reason = std::move(reason);
+    return Answer(result, code);
+}
+
+std::optional<GpsBabelHost::DocumentInput> GpsBabelHost::ReadableInput(const std::string& path,
+                                                                       std::string& reason) const {
+    // The type is the one asked for, whatever the letter case of the file's own extension.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(PathAsFound(path), error);
     if (error || !std::filesystem::is_regular_file(absolute, error)) {
+        reason = "the file was not found";
         return std::nullopt;
     }
-    std::optional<FormatChoice> format = m_formats.ForType(TypeOf(path));
-    if (!format || !format->format.ReadsAny()) {
+    const std::string type = TypeOf(path);
+    std::vector<FormatChoice> readers = m_formats.ReadersFor(type);
+    if (readers.empty()) {
+        reason = NoReaderReason(type);
         return std::nullopt;
     }
-    return EngineInput{absolute.string(), std::move(*format)};
+    return DocumentInput{absolute.string(), type, std::move(readers)};
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
     m_document = {};
-    std::optional<EngineInput> input = ReadableInput(path);
+    std::string reason;
+    std::optional<DocumentInput> input = ReadableInput(path, reason);
     if (!input) {
-        return Answer(result, Refused);
+        return Refuse(result, Refused, reason);
     }
     m_document.open = true;
     m_document.inputs.push_back(std::move(*input));
@@ -107,9 +151,13 @@ HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result)
 }
 
 HostStatus GpsBabelHost::MergeFile(const std::string& path, std::int32_t& result) {
-    std::optional<EngineInput> input = ReadableInput(path);
-    if (!m_document.open || !input) {
-        return Answer(result, Refused);
+    if (!m_document.open) {
+        return Refuse(result, Refused, "no file is open to merge into");
+    }
+    std::string reason;
+    std::optional<DocumentInput> input = ReadableInput(path, reason);
+    if (!input) {
+        return Refuse(result, Refused, reason);
     }
     m_document.inputs.push_back(std::move(*input));
     return Answer(result, Done);
@@ -144,53 +192,211 @@ std::optional<std::string> GpsBabelHost::GridKeyword(const std::string& name) co
 }
 
 HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& result) {
-    return Keep(OfferedDatum(name), m_document.datum, result);
+    const std::optional<std::string> datum = OfferedDatum(name);
+    if (!datum) {
+        return Refuse(result, Refused, "gpsbabel offers no datum \"" + name + "\"");
+    }
+    return Keep(datum, m_document.datum, result);
 }
 
 HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& result) {
-    return Keep(GridKeyword(name), m_document.gridKeyword, result);
+    const std::optional<std::string> keyword = GridKeyword(name);
+    if (!keyword) {
+        return Refuse(result, Refused, "gpsbabel has no grid \"" + name + "\"");
+    }
+    return Keep(keyword, m_document.gridKeyword, result);
+}
+
+std::vector<std::string> GpsBabelHost::CarryRefusals(const std::string& type,
+                                                     const EngineFormat& format,
+                                                     const std::string& datum,
+                                                     const std::string& gridKeyword) const {
+    // WGS 84 is what every format holds. The degree grids only choose how degrees are shown:
+    // a format that always holds degrees carries the positions unchanged. The other grids and
+    // datums change the coordinates themselves, which only formats with such an option hold.
+    std::vector<std::string> causes;
+    if (!datum.empty() && !SameName(datum, DefaultDatum) && !format.HasOption("datum")) {
+        causes.push_back(type + " cannot carry a datum change");
+    }
+    const bool degrees = std::ranges::any_of(GridNames, [&](const GridName& grid) {
+        return grid.degrees && grid.keyword == gridKeyword;
+    });
+    if (!gridKeyword.empty() && !degrees && !format.HasOption("grid")) {
+        causes.push_back(type + " cannot carry a grid change");
+    }
+    return causes;
+}
+
+std::vector<std::string> GpsBabelHost::RunRefusals(const RunRequest& request) const {
+    std::vector<std::string> causes;
+    if (m_formats.ReadersFor(request.sourceType).empty()) {
+        causes.push_back(NoReaderReason(request.sourceType));
+    }
+    if (!request.mergeType.empty() && m_formats.ReadersFor(request.mergeType).empty()) {
+        causes.push_back(NoReaderReason(request.mergeType) + " (the merge type)");
+    }
+    std::optional<std::string> datum;
+    if (!request.datum.empty() && !(datum = OfferedDatum(request.datum))) {
+        causes.push_back("gpsbabel offers no datum \"" + request.datum + "\"");
+    }
+    std::optional<std::string> grid;
+    if (!request.grid.empty() && !(grid = GridKeyword(request.grid))) {
+        causes.push_back("gpsbabel has no grid \"" + request.grid + "\"");
+    }
+    const std::optional<FormatChoice> target = m_formats.ForType(request.targetType);
+    if (!target || !target->format.WritesAny()) {
+        causes.push_back(NoWriterReason(request.targetType));
+        return causes;
+    }
+    for (std::string& cause :
+         CarryRefusals(request.targetType, target->format, datum.value_or(""), grid.value_or(""))) {
+        causes.push_back(std::move(cause));
+    }
+    return causes;
 }
 
 HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& result) {
     if (!m_document.open) {
-        return Answer(result, Refused);
+        return Refuse(result, Refused, "no file is open to save");
     }
     return Save(path, result);
 }
 
-HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) const {
+std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input) const {
+    std::vector<FormatChoice> readers = input.readers;
+    const auto last = m_lastReader.find(AsciiUpper(input.type));
+    if (last != m_lastReader.end()) {
+        std::ranges::stable_partition(readers, [&](const FormatChoice& reader) {
+            return reader.format.name == last->second;
+        });
+    }
+    return readers;
+}
+
+std::vector<EngineInput> GpsBabelHost::ChooseReaders(const std::vector<std::string>& seenPaths,
+                                                     const std::string& probePath) {
+    // Each input alone, its readers in turn: the first whose positions are plausible; else the
+    // first with only a few points at 0,0; else the first, whose failure then says why.
+    std::vector<EngineInput> chosen;
+    for (std::size_t index = 0; index < m_document.inputs.size(); ++index) {
+        const std::vector<FormatChoice> readers = ReadersInTurn(m_document.inputs[index]);
+        std::optional<FormatChoice> fallback;
+        std::optional<FormatChoice> found;
+        for (const FormatChoice& reader : readers) {
+            if (readers.size() == 1 || found) {
+                break;
+            }
+            const EngineOutcome outcome = m_runner.Run(
+                {"-p", "", "-w", "-t", "-r", "-i", reader.format.name, "-f", seenPaths[index], "-x",
+                 "validate,checkempty", "-o", "gpx", "-F", probePath});
+            const Plausibility verdict = outcome.Succeeded()
+                                             ? CheckPositions(ReadWholeFile(probePath))
+                                             : Plausibility::Implausible;
+            if (verdict == Plausibility::Plausible) {
+                found = reader;
+            } else if (verdict == Plausibility::SomeAtZero && !fallback) {
+                fallback = reader;
+            }
+        }
+        chosen.push_back({seenPaths[index], found ? *found : fallback.value_or(readers.front())});
+    }
+    return chosen;
+}
+
+HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     std::error_code error;
     const std::filesystem::path target = std::filesystem::absolute(path, error);
-    const std::optional<FormatChoice> format = m_formats.ForType(TypeOf(target));
-    const auto isTarget = [&](const EngineInput& input) { return SameFile(input.path, target); };
-    if (error || !format || CarriedKinds(m_document.inputs, *format).empty() ||
-        std::ranges::any_of(m_document.inputs, isTarget)) {
-        return Answer(result, Refused);
+    const std::string type = TypeOf(target);
+    const std::optional<FormatChoice> format = m_formats.ForType(type);
+    if (error || !format || !format->format.WritesAny()) {
+        return Refuse(result, Refused, NoWriterReason(type));
     }
-    PendingOutput output(target.string());
-    if (!output.Ready()) {
-        return Answer(result, Refused);
+    const std::vector<std::string> carry =
+        CarryRefusals(type, format->format, m_document.datum, m_document.gridKeyword);
+    if (!carry.empty()) {
+        return Refuse(result, Refused, carry.front());
     }
-    const EngineOutcome outcome = m_runner.Run(ConversionArguments(
-        m_document.inputs, {output.TempPath(), *format, m_document.datum, m_document.gridKeyword}));
+    const auto isTarget = [&](const DocumentInput& input) { return SameFile(input.path, target); };
+    if (std::ranges::any_of(m_document.inputs, isTarget)) {
+        return Refuse(result, Refused, "the target is one of the files read");
+    }
+    EngineView view;
+    const std::string seenFolder = view.Ready() ? view.Folder(target.parent_path()) : "";
+    PendingOutput output(target.string(), seenFolder);
+    if (seenFolder.empty() || !output.Ready()) {
+        return Refuse(result, Refused, "the target folder cannot be written");
+    }
+    std::vector<std::string> seenPaths;
+    std::vector<EngineInput> inputs;
+    for (const DocumentInput& input : m_document.inputs) {
+        seenPaths.push_back(view.Source(input.path));
+        inputs.push_back({seenPaths.back(), ReadersInTurn(input).front()});
+    }
+    if (std::ranges::any_of(seenPaths, &std::string::empty)) {
+        return Refuse(result, Refused, "the files to read cannot be reached");
+    }
+    const EngineOutput engineOutput{output.TempPath(), *format, m_document.datum,
+                                    m_document.gridKeyword};
+    const bool choosing = std::ranges::any_of(
+        m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
+    const std::string probePath = choosing ? view.Scratch("probe.gpx") : "";
+    EngineOutcome outcome = m_runner.Run(ConversionArguments(inputs, engineOutput, probePath));
+    if (choosing && !(outcome.Succeeded() &&
+                      CheckPositions(ReadWholeFile(probePath)) == Plausibility::Plausible)) {
+        inputs = ChooseReaders(seenPaths, probePath);
+        outcome = m_runner.Run(ConversionArguments(inputs, engineOutput));
+    }
     if (outcome.ending != EngineOutcome::Ending::Finished) {
+        outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
     }
-    if (outcome.exitCode != 0) {
-        return Answer(result, EngineFailed);
-    }
-    if (output.DiskFull()) {
+    if (outcome.exitCode == 0 && output.DiskFull()) {
         return {FailedCallStatus,
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
+    Verdict verdict = Judge(outcome, *format, output);
+    if (verdict.code == Done) {
+        std::vector<std::string> protectedPaths;
+        for (const DocumentInput& input : m_document.inputs) {
+            protectedPaths.push_back(input.path);
+        }
+        if (!output.Commit(protectedPaths)) {
+            verdict = {NotMoved, "the output could not be moved into place"};
+        }
+    }
+    if (verdict.code != Done) {
+        for (std::size_t index = 0; index < seenPaths.size(); ++index) {
+            ReplaceAll(verdict.reason, seenPaths[index], m_document.inputs[index].path);
+        }
+        ReplaceAll(verdict.reason, output.TempPath(), target.string());
+        return Refuse(result, verdict.code, verdict.reason);
+    }
+    for (std::size_t index = 0; index < inputs.size(); ++index) {
+        m_lastReader[AsciiUpper(m_document.inputs[index].type)] = inputs[index].format.format.name;
+    }
+    return Answer(result, Done);
+}
+
+GpsBabelHost::Verdict GpsBabelHost::Judge(const EngineOutcome& outcome, const FormatChoice& format,
+                                          const PendingOutput& output) const {
+    if (outcome.exitCode != 0) {
+        const std::string message = EngineMessage(outcome.output);
+        if (message.find(NoInputMessage) != std::string::npos) {
+            return {EngineFailed, "the source held no data"};
+        }
+        return {EngineFailed, message.empty() ? "gpsbabel failed" : message};
+    }
+    const KindCounts read = CountsRead(outcome.output);
+    const bool carried = std::ranges::any_of(AllDataKinds, [&](DataKind kind) {
+        return read.Of(kind) > 0 && format.format.Writes(kind);
+    });
+    if (!carried) {
+        return {NothingWritten, "the source held no data that " + format.format.name + " can hold"};
+    }
     if (!output.HasContent()) {
-        return Answer(result, NothingWritten);
+        return {NothingWritten, "the output held no data"};
     }
-    std::vector<std::string> inputs;
-    for (const EngineInput& input : m_document.inputs) {
-        inputs.push_back(input.path);
-    }
-    return Answer(result, output.Commit(inputs) ? Done : NotMoved);
+    return {};
 }
 
 std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config,

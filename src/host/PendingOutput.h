@@ -15,7 +15,9 @@ namespace tolk {
 class PendingOutput {
 public:
     /// Creates the empty temporary file beside the target; Ready() tells whether that worked.
-    explicit PendingOutput(const std::string& targetPath);
+    /// seenFolder is the path through which the engine reaches the target's folder (a link to
+    /// it); empty for the folder itself.
+    explicit PendingOutput(const std::string& targetPath, const std::string& seenFolder = {});
     ~PendingOutput();
     PendingOutput(const PendingOutput&) = delete;
     PendingOutput& operator=(const PendingOutput&) = delete;
@@ -29,7 +31,9 @@ public:
     /// fails: it ends successfully with its output cut short, which must not replace a target.
     bool DiskFull() const;
     /// Moves every file written under the temporary name into place, replacing older ones.
-    /// Moves nothing and fails when any of them would replace one of the protected files.
+    /// Moves nothing and fails when any of them would replace one of the protected files. A file
+    /// that replaces another takes over its permissions; a new one gets those the user's umask
+    /// leaves, as any program's new file would.
     bool Commit(const std::vector<std::string>& protectedPaths);
 
 private:

@@ -88,7 +88,7 @@ TEST_F(BatchCommandTest, OptionsGoOverTheSettingsWhichAreWrittenOnlyWithSave) {
 }
 
 TEST_F(BatchCommandTest, MissingMergeFilesAreListedAfterTheSummary) {
-    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=csv\r\nGrid=UTM/UPS\r\n");
+    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=csv\r\nGrid=LAT LON DMS\r\n");
     const Finished run = RunBatch({});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Unable to find files to merge:\nb.csv\nc d.csv\n");
