@@ -9,6 +9,7 @@
 #include "host/HostFormatsFile.h"
 #include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
+#include "host/SingleKindFormats.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -99,8 +100,9 @@ HostStatus Keep(const std::optional<std::string>& choice, std::string& kept, std
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
                            GpsBabelConfig config)
-    : m_runner(std::move(runner)), m_version(std::move(version)), m_formats(std::move(formats)),
-      m_config(std::move(config)) {}
+    : m_runner(runner), m_version(version), m_formats(std::move(formats)),
+      m_config(std::move(config)),
+      m_singleKind(std::move(runner), std::move(version), SingleKindCacheFile()) {}
 
 HostStatus GpsBabelHost::RefreshData(std::int32_t& result) {
     return Answer(result, Done);
@@ -266,7 +268,7 @@ std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input
     std::vector<FormatChoice> readers = input.readers;
     const auto last = m_lastReader.find(AsciiUpper(input.type));
     if (last != m_lastReader.end()) {
-        std::ranges::stable_partition(readers, [&](const FormatChoice& reader) {
+        std::stable_partition(readers.begin(), readers.end(), [&](const FormatChoice& reader) {
             return reader.format.name == last->second;
         });
     }
@@ -303,72 +305,116 @@ std::vector<EngineInput> GpsBabelHost::ChooseReaders(const std::vector<std::stri
     return chosen;
 }
 
+std::optional<std::string>
+GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string& type,
+                          const std::optional<FormatChoice>& format) const {
+    if (!format || !format->format.WritesAny()) {
+        return NoWriterReason(type);
+    }
+    const std::vector<std::string> carry =
+        CarryRefusals(type, format->format, m_document.datum, m_document.gridKeyword);
+    if (!carry.empty()) {
+        return carry.front();
+    }
+    const auto isTarget = [&](const DocumentInput& input) { return SameFile(input.path, target); };
+    if (std::ranges::any_of(m_document.inputs, isTarget)) {
+        return "the target is one of the files read";
+    }
+    return std::nullopt;
+}
+
+std::vector<GpsBabelHost::PlannedOutput>
+GpsBabelHost::PlanOutputs(const std::filesystem::path& target, const std::string& seenFolder,
+                          const FormatChoice& format) {
+    // Every kind some candidate reader may read and the format writes.
+    std::vector<DataKind> kinds;
+    for (DataKind kind : AllDataKinds) {
+        const bool read = std::ranges::any_of(m_document.inputs, [&](const DocumentInput& input) {
+            return std::ranges::any_of(input.readers, [&](const FormatChoice& reader) {
+                return reader.format.Reads(kind);
+            });
+        });
+        if (read && format.format.Writes(kind)) {
+            kinds.push_back(kind);
+        }
+    }
+    std::vector<PlannedOutput> outputs;
+    if (kinds.size() < 2 || !m_singleKind.HoldsOneKind(format.format)) {
+        outputs.push_back(
+            {std::nullopt, std::make_unique<PendingOutput>(target.string(), seenFolder)});
+        return outputs;
+    }
+    for (DataKind kind : kinds) {
+        outputs.push_back({kind, std::make_unique<PendingOutput>(
+                                     CompanionPath(target.string(), kind), seenFolder)});
+    }
+    return outputs;
+}
+
+EngineOutcome GpsBabelHost::RunConversion(std::vector<EngineInput>& inputs,
+                                          const std::vector<EngineOutput>& outputs,
+                                          const std::vector<std::string>& seenPaths,
+                                          const std::string& probePath) {
+    // Where a type has several readers the run also writes a probe, and only when its positions
+    // are plausible is the first choice kept; otherwise each input's reader is chosen alone.
+    EngineOutcome outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
+    if (!probePath.empty() && !(outcome.Succeeded() && CheckPositions(ReadWholeFile(probePath)) ==
+                                                           Plausibility::Plausible)) {
+        inputs = ChooseReaders(seenPaths, probePath);
+        outcome = m_runner.Run(ConversionArguments(inputs, outputs));
+    }
+    return outcome;
+}
+
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     std::error_code error;
     const std::filesystem::path target = std::filesystem::absolute(path, error);
     const std::string type = TypeOf(target);
     const std::optional<FormatChoice> format = m_formats.ForType(type);
-    if (error || !format || !format->format.WritesAny()) {
-        return Refuse(result, Refused, NoWriterReason(type));
-    }
-    const std::vector<std::string> carry =
-        CarryRefusals(type, format->format, m_document.datum, m_document.gridKeyword);
-    if (!carry.empty()) {
-        return Refuse(result, Refused, carry.front());
-    }
-    const auto isTarget = [&](const DocumentInput& input) { return SameFile(input.path, target); };
-    if (std::ranges::any_of(m_document.inputs, isTarget)) {
-        return Refuse(result, Refused, "the target is one of the files read");
+    if (const auto refusal = error ? NoWriterReason(type) : SaveRefusal(target, type, format)) {
+        return Refuse(result, Refused, *refusal);
     }
     EngineView view;
     const std::string seenFolder = view.Ready() ? view.Folder(target.parent_path()) : "";
-    PendingOutput output(target.string(), seenFolder);
-    if (seenFolder.empty() || !output.Ready()) {
+    std::vector<PlannedOutput> outputs = PlanOutputs(target, seenFolder, *format);
+    const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
+    if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
         return Refuse(result, Refused, "the target folder cannot be written");
     }
     std::vector<std::string> seenPaths;
     std::vector<EngineInput> inputs;
     for (const DocumentInput& input : m_document.inputs) {
         seenPaths.push_back(view.Source(input.path));
-        inputs.push_back({seenPaths.back(), ReadersInTurn(input).front()});
+        inputs.push_back({seenPaths.back(), ReadersInTurn(input).front(), KindNamedIn(input.path)});
     }
     if (std::ranges::any_of(seenPaths, &std::string::empty)) {
         return Refuse(result, Refused, "the files to read cannot be reached");
     }
-    const EngineOutput engineOutput{output.TempPath(), *format, m_document.datum,
-                                    m_document.gridKeyword};
+    std::vector<EngineOutput> engineOutputs;
+    for (const PlannedOutput& output : outputs) {
+        engineOutputs.push_back({output.pending->TempPath(), *format, m_document.datum,
+                                 m_document.gridKeyword, output.kind});
+    }
     const bool choosing = std::ranges::any_of(
         m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
-    const std::string probePath = choosing ? view.Scratch("probe.gpx") : "";
-    EngineOutcome outcome = m_runner.Run(ConversionArguments(inputs, engineOutput, probePath));
-    if (choosing && !(outcome.Succeeded() &&
-                      CheckPositions(ReadWholeFile(probePath)) == Plausibility::Plausible)) {
-        inputs = ChooseReaders(seenPaths, probePath);
-        outcome = m_runner.Run(ConversionArguments(inputs, engineOutput));
-    }
+    EngineOutcome outcome =
+        RunConversion(inputs, engineOutputs, seenPaths, choosing ? view.Scratch("probe.gpx") : "");
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
     }
-    if (outcome.exitCode == 0 && output.DiskFull()) {
+    if (outcome.exitCode == 0 && outputs.front().pending->DiskFull()) {
         return {FailedCallStatus,
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
-    Verdict verdict = Judge(outcome, *format, output);
-    if (verdict.code == Done) {
-        std::vector<std::string> protectedPaths;
-        for (const DocumentInput& input : m_document.inputs) {
-            protectedPaths.push_back(input.path);
-        }
-        if (!output.Commit(protectedPaths)) {
-            verdict = {NotMoved, "the output could not be moved into place"};
-        }
-    }
+    Verdict verdict = Finish(outcome, *format, target, outputs);
     if (verdict.code != Done) {
         for (std::size_t index = 0; index < seenPaths.size(); ++index) {
             ReplaceAll(verdict.reason, seenPaths[index], m_document.inputs[index].path);
         }
-        ReplaceAll(verdict.reason, output.TempPath(), target.string());
+        for (const EngineOutput& output : engineOutputs) {
+            ReplaceAll(verdict.reason, output.path, target.string());
+        }
         return Refuse(result, verdict.code, verdict.reason);
     }
     for (std::size_t index = 0; index < inputs.size(); ++index) {
@@ -377,8 +423,9 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     return Answer(result, Done);
 }
 
-GpsBabelHost::Verdict GpsBabelHost::Judge(const EngineOutcome& outcome, const FormatChoice& format,
-                                          const PendingOutput& output) const {
+GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, const FormatChoice& format,
+                                           const std::filesystem::path& target,
+                                           std::vector<PlannedOutput>& outputs) const {
     if (outcome.exitCode != 0) {
         const std::string message = EngineMessage(outcome.output);
         if (message.find(NoInputMessage) != std::string::npos) {
@@ -387,14 +434,37 @@ GpsBabelHost::Verdict GpsBabelHost::Judge(const EngineOutcome& outcome, const Fo
         return {EngineFailed, message.empty() ? "gpsbabel failed" : message};
     }
     const KindCounts read = CountsRead(outcome.output);
-    const bool carried = std::ranges::any_of(AllDataKinds, [&](DataKind kind) {
-        return read.Of(kind) > 0 && format.format.Writes(kind);
-    });
-    if (!carried) {
+    const auto holdsData = [&](const PlannedOutput& output) {
+        return output.kind ? read.Of(*output.kind) > 0
+                           : std::ranges::any_of(AllDataKinds, [&](DataKind kind) {
+                                 return read.Of(kind) > 0 && format.format.Writes(kind);
+                             });
+    };
+    std::vector<PendingOutput*> landing;
+    for (PlannedOutput& output : outputs) {
+        if (!holdsData(output)) {
+            continue;
+        }
+        if (!output.pending->HasContent()) {
+            return {NothingWritten, "the output held no data"};
+        }
+        // The target's own name goes to the first kind with data, companions to the others.
+        if (landing.empty()) {
+            output.pending->Retarget(target.string());
+        }
+        landing.push_back(output.pending.get());
+    }
+    if (landing.empty()) {
         return {NothingWritten, "the source held no data that " + format.format.name + " can hold"};
     }
-    if (!output.HasContent()) {
-        return {NothingWritten, "the output held no data"};
+    std::vector<std::string> protectedPaths;
+    for (const DocumentInput& input : m_document.inputs) {
+        protectedPaths.push_back(input.path);
+    }
+    for (PendingOutput* output : landing) {
+        if (!output->Commit(protectedPaths)) {
+            return {NotMoved, "the output could not be moved into place"};
+        }
     }
     return {};
 }

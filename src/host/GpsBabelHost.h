@@ -5,8 +5,10 @@
 #include "host/GpsBabelConfig.h"
 #include "host/HostLink.h"
 #include "host/PendingOutput.h"
+#include "host/SingleKindFormats.h"
 #include "host/TypeFormatMap.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -76,6 +78,11 @@ private:
         std::int32_t code = Done;
         std::string reason;
     };
+    /// A file a save writes: all kinds carried, or one kind for a format of one kind per file.
+    struct PlannedOutput {
+        std::optional<DataKind> kind;
+        std::unique_ptr<PendingOutput> pending;
+    };
 
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
@@ -87,9 +94,20 @@ private:
     std::vector<FormatChoice> ReadersInTurn(const DocumentInput& input) const;
     std::vector<EngineInput> ChooseReaders(const std::vector<std::string>& seenPaths,
                                            const std::string& probePath);
+    std::optional<std::string> SaveRefusal(const std::filesystem::path& target,
+                                           const std::string& type,
+                                           const std::optional<FormatChoice>& format) const;
+    std::vector<PlannedOutput> PlanOutputs(const std::filesystem::path& target,
+                                           const std::string& seenFolder,
+                                           const FormatChoice& format);
+    EngineOutcome RunConversion(std::vector<EngineInput>& inputs,
+                                const std::vector<EngineOutput>& outputs,
+                                const std::vector<std::string>& seenPaths,
+                                const std::string& probePath);
     HostStatus Save(const std::string& path, std::int32_t& result);
-    Verdict Judge(const EngineOutcome& outcome, const FormatChoice& format,
-                  const PendingOutput& output) const;
+    /// Judges the run and moves what it wrote into place.
+    Verdict Finish(const EngineOutcome& outcome, const FormatChoice& format,
+                   const std::filesystem::path& target, std::vector<PlannedOutput>& outputs) const;
 
     EngineRunner m_runner;
     std::string m_version;
@@ -99,6 +117,7 @@ private:
     std::string m_reason;
     /// Per type (in upper case), the format that last read a file of it well.
     std::map<std::string, std::string> m_lastReader;
+    SingleKindFormats m_singleKind;
 };
 
 /// Creates the program's host on Linux from the first working gpsbabel on PATH and the user's

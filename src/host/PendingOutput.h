@@ -23,6 +23,8 @@ public:
     PendingOutput& operator=(const PendingOutput&) = delete;
 
     bool Ready() const { return !m_tempPath.empty(); }
+    /// Where the output is to go after all, once the run has shown which of several it is.
+    void Retarget(const std::string& targetPath) { m_target = targetPath; }
     /// Where the engine is to write.
     const std::string& TempPath() const { return m_tempPath; }
     /// The engine wrote something to the temporary file itself.

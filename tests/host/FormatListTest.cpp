@@ -145,12 +145,41 @@ protected:
 TEST_F(ConversionArgumentsTest, ReadsEveryInputAndCarriesWhatBothSidesHold) {
     const std::vector<EngineInput> inputs{{"/in/a,b.gpx", Choice("gpx")},
                                           {"/in/-a.loc", Choice("fmtd")}};
-    EXPECT_EQ(ConversionArguments(inputs, {"/out/.t.kml", Choice("kml"), "", ""}),
-              (Strings{"-p", "", "-w", "-t", "-r", "-i", "gpx", "-f", "/in/a,b.gpx", "-i", "fmtd",
+    EXPECT_EQ(ConversionArguments(inputs, {{"/out/.t.kml", Choice("kml"), "", "", {}}}),
+              (Strings{"-p", "", "-t", "-r", "-w", "-i", "gpx", "-f", "/in/a,b.gpx", "-i", "fmtd",
                        "-f", "/in/-a.loc", "-x", "validate,checkempty,debug", "-o", "kml", "-F",
                        "/out/.t.kml"}));
-    EXPECT_EQ(ConversionArguments(inputs, {"/o.kml", Choice("kml"), "", ""}, "/p.gpx").back(),
+    EXPECT_EQ(ConversionArguments(inputs, {{"/o.kml", Choice("kml"), "", "", {}}}, "/p.gpx").back(),
               "/p.gpx");
+    // A format of one kind per file: one output per kind, each after its kind's flag; a file
+    // named for tracks is read as tracks (its flag comes last).
+    EXPECT_EQ(ConversionArguments({{"/in/w-tracks.kml", Choice("kml"), DataKind::Tracks}},
+                                  {{"/o.a", Choice("fmtf"), "", "", DataKind::Waypoints},
+                                   {"/o.b", Choice("fmtf"), "", "", DataKind::Routes}}),
+              (Strings{"-p",
+                       "",
+                       "-w",
+                       "-r",
+                       "-t",
+                       "-i",
+                       "kml",
+                       "-f",
+                       "/in/w-tracks.kml",
+                       "-x",
+                       "validate,checkempty,debug",
+                       "-w",
+                       "-o",
+                       "fmtf",
+                       "-F",
+                       "/o.a",
+                       "-r",
+                       "-o",
+                       "fmtf",
+                       "-F",
+                       "/o.b"}));
+    EXPECT_EQ(KindNamedIn("/in/walk-routes.shp"), DataKind::Routes);
+    EXPECT_EQ(KindNamedIn("/in/walk.shp"), DataKind::Waypoints);
+    EXPECT_EQ(CompanionPath("/out/walk.b.shp", DataKind::Tracks), "/out/walk.b-tracks.shp");
     // Only waypoints reach a format that writes nothing else; only tracks come from a reader of
     // waypoints and tracks into one that writes tracks alone.
     EXPECT_EQ(CarriedKinds(inputs, Choice("text")), (std::vector<DataKind>{DataKind::Waypoints}));
@@ -161,13 +190,14 @@ TEST_F(ConversionArgumentsTest, ReadsEveryInputAndCarriesWhatBothSidesHold) {
 
 TEST_F(ConversionArgumentsTest, DatumAndGridGoOnlyToFormatsThatTakeThem) {
     const std::vector<EngineInput> inputs{{"/in/a.gpx", Choice("gpx")}};
-    const Strings txt =
-        ConversionArguments(inputs, {"/o.txt", Choice("fmtb", "prec=6"), "European 1950", "utm"});
+    const Strings txt = ConversionArguments(
+        inputs, {{"/o.txt", Choice("fmtb", "prec=6"), "European 1950", "utm", {}}});
     EXPECT_EQ(txt[txt.size() - 3], "fmtb,prec=6,datum=European 1950,grid=utm");
     const Strings alpha =
-        ConversionArguments(inputs, {"/o.txt", Choice("fmta"), "European 1950", "utm"});
+        ConversionArguments(inputs, {{"/o.txt", Choice("fmta"), "European 1950", "utm", {}}});
     EXPECT_EQ(alpha[alpha.size() - 3], "fmta,datum=European 1950");
-    const Strings kml = ConversionArguments(inputs, {"/o.kml", Choice("kml"), "WGS 72", "dms"});
+    const Strings kml =
+        ConversionArguments(inputs, {{"/o.kml", Choice("kml"), "WGS 72", "dms", {}}});
     EXPECT_EQ(kml[kml.size() - 3], "kml");
 }
 

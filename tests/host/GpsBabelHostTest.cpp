@@ -253,7 +253,7 @@ TEST_F(GpsBabelHostTest, EachFileIsReadByTheFormatItIsWrittenIn) {
     WriteWithEngine("unicsv", "headed.csv");
     EXPECT_EQ(Convert("headed.csv", "headed.gpx"), 0) << Host().LastReason();
     const std::string headed = ReadTextFile(Path("headed.gpx"));
-    EXPECT_TRUE(Contains(headed, "lat=\"51.477928000\" lon=\"-0.001545000\"")) << headed;
+    EXPECT_TRUE(Contains(headed, "<wpt lat=\"51.477928000\" lon=\"-0.001545000\"")) << headed;
     EXPECT_FALSE(Contains(headed, "lat=\"0.000000000\""));
     // The plain kind still converts after the headed one was read (its reader comes first now).
     WriteTextFile(Path("plain.csv"), testing::SampleCsv);
@@ -343,14 +343,28 @@ TEST_F(GpsBabelHostTest, HostFormatsFileAddsAndOverridesFormats) {
     const std::string written = ReadTextFile(Path("walk.kml"));
     EXPECT_TRUE(Contains(written, "<gpx version=\"1.1\"")) << written;
     EXPECT_TRUE(Contains(written, "<name>Greenwich</name>"));
+}
 
-    // The engine writes companion files beside a shapefile: all move in with it.
-    EXPECT_EQ(Convert("walk.gpx", "walk.shp"), 0);
+TEST_F(GpsBabelHostTest, EveryKindReachesAFormatOfOneKindPerFileAndComesBack) {
+    // A shapefile holds points or lines: waypoints keep the target's name, the track and the
+    // route go to files named by kind, each with the companion files the format writes.
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    EXPECT_EQ(Convert("walk.gpx", "walk.shp"), 0) << Host().LastReason();
     const Strings names = Names();
-    EXPECT_TRUE(std::ranges::find(names, "walk.shx") != names.end());
-    EXPECT_TRUE(std::ranges::find(names, "walk.dbf") != names.end());
+    for (const char* name : {"walk.shp", "walk.dbf", "walk-tracks.shp", "walk-tracks.shx",
+                             "walk-routes.shp", "walk-routes.dbf"}) {
+        EXPECT_TRUE(std::ranges::find(names, name) != names.end()) << name;
+    }
     EXPECT_TRUE(std::ranges::none_of(
         names, [](const std::string& name) { return name.starts_with(".tolk-"); }));
+
+    EXPECT_EQ(Convert("walk.shp", "back.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("back.gpx")), "<wpt lat=\"51.477928"))
+        << ReadTextFile(Path("back.gpx"));
+    EXPECT_EQ(Convert("walk-tracks.shp", "back-tracks.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("back-tracks.gpx")), "lat=\"46.949000000\""));
+    EXPECT_EQ(Convert("walk-routes.shp", "back-routes.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("back-routes.gpx")), "lat=\"47.100000000\""));
 }
 
 TEST_F(GpsBabelHostTest, TheReadmesSamplesConvert) {
