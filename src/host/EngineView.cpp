@@ -17,24 +17,40 @@ bool PlainExtension(const std::string& extension) {
            });
 }
 
+// A path the engine receives intact: valid UTF-8, the encoding its arguments are passed in.
+bool PassesIntact(const fs::path& path) {
+    const std::string& text = path.native();
+    return QString::fromStdString(text).toStdString() == text;
+}
+
 } // namespace
 
-EngineView::EngineView() : m_dir(std::make_unique<QTemporaryDir>()) {}
+EngineView::EngineView() = default;
 
 EngineView::~EngineView() = default;
 
-bool EngineView::Ready() const {
-    return m_dir->isValid();
+std::string EngineView::PrivateFolder() {
+    if (!m_dir) {
+        m_dir = std::make_unique<QTemporaryDir>();
+    }
+    return m_dir->isValid() ? m_dir->path().toStdString() : std::string();
 }
 
 std::string EngineView::Link(const fs::path& target, const std::string& name) {
-    const fs::path link = fs::path(m_dir->path().toStdString()) / name;
+    const std::string folder = PrivateFolder();
+    if (folder.empty()) {
+        return {};
+    }
+    const fs::path link = fs::path(folder) / name;
     std::error_code error;
     fs::create_symlink(target, link, error);
     return error ? std::string() : link.string();
 }
 
 std::string EngineView::Source(const fs::path& file) {
+    if (PassesIntact(file)) {
+        return file.string();
+    }
     const std::string stem = "in" + std::to_string(m_links++);
     const std::string extension = file.extension().string();
     const std::string linked =
@@ -56,12 +72,13 @@ std::string EngineView::Source(const fs::path& file) {
     return linked;
 }
 
-std::string EngineView::Scratch(const std::string& name) const {
-    return (fs::path(m_dir->path().toStdString()) / name).string();
+std::string EngineView::Scratch(const std::string& name) {
+    const std::string folder = PrivateFolder();
+    return folder.empty() ? std::string() : (fs::path(folder) / name).string();
 }
 
 std::string EngineView::Folder(const fs::path& folder) {
-    return Link(folder, "out" + std::to_string(m_links++));
+    return PassesIntact(folder) ? folder.string() : Link(folder, "out" + std::to_string(m_links++));
 }
 
 } // namespace tolk

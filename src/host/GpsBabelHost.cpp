@@ -375,7 +375,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return Refuse(result, Refused, *refusal);
     }
     EngineView view;
-    const std::string seenFolder = view.Ready() ? view.Folder(target.parent_path()) : "";
+    const std::string seenFolder = view.Folder(target.parent_path());
     std::vector<PlannedOutput> outputs = PlanOutputs(target, seenFolder, *format);
     const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
     if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
@@ -397,8 +397,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     }
     const bool choosing = std::ranges::any_of(
         m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
-    EngineOutcome outcome =
-        RunConversion(inputs, engineOutputs, seenPaths, choosing ? view.Scratch("probe.gpx") : "");
+    EngineOutcome outcome = RunConversion(inputs, engineOutputs, seenPaths,
+                                          choosing ? m_scratch.Scratch("probe.gpx") : "");
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};

@@ -2,6 +2,7 @@
 
 #include "host/ConversionCommand.h"
 #include "host/EngineRunner.h"
+#include "host/EngineView.h"
 #include "host/GpsBabelConfig.h"
 #include "host/HostLink.h"
 #include "host/PendingOutput.h"
@@ -118,6 +119,8 @@ private:
     /// Per type (in upper case), the format that last read a file of it well.
     std::map<std::string, std::string> m_lastReader;
     SingleKindFormats m_singleKind;
+    /// The host's own private folder, made once, for the probe files of reader choice.
+    EngineView m_scratch;
 };
 
 /// Creates the program's host on Linux from the first working gpsbabel on PATH and the user's
