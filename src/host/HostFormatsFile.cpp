@@ -2,6 +2,7 @@
 
 #include "core/Text.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace tolk {
@@ -42,7 +43,10 @@ std::map<std::string, std::string> ReadHostFormats(const std::string& path) {
         const std::string format = Trimmed(value.substr(0, comma));
         const std::string options =
             comma == std::string::npos ? "" : Trimmed(value.substr(comma + 1));
-        if (!type.empty() && !format.empty()) {
+        const bool known = std::ranges::any_of(choices, [&](const auto& choice) {
+            return AsciiUpper(choice.first) == AsciiUpper(type);
+        });
+        if (!type.empty() && !format.empty() && !known) {
             choices.emplace(type, options.empty() ? format : format + "," + options);
         }
     }

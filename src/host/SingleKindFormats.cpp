@@ -25,6 +25,22 @@ const char* const ProbeGpx =
 
 constexpr long ProbePoints = 5;
 
+// A line the validate filter prints with its counts.
+const char* const ReportMark = "point ct: ";
+
+// Some file beside the source holds something: formats may name their files themselves.
+bool WroteBeside(const std::filesystem::path& source) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(source.parent_path(), error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (entry->path() != source && entry->is_regular_file(error) &&
+            entry->file_size(error) > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int WrittenKinds(const EngineFormat& format) {
     return static_cast<int>(
         std::ranges::count_if(AllDataKinds, [&](DataKind kind) { return format.Writes(kind); }));
@@ -113,7 +129,9 @@ std::optional<bool> SingleKindFormats::Probe(const EngineFormat& format) const {
     }
     const EngineOutcome read = m_runner.Run(
         {"-p", "", "-w", "-t", "-r", "-i", format.name, "-f", written, "-x", "validate,debug"});
-    if (!format.ReadsAny() || !read.Succeeded()) {
+    // Without a written file or the filter's report the engine told nothing.
+    if (!format.ReadsAny() || !read.Succeeded() || !WroteBeside(source) ||
+        read.output.find(ReportMark) == std::string::npos) {
         return std::nullopt;
     }
     // Formats may read one kind back as another (a route as a track): what counts is that every

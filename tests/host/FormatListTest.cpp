@@ -103,7 +103,7 @@ TEST(HostFormats, ReadsTheFormatsSectionOnlyFirstLineWins) {
                                  "; plt=kml\n"
                                  " plt = fmtf \r\n"
                                  "csv= xcsv , style=/tmp/my style.style,snlen=8\n"
-                                 "plt=kml\n"
+                                 "PLT=kml\n"
                                  "empty=\n"
                                  "no equals sign\n"
                                  "[OTHER]\n"

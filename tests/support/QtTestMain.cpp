@@ -1,5 +1,6 @@
 // Test entry for tests that need a Qt application object (widgets or QtCore services).
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -7,6 +8,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // What the program learns about the engine goes to a cache of the tests' own, never the
+    // user's: a stand-in engine must not teach the real one's cache.
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
