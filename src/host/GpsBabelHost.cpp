@@ -87,15 +87,6 @@ HostStatus Answer(std::int32_t& result, std::int32_t code) {
     return {};
 }
 
-// A choice the host can apply replaces the document's earlier one; any other leaves it.
-HostStatus Keep(const std::optional<std::string>& choice, std::string& kept, std::int32_t& result) {
-    if (!choice) {
-        return Answer(result, GpsBabelHost::Refused);
-    }
-    kept = *choice;
-    return Answer(result, GpsBabelHost::Done);
-}
-
 } // namespace
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
@@ -198,7 +189,11 @@ HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& resu
     if (!datum) {
         return Refuse(result, Refused, "gpsbabel offers no datum \"" + name + "\"");
     }
-    return Keep(datum, m_document.datum, result);
+    if (const auto cause = RunTargetRefusal(*datum, "")) {
+        return Refuse(result, Refused, *cause);
+    }
+    m_document.datum = *datum;
+    return Answer(result, Done);
 }
 
 HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& result) {
@@ -206,7 +201,23 @@ HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& resul
     if (!keyword) {
         return Refuse(result, Refused, "gpsbabel has no grid \"" + name + "\"");
     }
-    return Keep(keyword, m_document.gridKeyword, result);
+    if (const auto cause = RunTargetRefusal("", *keyword)) {
+        return Refuse(result, Refused, *cause);
+    }
+    m_document.gridKeyword = *keyword;
+    return Answer(result, Done);
+}
+
+std::optional<std::string> GpsBabelHost::RunTargetRefusal(const std::string& datum,
+                                                          const std::string& gridKeyword) const {
+    const std::optional<FormatChoice> format =
+        m_runTargetType.empty() ? std::nullopt : m_formats.ForType(m_runTargetType);
+    if (!format) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> causes =
+        CarryRefusals(m_runTargetType, format->format, datum, gridKeyword);
+    return causes.empty() ? std::nullopt : std::optional<std::string>(causes.front());
 }
 
 std::vector<std::string> GpsBabelHost::CarryRefusals(const std::string& type,
@@ -230,6 +241,7 @@ std::vector<std::string> GpsBabelHost::CarryRefusals(const std::string& type,
 }
 
 std::vector<std::string> GpsBabelHost::RunRefusals(const RunRequest& request) const {
+    m_runTargetType = request.targetType;
     std::vector<std::string> causes;
     if (m_formats.ReadersFor(request.sourceType).empty()) {
         causes.push_back(NoReaderReason(request.sourceType));

@@ -92,6 +92,9 @@ private:
     std::vector<std::string> CarryRefusals(const std::string& type, const EngineFormat& format,
                                            const std::string& datum,
                                            const std::string& gridKeyword) const;
+    /// Why the target type of the run last asked about cannot carry the datum or grid.
+    std::optional<std::string> RunTargetRefusal(const std::string& datum,
+                                                const std::string& gridKeyword) const;
     std::vector<FormatChoice> ReadersInTurn(const DocumentInput& input) const;
     std::vector<EngineInput> ChooseReaders(const std::vector<std::string>& seenPaths,
                                            const std::string& probePath);
@@ -118,6 +121,9 @@ private:
     std::string m_reason;
     /// Per type (in upper case), the format that last read a file of it well.
     std::map<std::string, std::string> m_lastReader;
+    /// The target type of the run last asked about (RunRefusals), so that a datum or grid
+    /// change its format would drop is refused when it is asked for, not dropped at the save.
+    mutable std::string m_runTargetType;
     SingleKindFormats m_singleKind;
     /// The host's own private folder, made once, for the probe files of reader choice.
     EngineView m_scratch;

@@ -196,6 +196,13 @@ TEST_F(GpsBabelHostTest, ADatumOrGridTheTargetCannotCarryIsRefusedNotDropped) {
                  "gpsbabel offers no datum \"Tokyo mean\"", "gpsbabel has no grid \"Maidenhead\"",
                  "no gpsbabel format writes .plt files"}));
     EXPECT_TRUE(Host().RunRefusals({"Gpx", "CSV", "txt", "OSGB36", "UTM/UPS"}).empty());
+
+    // Once a run to kml was asked about, the change itself is refused, with the same reason.
+    EXPECT_TRUE(Host().RunRefusals({"gpx", "", "kml", "", ""}).empty());
+    EXPECT_EQ(Datum("OSGB36"), GpsBabelHost::Refused);
+    EXPECT_EQ(Host().LastReason(), "kml cannot carry a datum change");
+    EXPECT_EQ(Grid("UTM/UPS"), GpsBabelHost::Refused);
+    EXPECT_EQ(Grid("LAT LON DMS"), 0);
 }
 
 TEST_F(GpsBabelHostTest, OnlyOfferedNamesThatTheEngineCanApplyAreAccepted) {
