@@ -383,7 +383,9 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     const std::filesystem::path target = std::filesystem::absolute(path, error);
     const std::string type = TypeOf(target);
     const std::optional<FormatChoice> format = m_formats.ForType(type);
-    if (const auto refusal = error ? NoWriterReason(type) : SaveRefusal(target, type, format)) {
+    const auto refusal = error ? std::optional<std::string>("the target path cannot be used")
+                               : SaveRefusal(target, type, format);
+    if (refusal) {
         return Refuse(result, Refused, *refusal);
     }
     EngineView view;

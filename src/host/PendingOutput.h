@@ -9,7 +9,7 @@ namespace tolk {
 /// An output that the engine writes under a hidden temporary name in the target's own folder and
 /// that is moved into place only once it is complete, so that a failed run never leaves a partial
 /// file nor destroys the file it was to replace. Some formats write companion files named after
-/// the output (".shx" and ".dbf" beside ".shp", ".wpt" beside ".plt"): every file the engine
+/// the output with other extensions (a shapefile's ".shx" and ".dbf"): every file the engine
 /// writes under the temporary name moves with it, keeping its own extension. Whatever has not
 /// been moved into place is removed when the object goes.
 class PendingOutput {
