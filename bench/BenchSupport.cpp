@@ -56,6 +56,20 @@ std::vector<std::string> MakeBenchFolder(const std::filesystem::path& root, int 
     return names;
 }
 
+std::vector<std::string> AddHeadedCsvFiles(const std::filesystem::path& root, int count) {
+    std::vector<std::string> names;
+    for (int index = 0; index < count; ++index) {
+        names.push_back("points " + std::to_string(index) + ".csv");
+        std::ofstream file(root / "src" / names.back());
+        file << "No,Latitude,Longitude,Name\n";
+        for (int point = 0; point < 5; ++point) {
+            file << point + 1 << "," << 46 + index * 0.001 << "," << 7 + point * 0.01 << ",P"
+                 << index << "_" << point << "\n";
+        }
+    }
+    return names;
+}
+
 Took Measure(const std::function<void()>& action) {
     const double cpu = CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
@@ -64,16 +78,18 @@ Took Measure(const std::function<void()>& action) {
             CpuSeconds() - cpu};
 }
 
-std::string EngineShellLoop(const std::filesystem::path& root, const std::string& outFolder) {
-    return "cd '" + root.string() +
-           "' && for f in src/*.gpx; do name=${f#src/}; "
-           "gpsbabel -p '' -w -t -r -i gpx -f \"$f\" -o kml "
-           "-F \"" +
-           outFolder + "/${name%.gpx}.kml\" || exit 1; done";
+std::string EngineShellLoop(const std::filesystem::path& root, const std::string& outFolder,
+                            const std::string& type, const std::string& format) {
+    return "cd '" + root.string() + "' && for f in src/*." + type +
+           "; do name=${f#src/}; "
+           "gpsbabel -p '' -w -t -r -i " +
+           format + " -f \"$f\" -o kml -F \"" + outFolder + "/${name%." + type +
+           "}.kml\" || exit 1; done";
 }
 
-Took MeasureEngineShellLoop(const std::filesystem::path& root, const std::string& outFolder) {
-    const std::string loop = EngineShellLoop(root, outFolder);
+Took MeasureEngineShellLoop(const std::filesystem::path& root, const std::string& outFolder,
+                            const std::string& type, const std::string& format) {
+    const std::string loop = EngineShellLoop(root, outFolder, type, format);
     if (std::system("gpsbabel -V > /dev/null") != 0) {
         std::fprintf(stderr, "gpsbabel does not start.\n");
     }

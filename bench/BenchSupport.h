@@ -12,6 +12,10 @@ namespace tolk::bench {
 /// empty output folders "ours" and "shell". Returns the files' names.
 std::vector<std::string> MakeBenchFolder(const std::filesystem::path& root, int count);
 
+/// Adds to root/src `count` small headed comma separated files ("points 0.csv", ...; a header
+/// line and a few waypoints each), a type several engine formats claim. Returns their names.
+std::vector<std::string> AddHeadedCsvFiles(const std::filesystem::path& root, int count);
+
 /// The folder MakeBenchFolder is given: named after this process, in the temporary folder.
 std::filesystem::path BenchRoot();
 
@@ -23,9 +27,10 @@ struct Took {
 /// How long the action took.
 Took Measure(const std::function<void()>& action);
 
-/// A shell command converting every root/src/*.gpx to root/<outFolder>/*.kml, one engine start
-/// per file, with the same engine arguments as the gpsbabel host passes.
-std::string EngineShellLoop(const std::filesystem::path& root, const std::string& outFolder);
+/// A shell command converting every root/src/*.<type> to root/<outFolder>/*.kml, one engine start
+/// per file, reading with the engine format named: the plain conversion a user would type.
+std::string EngineShellLoop(const std::filesystem::path& root, const std::string& outFolder,
+                            const std::string& type = "gpx", const std::string& format = "gpx");
 
 /// Prints one row of the table that bench/run shows: what was measured, our figure, the
 /// reference's figure and how many times the reference's time ours took.
@@ -40,6 +45,7 @@ std::string SecondsForFiles(const Took& took, int files);
 
 /// Runs the shell loop once untimed, so that the engine is in the page cache for both timed
 /// runs, then runs it timed.
-Took MeasureEngineShellLoop(const std::filesystem::path& root, const std::string& outFolder);
+Took MeasureEngineShellLoop(const std::filesystem::path& root, const std::string& outFolder,
+                            const std::string& type = "gpx", const std::string& format = "gpx");
 
 } // namespace tolk::bench

@@ -15,8 +15,8 @@ bool Trimmed(const std::string& text) {
 
 const char* const Listing = "file\trwrwrw\tgpx\tgpx\tGPX XML\tgpx\n"
                             "option\tgpx\tgpxver\tTarget GPX version\tstring\n"
-                            "file\trw----\tozi\tplt/wpt\tOziExplorer\tozi\n"
-                            "file\trwrwrw\tgarmin_txt\ttxt\tGarmin text\tgarmin_txt\n";
+                            "file\trw----\tfmtf\tplt/wpt\tZeta track files\tfmtf\n"
+                            "file\trwrwrw\tfmtb\ttxt\tBeta tab-separated text\tfmtb\n";
 
 } // namespace
 

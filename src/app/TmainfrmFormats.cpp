@@ -20,9 +20,15 @@ void Tmainfrm::OfferFormatChoice(const std::string& type, FormatUse use) {
     }
     const std::optional<std::string> format =
         m_services.formatPicker->Choose(ChoicePrompt(type, use), host.FormatsOffered(use));
-    if (format && !host.ChooseFormat(type, *format)) {
-        m_services.messenger.ShowMessage(host.LastReason());
+    if (!format) {
+        return;
     }
+    if (!host.ChooseFormat(type, *format)) {
+        m_services.messenger.ShowMessage(host.LastReason());
+        return;
+    }
+    // The jobs' hosts read the choices when they are made; the next run makes them anew.
+    m_jobHosts.clear();
 }
 
 } // namespace tolk

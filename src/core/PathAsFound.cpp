@@ -20,7 +20,10 @@ std::string PathAsFound(const std::string& path) {
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::string name = entry->path().filename().string();
-        if (AsciiUpper(name) == key && (!found || name < *found)) {
+        if (AsciiUpper(name) == key) {
+            if (found) {
+                return path; // several spellings: none of them is the one asked for
+            }
             found = name;
         }
     }

@@ -12,26 +12,28 @@ namespace {
 struct KnownGrid {
     std::string_view name;
     std::string_view keyword;
+    bool degrees;
 };
 
 // The grids every grid list shows, in their order, then the grids GRIDS.TXT may add that the
 // engine knows. "Maidenhead" is offered but has no engine keyword.
 constexpr std::size_t FixedGrids = 5;
 constexpr std::array<KnownGrid, 7> KnownGrids{{
-    {"LAT LON D", "ddd"},
-    {"LAT LON DM", "dmm"},
-    {"LAT LON DMS", "dms"},
-    {"UTM/UPS", "utm"},
-    {"Maidenhead", ""},
-    {"British Grid (BNG)", "bng"},
-    {"Swiss Grid", "swiss"},
+    {"LAT LON D", "ddd", true},
+    {"LAT LON DM", "dmm", true},
+    {"LAT LON DMS", "dms", true},
+    {"UTM/UPS", "utm", false},
+    {"Maidenhead", "", false},
+    {"British Grid (BNG)", "bng", false},
+    {"Swiss Grid", "swiss", false},
 }};
 
-std::string KeywordFor(const std::string& name) {
+GridEntry EntryFor(const std::string& name) {
     const auto known = std::ranges::find_if(KnownGrids, [&](const KnownGrid& grid) {
         return SameReferenceName(name, std::string(grid.name));
     });
-    return known == KnownGrids.end() ? std::string() : std::string(known->keyword);
+    return known == KnownGrids.end() ? GridEntry{name, {}, false}
+                                     : GridEntry{name, std::string(known->keyword), known->degrees};
 }
 
 } // namespace
@@ -46,11 +48,10 @@ ReferenceData::ReferenceData(std::vector<std::string> datums,
                              const std::vector<std::string>& listedGrids)
     : m_datums(std::move(datums)) {
     for (std::size_t fixed = 0; fixed < FixedGrids; ++fixed) {
-        m_grids.push_back(
-            {std::string(KnownGrids[fixed].name), std::string(KnownGrids[fixed].keyword)});
+        m_grids.push_back(EntryFor(std::string(KnownGrids[fixed].name)));
     }
     for (const std::string& name : listedGrids) {
-        m_grids.push_back({name, KeywordFor(name)});
+        m_grids.push_back(EntryFor(name));
     }
 }
 

@@ -10,6 +10,9 @@ struct GridEntry {
     std::string name;
     /// Empty when the engine cannot apply the grid.
     std::string keyword;
+    /// Only a way of showing latitude and longitude, not a projection: a format that always holds
+    /// degrees carries the positions unchanged.
+    bool degrees = false;
 };
 
 /// How a reference list file was read.

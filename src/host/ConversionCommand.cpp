@@ -1,6 +1,7 @@
 #include "host/ConversionCommand.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tolk {
 namespace {
@@ -32,7 +33,29 @@ std::string OutputFormatArgument(const EngineOutput& output) {
     return argument;
 }
 
+const char* KindName(DataKind kind) {
+    switch (kind) {
+    case DataKind::Waypoints:
+        return "waypoints";
+    case DataKind::Tracks:
+        return "tracks";
+    case DataKind::Routes:
+        return "routes";
+    }
+    return "";
+}
+
 } // namespace
+
+DataKind KindNamedIn(const std::string& path) {
+    const std::string stem = std::filesystem::path(path).stem().string();
+    for (DataKind kind : {DataKind::Tracks, DataKind::Routes}) {
+        if (stem.ends_with(std::string("-") + KindName(kind))) {
+            return kind;
+        }
+    }
+    return DataKind::Waypoints;
+}
 
 std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
                                    const FormatChoice& output) {
@@ -47,16 +70,38 @@ std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
     return kinds;
 }
 
+std::string CompanionPath(const std::string& targetPath, DataKind kind) {
+    std::filesystem::path path(targetPath);
+    const std::filesystem::path extension = path.extension();
+    path.replace_filename(path.stem().string() + "-" + KindName(kind) + extension.string());
+    return path.string();
+}
+
 std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
-                                             const EngineOutput& output) {
+                                             const std::vector<EngineOutput>& outputs,
+                                             const std::string& probePath) {
     std::vector<std::string> arguments{"-p", ""};
-    for (DataKind kind : CarriedKinds(inputs, output.format)) {
+    std::vector<DataKind> kinds =
+        outputs.empty() ? std::vector<DataKind>() : CarriedKinds(inputs, outputs.front().format);
+    const DataKind last = inputs.empty() ? DataKind::Waypoints : inputs.front().readAs;
+    std::stable_partition(kinds.begin(), kinds.end(),
+                          [last](DataKind kind) { return kind != last; });
+    for (DataKind kind : kinds) {
         arguments.emplace_back(KindFlag(kind));
     }
     for (const EngineInput& input : inputs) {
         arguments.insert(arguments.end(), {"-i", FormatArgument(input.format), "-f", input.path});
     }
-    arguments.insert(arguments.end(), {"-o", OutputFormatArgument(output), "-F", output.path});
+    arguments.insert(arguments.end(), {"-x", "validate,checkempty,debug"});
+    for (const EngineOutput& output : outputs) {
+        if (output.kind) {
+            arguments.emplace_back(KindFlag(*output.kind));
+        }
+        arguments.insert(arguments.end(), {"-o", OutputFormatArgument(output), "-F", output.path});
+    }
+    if (!probePath.empty()) {
+        arguments.insert(arguments.end(), {"-o", "gpx", "-F", probePath});
+    }
     return arguments;
 }
 

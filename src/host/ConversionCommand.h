@@ -2,6 +2,7 @@
 
 #include "host/TypeFormatMap.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,24 +12,44 @@ namespace tolk {
 struct EngineInput {
     std::string path; ///< absolute, so that the engine can never take it for an option
     FormatChoice format;
+    /// What a format that reads one kind per file is to read it as (see KindNamedIn).
+    DataKind readAs = DataKind::Waypoints;
 };
 
-/// What one engine run writes: the file, its format, and the document's datum and grid.
+/// The kind a file of one kind holds by its name: tracks for "walk-tracks.shp", routes for
+/// "walk-routes.shp", waypoints for any other.
+DataKind KindNamedIn(const std::string& path);
+
+/// One file an engine run writes: the file, its format, and the document's datum and grid.
 struct EngineOutput {
     std::string path; ///< absolute
     FormatChoice format;
     std::string datum;       ///< engine datum name; empty for none
     std::string gridKeyword; ///< engine grid keyword; empty for none
+    /// The one kind of data this file gets, for formats that hold one kind per file; none for
+    /// every kind carried.
+    std::optional<DataKind> kind;
 };
 
 /// The kinds of data a run carries: those some input reads and the output writes.
 std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
                                    const FormatChoice& output);
 
-/// The engine's arguments for reading every input and writing the output in one run, with the
+/// The engine's arguments for reading every input and writing the outputs in one run, with the
 /// engine's own defaults file switched off. The datum and grid go to the output format only
-/// when it has those options: formats that always hold WGS 84 degrees take neither.
+/// when it has those options: formats that always hold WGS 84 degrees take neither. Between
+/// reading and writing the validate filter fails a read that yields no data and reports the
+/// counts read, so that the run itself proves what it carried. With a probe path, the run also
+/// writes everything read to that GPX file, whose positions tell a right reader from a wrong one.
+/// The waypoint flag comes last before reading: formats that read one kind per file read the
+/// kind of the last flag, and a file of points is a file of waypoints unless its name ends in
+/// "-tracks" or "-routes" (see CompanionPath).
 std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
-                                             const EngineOutput& output);
+                                             const std::vector<EngineOutput>& outputs,
+                                             const std::string& probePath = {});
+
+/// Where the data of one kind goes when the target's format holds one kind per file and the
+/// target's own name holds another kind: "walk.shp" gives "walk-tracks.shp".
+std::string CompanionPath(const std::string& targetPath, DataKind kind);
 
 } // namespace tolk

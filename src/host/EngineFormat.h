@@ -14,8 +14,8 @@ inline constexpr DataKind AllDataKinds[] = {DataKind::Waypoints, DataKind::Track
 /// One format of the engine's own format list.
 struct EngineFormat {
     std::string name;
-    std::string description;             ///< the engine's own words for the format
     std::vector<std::string> extensions; ///< file extensions without the dot, as listed
+    std::string description;             ///< the engine's own words for the format
     std::vector<std::string> options;    ///< names of the format's options
     bool isFile = false;                 ///< a file format (not an internal one)
     bool reads[3] = {false, false, false};

@@ -1,6 +1,9 @@
 #include "host/FormatList.h"
 
+#include "core/Text.h"
+
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 
 namespace tolk {
@@ -26,6 +29,32 @@ void ReadAbilities(const std::string& text, EngineFormat& format) {
         format.reads[kind] = text[2 * kind] == 'r';
         format.writes[kind] = text[2 * kind + 1] == 'w';
     }
+}
+
+bool SameType(const std::string& a, const std::string& b) {
+    return AsciiUpper(a) == AsciiUpper(b);
+}
+
+bool ListsExtension(const EngineFormat& format, const std::string& type) {
+    return std::ranges::any_of(
+        format.extensions, [&](const std::string& extension) { return SameType(extension, type); });
+}
+
+// The description names the type as a word: "csv" in "Universal csv with ...", ".csv" in
+// "... files (.csv)".
+bool DescriptionNames(const EngineFormat& format, const std::string& type) {
+    const std::string description = AsciiUpper(format.description);
+    const std::string word = AsciiUpper(type);
+    const auto isLetter = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    for (auto at = description.find(word); !word.empty() && at != std::string::npos;
+         at = description.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        if ((at == 0 || !isLetter(description[at - 1])) &&
+            (end == description.size() || !isLetter(description[end]))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -64,15 +93,20 @@ const EngineFormat* FormatList::Named(const std::string& name) const {
     return found != m_formats.end() ? &*found : nullptr;
 }
 
+const EngineFormat* FormatList::NamedLike(const std::string& type) const {
+    const auto found = std::ranges::find_if(m_formats, [&](const EngineFormat& format) {
+        return format.isFile && SameType(format.name, type);
+    });
+    return found != m_formats.end() ? &*found : nullptr;
+}
+
 const EngineFormat* FormatList::ForType(const std::string& type) const {
-    const EngineFormat* named = Named(type);
-    if (named != nullptr && named->isFile) {
+    if (const EngineFormat* named = NamedLike(type)) {
         return named;
     }
     const EngineFormat* best = nullptr;
     for (const EngineFormat& format : m_formats) {
-        if (format.isFile &&
-            std::ranges::find(format.extensions, type) != format.extensions.end() &&
+        if (format.isFile && ListsExtension(format, type) &&
             (best == nullptr || format.AbilityCount() > best->AbilityCount())) {
             best = &format;
         }
@@ -88,6 +122,31 @@ std::vector<OfferedFormat> FormatList::Offered(FormatUse use) const {
         }
     }
     return offered;
+}
+
+std::vector<const EngineFormat*> FormatList::ReadersFor(const std::string& type) const {
+    std::vector<const EngineFormat*> readers;
+    const EngineFormat* named = NamedLike(type);
+    if (named != nullptr && named->ReadsAny()) {
+        readers.push_back(named);
+    }
+    std::vector<const EngineFormat*> listing;
+    std::vector<const EngineFormat*> describing;
+    for (const EngineFormat& format : m_formats) {
+        if (!format.isFile || !format.ReadsAny() || &format == named) {
+            continue;
+        }
+        if (ListsExtension(format, type)) {
+            listing.push_back(&format);
+        } else if (format.extensions.empty() && DescriptionNames(format, type)) {
+            describing.push_back(&format);
+        }
+    }
+    std::ranges::stable_sort(listing, {},
+                             [](const EngineFormat* format) { return format->extensions.size(); });
+    readers.insert(readers.end(), listing.begin(), listing.end());
+    readers.insert(readers.end(), describing.begin(), describing.end());
+    return readers;
 }
 
 } // namespace tolk

@@ -20,8 +20,8 @@ struct GpsBabelConfig {
     ReferenceData reference;
     /// How long one engine run may take before it is stopped. Ordinary files take well under a
     /// second, but some writers slow down sharply with track length (a 20,000-point track written
-    /// in the garmin_txt format takes about half a minute); five minutes leaves room for large logs
-    /// while a hung engine cannot hold the window for longer than that.
+    /// in the tab-separated text format for txt takes about half a minute); five minutes leaves
+    /// room for large logs while a hung engine cannot hold the window for longer than that.
     std::chrono::milliseconds timeLimit = std::chrono::minutes(5);
 };
 

@@ -1,13 +1,20 @@
 #include "host/GpsBabelHost.h"
 
 #include "core/PathAsFound.h"
+#include "core/Text.h"
 #include "core/TolkError.h"
+#include "host/EngineCounts.h"
 #include "host/EngineLocator.h"
+#include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
 #include "host/PendingOutput.h"
+#include "host/PositionCheck.h"
+#include "host/SingleKindFormats.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace tolk {
 namespace {
@@ -19,6 +26,32 @@ const char* const EngineName = "gpsbabel";
 
 // The input/output error whose text is "Disk full".
 constexpr int DiskFullError = 101;
+
+// The engine's own words when the validate filter found nothing read.
+const char* const NoInputMessage = "validate:No input";
+
+const char* const DefaultDatum = "WGS 84";
+
+std::string NoReaderReason(const std::string& type) {
+    return "no gpsbabel format reads ." + type + " files";
+}
+
+std::string NoWriterReason(const std::string& type) {
+    return "no gpsbabel format writes ." + type + " files";
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The engine names the files by the paths it was shown; the user knows them by their own.
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); !from.empty() && at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
 
 // The file type is what follows the last "." of the file name, as the converter builds it.
 std::string TypeOf(const std::filesystem::path& path) {
@@ -32,21 +65,13 @@ HostStatus Answer(std::int32_t& result, std::int32_t code) {
     return {};
 }
 
-// A choice the host can apply replaces the document's earlier one; any other leaves it.
-HostStatus Keep(const std::optional<std::string>& choice, std::string& kept, std::int32_t& result) {
-    if (!choice) {
-        return Answer(result, GpsBabelHost::Refused);
-    }
-    kept = *choice;
-    return Answer(result, GpsBabelHost::Done);
-}
-
 } // namespace
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
                            GpsBabelConfig config)
-    : m_runner(std::move(runner)), m_version(std::move(version)), m_formats(std::move(formats)),
-      m_config(std::move(config)) {}
+    : m_runner(runner), m_version(version), m_formats(std::move(formats)),
+      m_config(std::move(config)),
+      m_singleKind(std::move(runner), std::move(version), SingleKindCacheFile()) {}
 
 HostStatus GpsBabelHost::RefreshData(std::int32_t& result) {
     return Answer(result, Done);
@@ -61,26 +86,35 @@ HostStatus GpsBabelHost::GetVersion(std::string& version) {
     return {};
 }
 
-std::optional<EngineInput> GpsBabelHost::ReadableInput(const std::string& path) const {
-    // Absolute paths begin with "/", so that no file name can be taken for an option. The type
-    // is the one asked for, whatever the letter case of the file's own extension.
+HostStatus GpsBabelHost::Refuse(std::int32_t& result, std::int32_t code, std::string reason) {
+    m_reason = std::move(reason);
+    return Answer(result, code);
+}
+
+std::optional<GpsBabelHost::DocumentInput> GpsBabelHost::ReadableInput(const std::string& path,
+                                                                       std::string& reason) const {
+    // The type is the one asked for, whatever the letter case of the file's own extension.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(PathAsFound(path), error);
     if (error || !std::filesystem::is_regular_file(absolute, error)) {
+        reason = "the file was not found";
         return std::nullopt;
     }
-    std::optional<FormatChoice> format = m_formats.ForType(TypeOf(path));
-    if (!format || !format->format.ReadsAny()) {
+    const std::string type = TypeOf(path);
+    std::vector<FormatChoice> readers = m_formats.ReadersFor(type);
+    if (readers.empty()) {
+        reason = NoReaderReason(type);
         return std::nullopt;
     }
-    return EngineInput{absolute.string(), std::move(*format)};
+    return DocumentInput{absolute.string(), type, std::move(readers)};
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
     m_document = {};
-    std::optional<EngineInput> input = ReadableInput(path);
+    std::string reason;
+    std::optional<DocumentInput> input = ReadableInput(path, reason);
     if (!input) {
-        return Answer(result, Refused);
+        return Refuse(result, Refused, reason);
     }
     m_document.open = true;
     m_document.inputs.push_back(std::move(*input));
@@ -88,9 +122,13 @@ HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result)
 }
 
 HostStatus GpsBabelHost::MergeFile(const std::string& path, std::int32_t& result) {
-    std::optional<EngineInput> input = ReadableInput(path);
-    if (!m_document.open || !input) {
-        return Answer(result, Refused);
+    if (!m_document.open) {
+        return Refuse(result, Refused, "no file is open to merge into");
+    }
+    std::string reason;
+    std::optional<DocumentInput> input = ReadableInput(path, reason);
+    if (!input) {
+        return Refuse(result, Refused, reason);
     }
     m_document.inputs.push_back(std::move(*input));
     return Answer(result, Done);
@@ -119,62 +157,315 @@ std::optional<std::string> GpsBabelHost::GridKeyword(const std::string& name) co
 }
 
 HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& result) {
-    return Keep(OfferedDatum(name), m_document.datum, result);
+    const std::optional<std::string> datum = OfferedDatum(name);
+    if (!datum) {
+        return Refuse(result, Refused, "gpsbabel offers no datum \"" + name + "\"");
+    }
+    if (const auto cause = RunTargetRefusal(*datum, "")) {
+        return Refuse(result, Refused, *cause);
+    }
+    m_document.datum = *datum;
+    return Answer(result, Done);
 }
 
 HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& result) {
-    return Keep(GridKeyword(name), m_document.gridKeyword, result);
+    const std::optional<std::string> keyword = GridKeyword(name);
+    if (!keyword) {
+        return Refuse(result, Refused, "gpsbabel has no grid \"" + name + "\"");
+    }
+    if (const auto cause = RunTargetRefusal("", *keyword)) {
+        return Refuse(result, Refused, *cause);
+    }
+    m_document.gridKeyword = *keyword;
+    return Answer(result, Done);
+}
+
+std::optional<std::string> GpsBabelHost::RunTargetRefusal(const std::string& datum,
+                                                          const std::string& gridKeyword) const {
+    const std::optional<FormatChoice> format =
+        m_runTargetType.empty() ? std::nullopt : m_formats.ForType(m_runTargetType);
+    if (!format) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> causes =
+        CarryRefusals(m_runTargetType, format->format, datum, gridKeyword);
+    return causes.empty() ? std::nullopt : std::optional<std::string>(causes.front());
+}
+
+std::vector<std::string> GpsBabelHost::CarryRefusals(const std::string& type,
+                                                     const EngineFormat& format,
+                                                     const std::string& datum,
+                                                     const std::string& gridKeyword) const {
+    // WGS 84 is what every format holds. The degree grids only choose how degrees are shown:
+    // a format that always holds degrees carries the positions unchanged. The other grids and
+    // datums change the coordinates themselves, which only formats with such an option hold.
+    std::vector<std::string> causes;
+    if (!datum.empty() && !SameReferenceName(datum, DefaultDatum) && !format.HasOption("datum")) {
+        causes.push_back(type + " cannot carry a datum change");
+    }
+    const bool degrees =
+        std::ranges::any_of(m_config.reference.Grids(), [&](const GridEntry& grid) {
+            return grid.degrees && grid.keyword == gridKeyword;
+        });
+    if (!gridKeyword.empty() && !degrees && !format.HasOption("grid")) {
+        causes.push_back(type + " cannot carry a grid change");
+    }
+    return causes;
+}
+
+std::vector<std::string> GpsBabelHost::RunRefusals(const RunRequest& request) const {
+    m_runTargetType = request.targetType;
+    std::vector<std::string> causes;
+    if (m_formats.ReadersFor(request.sourceType).empty()) {
+        causes.push_back(NoReaderReason(request.sourceType));
+    }
+    if (!request.mergeType.empty() && m_formats.ReadersFor(request.mergeType).empty()) {
+        causes.push_back(NoReaderReason(request.mergeType) + " (the merge type)");
+    }
+    std::optional<std::string> datum;
+    if (!request.datum.empty() && !(datum = OfferedDatum(request.datum))) {
+        causes.push_back("gpsbabel offers no datum \"" + request.datum + "\"");
+    }
+    std::optional<std::string> grid;
+    if (!request.grid.empty() && !(grid = GridKeyword(request.grid))) {
+        causes.push_back("gpsbabel has no grid \"" + request.grid + "\"");
+    }
+    const std::optional<FormatChoice> target = m_formats.ForType(request.targetType);
+    if (!target || !target->format.WritesAny()) {
+        causes.push_back(NoWriterReason(request.targetType));
+        return causes;
+    }
+    for (std::string& cause :
+         CarryRefusals(request.targetType, target->format, datum.value_or(""), grid.value_or(""))) {
+        causes.push_back(std::move(cause));
+    }
+    return causes;
 }
 
 HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& result) {
     if (!m_document.open) {
-        return Answer(result, Refused);
+        return Refuse(result, Refused, "no file is open to save");
     }
     return Save(path, result);
 }
 
-HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) const {
+std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input) const {
+    std::vector<FormatChoice> readers = input.readers;
+    const auto last = m_lastReader.find(AsciiUpper(input.type));
+    if (last != m_lastReader.end()) {
+        std::stable_partition(readers.begin(), readers.end(), [&](const FormatChoice& reader) {
+            return reader.format.name == last->second;
+        });
+    }
+    return readers;
+}
+
+std::vector<EngineInput> GpsBabelHost::ChooseReaders(const std::vector<std::string>& seenPaths,
+                                                     const std::string& probePath) {
+    // Each input alone, its readers in turn: the first whose positions are plausible; else the
+    // first with only a few points at 0,0; else the first, whose failure then says why.
+    std::vector<EngineInput> chosen;
+    for (std::size_t index = 0; index < m_document.inputs.size(); ++index) {
+        const std::vector<FormatChoice> readers = ReadersInTurn(m_document.inputs[index]);
+        std::optional<FormatChoice> fallback;
+        std::optional<FormatChoice> found;
+        for (const FormatChoice& reader : readers) {
+            if (readers.size() == 1 || found) {
+                break;
+            }
+            const EngineOutcome outcome = m_runner.Run(
+                {"-p", "", "-w", "-t", "-r", "-i", reader.format.name, "-f", seenPaths[index], "-x",
+                 "validate,checkempty", "-o", "gpx", "-F", probePath});
+            const Plausibility verdict = outcome.Succeeded()
+                                             ? CheckPositions(ReadWholeFile(probePath))
+                                             : Plausibility::Implausible;
+            if (verdict == Plausibility::Plausible) {
+                found = reader;
+            } else if (verdict == Plausibility::SomeAtZero && !fallback) {
+                fallback = reader;
+            }
+        }
+        chosen.push_back({seenPaths[index], found ? *found : fallback.value_or(readers.front())});
+    }
+    return chosen;
+}
+
+std::optional<std::string>
+GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string& type,
+                          const std::optional<FormatChoice>& format) const {
+    if (!format || !format->format.WritesAny()) {
+        return NoWriterReason(type);
+    }
+    const std::vector<std::string> carry =
+        CarryRefusals(type, format->format, m_document.datum, m_document.gridKeyword);
+    if (!carry.empty()) {
+        return carry.front();
+    }
+    const auto isTarget = [&](const DocumentInput& input) { return SameFile(input.path, target); };
+    if (std::ranges::any_of(m_document.inputs, isTarget)) {
+        return "the target is one of the files read";
+    }
+    return std::nullopt;
+}
+
+std::vector<GpsBabelHost::PlannedOutput>
+GpsBabelHost::PlanOutputs(const std::filesystem::path& target, const std::string& seenFolder,
+                          const FormatChoice& format) {
+    // Every kind some candidate reader may read and the format writes.
+    std::vector<DataKind> kinds;
+    for (DataKind kind : AllDataKinds) {
+        const bool read = std::ranges::any_of(m_document.inputs, [&](const DocumentInput& input) {
+            return std::ranges::any_of(input.readers, [&](const FormatChoice& reader) {
+                return reader.format.Reads(kind);
+            });
+        });
+        if (read && format.format.Writes(kind)) {
+            kinds.push_back(kind);
+        }
+    }
+    std::vector<PlannedOutput> outputs;
+    if (kinds.size() < 2 || !m_singleKind.HoldsOneKind(format.format)) {
+        outputs.push_back(
+            {std::nullopt, std::make_unique<PendingOutput>(target.string(), seenFolder)});
+        return outputs;
+    }
+    for (DataKind kind : kinds) {
+        outputs.push_back({kind, std::make_unique<PendingOutput>(
+                                     CompanionPath(target.string(), kind), seenFolder)});
+    }
+    return outputs;
+}
+
+EngineOutcome GpsBabelHost::RunConversion(std::vector<EngineInput>& inputs,
+                                          const std::vector<EngineOutput>& outputs,
+                                          const std::vector<std::string>& seenPaths,
+                                          const std::string& probePath) {
+    // Where a type has several readers the run also writes a probe, and only when its positions
+    // are plausible is the first choice kept; otherwise each input's reader is chosen alone.
+    EngineOutcome outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
+    if (!probePath.empty() && !(outcome.Succeeded() && CheckPositions(ReadWholeFile(probePath)) ==
+                                                           Plausibility::Plausible)) {
+        inputs = ChooseReaders(seenPaths, probePath);
+        outcome = m_runner.Run(ConversionArguments(inputs, outputs));
+    }
+    return outcome;
+}
+
+HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     std::error_code error;
     const std::filesystem::path target = std::filesystem::absolute(path, error);
-    const std::optional<FormatChoice> format = m_formats.ForType(TypeOf(target));
-    const auto isTarget = [&](const EngineInput& input) { return SameFile(input.path, target); };
-    if (error || !format || CarriedKinds(m_document.inputs, *format).empty() ||
-        std::ranges::any_of(m_document.inputs, isTarget)) {
-        return Answer(result, Refused);
+    const std::string type = TypeOf(target);
+    const std::optional<FormatChoice> format = m_formats.ForType(type);
+    const auto refusal = error ? std::optional<std::string>("the target path cannot be used")
+                               : SaveRefusal(target, type, format);
+    if (refusal) {
+        return Refuse(result, Refused, *refusal);
     }
-    PendingOutput output(target.string());
-    if (!output.Ready()) {
-        return Answer(result, Refused);
+    EngineView view;
+    const std::string seenFolder = view.Folder(target.parent_path());
+    std::vector<PlannedOutput> outputs = PlanOutputs(target, seenFolder, *format);
+    const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
+    if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
+        return Refuse(result, Refused, "the target folder cannot be written");
     }
-    const EngineOutcome outcome = m_runner.Run(ConversionArguments(
-        m_document.inputs, {output.TempPath(), *format, m_document.datum, m_document.gridKeyword}));
+    std::vector<std::string> seenPaths;
+    std::vector<EngineInput> inputs;
+    for (const DocumentInput& input : m_document.inputs) {
+        seenPaths.push_back(view.Source(input.path));
+        inputs.push_back({seenPaths.back(), ReadersInTurn(input).front(), KindNamedIn(input.path)});
+    }
+    if (std::ranges::any_of(seenPaths, &std::string::empty)) {
+        return Refuse(result, Refused, "the files to read cannot be reached");
+    }
+    std::vector<EngineOutput> engineOutputs;
+    for (const PlannedOutput& output : outputs) {
+        engineOutputs.push_back({output.pending->TempPath(), *format, m_document.datum,
+                                 m_document.gridKeyword, output.kind});
+    }
+    const bool choosing = std::ranges::any_of(
+        m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
+    EngineOutcome outcome = RunConversion(inputs, engineOutputs, seenPaths,
+                                          choosing ? m_scratch.Scratch("probe.gpx") : "");
     if (outcome.ending != EngineOutcome::Ending::Finished) {
+        outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
     }
-    if (outcome.exitCode != 0) {
-        return Answer(result, EngineFailed);
-    }
-    if (output.DiskFull()) {
+    if (outcome.exitCode == 0 && outputs.front().pending->DiskFull()) {
         return {FailedCallStatus,
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
-    if (!output.HasContent()) {
-        return Answer(result, NothingWritten);
+    Verdict verdict = Finish(outcome, *format, target, outputs);
+    if (verdict.code != Done) {
+        for (std::size_t index = 0; index < seenPaths.size(); ++index) {
+            ReplaceAll(verdict.reason, seenPaths[index], m_document.inputs[index].path);
+        }
+        for (const EngineOutput& output : engineOutputs) {
+            ReplaceAll(verdict.reason, output.path, target.string());
+        }
+        return Refuse(result, verdict.code, verdict.reason);
     }
-    std::vector<std::string> inputs;
-    for (const EngineInput& input : m_document.inputs) {
-        inputs.push_back(input.path);
+    for (std::size_t index = 0; index < inputs.size(); ++index) {
+        m_lastReader[AsciiUpper(m_document.inputs[index].type)] = inputs[index].format.format.name;
     }
-    return Answer(result, output.Commit(inputs) ? Done : NotMoved);
+    return Answer(result, Done);
+}
+
+GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, const FormatChoice& format,
+                                           const std::filesystem::path& target,
+                                           std::vector<PlannedOutput>& outputs) const {
+    if (outcome.exitCode != 0) {
+        const std::string message = EngineMessage(outcome.output);
+        if (message.find(NoInputMessage) != std::string::npos) {
+            return {EngineFailed, "the source held no data"};
+        }
+        return {EngineFailed, message.empty() ? "gpsbabel failed" : message};
+    }
+    const KindCounts read = CountsRead(outcome.output);
+    const auto holdsData = [&](const PlannedOutput& output) {
+        return output.kind ? read.Of(*output.kind) > 0
+                           : std::ranges::any_of(AllDataKinds, [&](DataKind kind) {
+                                 return read.Of(kind) > 0 && format.format.Writes(kind);
+                             });
+    };
+    std::vector<PendingOutput*> landing;
+    for (PlannedOutput& output : outputs) {
+        if (!holdsData(output)) {
+            continue;
+        }
+        if (!output.pending->HasContent()) {
+            return {NothingWritten, "the output held no data"};
+        }
+        // The target's own name goes to the first kind with data, companions to the others.
+        if (landing.empty()) {
+            output.pending->Retarget(target.string());
+        }
+        landing.push_back(output.pending.get());
+    }
+    if (landing.empty()) {
+        return {NothingWritten, "the source held no data that " + format.format.name + " can hold"};
+    }
+    std::vector<std::string> protectedPaths;
+    for (const DocumentInput& input : m_document.inputs) {
+        protectedPaths.push_back(input.path);
+    }
+    for (PendingOutput* output : landing) {
+        if (!output->Commit(protectedPaths)) {
+            return {NotMoved, "the output could not be moved into place"};
+        }
+    }
+    return {};
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {
-    const std::optional<FormatChoice> format = m_formats.ForType(type);
-    if (!format ||
-        !(use == FormatUse::Read ? format->format.ReadsAny() : format->format.WritesAny())) {
-        return {};
+    std::vector<std::string> names;
+    if (use == FormatUse::Read) {
+        for (const FormatChoice& reader : m_formats.ReadersFor(type)) {
+            names.push_back(reader.format.name);
+        }
+    } else if (const auto writer = m_formats.ForType(type); writer && writer->format.WritesAny()) {
+        names.push_back(writer->format.name);
     }
-    return {format->format.name};
+    return names;
 }
 
 std::vector<OfferedFormat> GpsBabelHost::FormatsOffered(FormatUse use) const {
@@ -205,14 +496,14 @@ std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig&
     if (!config.workFolder.empty()) {
         choices = ReadHostFormats(config.workFolder + "/" + HostFormatsFileName);
     }
+    TypeFormatMap formats(engine->formats, choices);
     for (const auto& [type, choice] : config.formatChoices) {
-        choices[type] = choice;
+        formats.Choose(type, choice);
     }
     std::vector<std::unique_ptr<HostLink>> hosts;
     for (int host = 0; host < count; ++host) {
         hosts.push_back(std::make_unique<GpsBabelHost>(
-            EngineRunner(engine->program, config.timeLimit), engine->version,
-            TypeFormatMap(engine->formats, choices), config));
+            EngineRunner(engine->program, config.timeLimit), engine->version, formats, config));
     }
     return hosts;
 }

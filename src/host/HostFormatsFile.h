@@ -9,9 +9,9 @@ inline constexpr const char* HostFormatsFileName = "hostformats.ini";
 
 /// The user's own choices of engine format per file type, from the file "hostformats.ini":
 /// lines "type=format" or "type=format,options" in its section "[FORMATS]". Types are kept as
-/// written, since the program compares file types exactly; for a type given twice the first line
-/// counts, as in any profile file. Blank lines, ";" comments, other sections and lines without a
-/// format are skipped. A missing or unreadable file gives no choices.
+/// written; for a type given twice, in any letter case, the first line counts, as in any profile
+/// file. Blank lines, ";" comments, other sections and lines without a format are skipped. A
+/// missing or unreadable file gives no choices.
 std::map<std::string, std::string> ReadHostFormats(const std::string& path);
 
 /// Keeps the user's choice "type=format[,options]" in the file: it replaces the type's line that

@@ -2,6 +2,8 @@
 
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <unistd.h>
 
 namespace tolk {
@@ -13,6 +15,29 @@ const char* const TempPrefix = ".tolk-";
 // A write that failed for want of room leaves less than a few blocks free.
 constexpr std::uintmax_t FullBelowBytes = 16 * 1024;
 
+// The permissions a new file gets: what the process's umask leaves of read and write for all.
+// The umask is read from the process status, since setting it to read it would race with
+// other threads creating files.
+std::filesystem::perms NewFilePermissions() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    unsigned mask = 022;
+    while (std::getline(status, line)) {
+        if (line.starts_with("Umask:")) {
+            mask = static_cast<unsigned>(std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    return static_cast<std::filesystem::perms>(0666u & ~mask);
+}
+
+void GivePermissions(const std::filesystem::path& file, const std::filesystem::path& replaced) {
+    std::error_code error;
+    const std::filesystem::file_status old = std::filesystem::status(replaced, error);
+    const std::filesystem::perms wanted =
+        !error && std::filesystem::exists(old) ? old.permissions() : NewFilePermissions();
+    std::filesystem::permissions(file, wanted, error);
+}
+
 } // namespace
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -20,12 +45,14 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     return std::filesystem::equivalent(a, b, error);
 }
 
-PendingOutput::PendingOutput(const std::string& targetPath) : m_target(targetPath) {
+PendingOutput::PendingOutput(const std::string& targetPath, const std::string& seenFolder)
+    : m_target(targetPath) {
     // The temporary file keeps the target's extension: some formats name their companion files
     // by replacing it.
+    const std::filesystem::path folder =
+        seenFolder.empty() ? m_target.parent_path() : std::filesystem::path(seenFolder);
     const std::filesystem::path pattern =
-        m_target.parent_path() /
-        (std::string(TempPrefix) + "XXXXXX" + m_target.extension().string());
+        folder / (std::string(TempPrefix) + "XXXXXX" + m_target.extension().string());
     QTemporaryFile file(QString::fromStdString(pattern.string()));
     file.setAutoRemove(false);
     if (file.open()) {
@@ -93,6 +120,7 @@ bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
         return move.from != std::filesystem::path(m_tempPath);
     });
     for (const Move& move : moves) {
+        GivePermissions(move.from, move.to);
         std::error_code error;
         std::filesystem::rename(move.from, move.to, error);
         if (error) {

@@ -9,18 +9,22 @@ namespace tolk {
 /// An output that the engine writes under a hidden temporary name in the target's own folder and
 /// that is moved into place only once it is complete, so that a failed run never leaves a partial
 /// file nor destroys the file it was to replace. Some formats write companion files named after
-/// the output (".shx" and ".dbf" beside ".shp", ".wpt" beside ".plt"): every file the engine
+/// the output with other extensions (a shapefile's ".shx" and ".dbf"): every file the engine
 /// writes under the temporary name moves with it, keeping its own extension. Whatever has not
 /// been moved into place is removed when the object goes.
 class PendingOutput {
 public:
     /// Creates the empty temporary file beside the target; Ready() tells whether that worked.
-    explicit PendingOutput(const std::string& targetPath);
+    /// seenFolder is the path through which the engine reaches the target's folder (a link to
+    /// it); empty for the folder itself.
+    explicit PendingOutput(const std::string& targetPath, const std::string& seenFolder = {});
     ~PendingOutput();
     PendingOutput(const PendingOutput&) = delete;
     PendingOutput& operator=(const PendingOutput&) = delete;
 
     bool Ready() const { return !m_tempPath.empty(); }
+    /// Where the output is to go after all, once the run has shown which of several it is.
+    void Retarget(const std::string& targetPath) { m_target = targetPath; }
     /// Where the engine is to write.
     const std::string& TempPath() const { return m_tempPath; }
     /// The engine wrote something to the temporary file itself.
@@ -29,7 +33,9 @@ public:
     /// fails: it ends successfully with its output cut short, which must not replace a target.
     bool DiskFull() const;
     /// Moves every file written under the temporary name into place, replacing older ones.
-    /// Moves nothing and fails when any of them would replace one of the protected files.
+    /// Moves nothing and fails when any of them would replace one of the protected files. A file
+    /// that replaces another takes over its permissions; a new one gets those the user's umask
+    /// leaves, as any program's new file would.
     bool Commit(const std::vector<std::string>& protectedPaths);
 
 private:

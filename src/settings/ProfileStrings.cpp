@@ -1,6 +1,6 @@
 // Our own profile functions: Qt's INI support escapes values and rewrites whole files in its
-// own layout, whereas the settings file must read and write exactly as the Windows profile
-// functions do and keep every line it does not change.
+// own layout, whereas the settings file must read and write exactly as the original platform's
+// profile functions do and keep every line it does not change.
 #include "settings/ProfileStrings.h"
 
 #include "core/Text.h"

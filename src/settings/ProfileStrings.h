@@ -9,8 +9,8 @@ namespace tolk {
 /// terminating NUL.
 inline constexpr std::size_t ProfileBufferSize = 1024;
 
-/// The value of a key in a profile (INI) file, with the results of the Windows profile
-/// functions: section and key names match without regard to case, blanks around names and
+/// The value of a key in a profile (INI) file, with the results of the original platform's
+/// profile functions: section and key names match without regard to case, blanks around names and
 /// values do not count, one pair of matching quotes around a value is removed, and the result
 /// holds at most ProfileBufferSize - 1 characters. The default when the file, the section or
 /// the key is missing.

@@ -14,7 +14,7 @@ namespace tolk {
 /// Text values are plain entries, and a plain entry is a text even where QSettings would read a
 /// list (an unquoted comma): it is returned as the file's line holds it. A value the file holds
 /// as a number or binary data keeps that type, so that a hand-made non-text entry is refused as
-/// the Windows registry refuses one.
+/// the original platform's registry refuses one.
 class QSettingsRegistry : public Registry {
 public:
     QSettingsRegistry(std::string userFile, std::string machineFile);

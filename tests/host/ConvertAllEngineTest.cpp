@@ -35,7 +35,7 @@ protected:
         settings.SourceExt = "gpx";
         settings.MergeExt = "csv";
         settings.TargetExt = "kml";
-        settings.Grid = "UTM/UPS";
+        settings.Grid = "LAT LON D"; // KML holds degrees: no change it cannot carry
         settings.Datum = "WGS 84";
     }
     HostFactory Factory() const {

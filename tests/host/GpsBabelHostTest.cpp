@@ -2,10 +2,12 @@
 
 #include "GpsSamples.h"
 #include "TextFiles.h"
+#include "host/EngineRunner.h"
 
 #include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tolk {
 namespace {
@@ -61,6 +63,15 @@ protected:
         const std::int32_t result = Save(to);
         Close();
         return result;
+    }
+    /// Writes the sample GPX in the engine format named, with the engine's own writer.
+    void WriteWithEngine(const std::string& format, const std::string& name) {
+        WriteTextFile(Path("sample-source.gpx"), testing::SampleGpx);
+        const EngineOutcome written = EngineRunner("gpsbabel", std::chrono::seconds(30))
+                                          .Run({"-i", "gpx", "-f", Path("sample-source.gpx"), "-o",
+                                                format, "-F", Path(name)});
+        ASSERT_TRUE(written.Succeeded()) << written.output;
+        fs::remove(Path("sample-source.gpx"));
     }
     Strings Names(const std::string& folder = "") const {
         Strings names;
@@ -163,13 +174,35 @@ TEST_F(GpsBabelHostTest, DatumAndGridShowInATextTarget) {
     EXPECT_TRUE(Contains(ReadTextFile(Path("plain.txt")), "Datum\tWGS 84"));
 }
 
-TEST_F(GpsBabelHostTest, DatumAndGridLeaveDegreeFormatsAsTheyAre) {
+TEST_F(GpsBabelHostTest, ADatumOrGridTheTargetCannotCarryIsRefusedNotDropped) {
     WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    WriteTextFile(Path("walk.kml"), "the old target");
     EXPECT_EQ(Open("walk.gpx"), 0);
-    EXPECT_EQ(Grid("Swiss Grid"), 0);
     EXPECT_EQ(Datum("OSGB36"), 0);
+    EXPECT_EQ(Save("walk.kml"), GpsBabelHost::Refused);
+    EXPECT_EQ(Host().LastReason(), "kml cannot carry a datum change");
+    EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
+    // WGS 84 and the ways of showing degrees are no change to a format that holds degrees.
+    EXPECT_EQ(Datum("WGS 84"), 0);
+    EXPECT_EQ(Grid("LAT LON DM"), 0);
     EXPECT_EQ(Save("walk.kml"), 0);
     EXPECT_TRUE(Contains(ReadTextFile(Path("walk.kml")), "-0.001545,51.477928"));
+
+    EXPECT_EQ(Host().RunRefusals({"GPX", "", "kml", "OSGB36", "Swiss Grid"}),
+              (Strings{"kml cannot carry a datum change", "kml cannot carry a grid change"}));
+    EXPECT_EQ(
+        Host().RunRefusals({"gpx", "xyz", "plt", "Tokyo mean", "Maidenhead"}),
+        (Strings{"no gpsbabel format reads .xyz files (the merge type)",
+                 "gpsbabel offers no datum \"Tokyo mean\"", "gpsbabel has no grid \"Maidenhead\"",
+                 "no gpsbabel format writes .plt files"}));
+    EXPECT_TRUE(Host().RunRefusals({"Gpx", "CSV", "txt", "OSGB36", "UTM/UPS"}).empty());
+
+    // Once a run to kml was asked about, the change itself is refused, with the same reason.
+    EXPECT_TRUE(Host().RunRefusals({"gpx", "", "kml", "", ""}).empty());
+    EXPECT_EQ(Datum("OSGB36"), GpsBabelHost::Refused);
+    EXPECT_EQ(Host().LastReason(), "kml cannot carry a datum change");
+    EXPECT_EQ(Grid("UTM/UPS"), GpsBabelHost::Refused);
+    EXPECT_EQ(Grid("LAT LON DMS"), 0);
 }
 
 TEST_F(GpsBabelHostTest, OnlyOfferedNamesThatTheEngineCanApplyAreAccepted) {
@@ -210,8 +243,66 @@ TEST_F(GpsBabelHostTest, CorruptInputFailsAndKeepsTheOldTarget) {
     WriteTextFile(Path("bad.kml"), "the old target");
     EXPECT_EQ(Open("bad.gpx"), 0); // the engine finds the fault when it reads the file
     EXPECT_EQ(Save("bad.kml"), GpsBabelHost::EngineFailed);
+    EXPECT_TRUE(Contains(Host().LastReason(), "Premature end of document")) << Host().LastReason();
+    EXPECT_TRUE(Contains(Host().LastReason(), Path("bad.gpx"))) << Host().LastReason();
     EXPECT_EQ(ReadTextFile(Path("bad.kml")), "the old target");
     EXPECT_EQ(Names(), (Strings{"bad.gpx", "bad.kml", "work"}));
+
+    // A well-formed file without data converts to nothing: a failure with its reason.
+    WriteTextFile(Path("empty.gpx"), "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"></gpx>\n");
+    EXPECT_EQ(Convert("empty.gpx", "bad.kml"), GpsBabelHost::EngineFailed);
+    EXPECT_EQ(Host().LastReason(), "the source held no data");
+    EXPECT_EQ(ReadTextFile(Path("bad.kml")), "the old target");
+}
+
+TEST_F(GpsBabelHostTest, EachFileIsReadByTheFormatItIsWrittenIn) {
+    // A headed CSV, which the format named "csv" would read with its header as a point at 0,0.
+    WriteWithEngine("unicsv", "headed.csv");
+    EXPECT_EQ(Convert("headed.csv", "headed.gpx"), 0) << Host().LastReason();
+    const std::string headed = ReadTextFile(Path("headed.gpx"));
+    EXPECT_TRUE(Contains(headed, "<wpt lat=\"51.477928000\" lon=\"-0.001545000\"")) << headed;
+    EXPECT_FALSE(Contains(headed, "lat=\"0.000000000\""));
+    // The plain kind still converts after the headed one was read (its reader comes first now).
+    WriteTextFile(Path("plain.csv"), testing::SampleCsv);
+    EXPECT_EQ(Convert("plain.csv", "plain.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("plain.gpx")), "<name>Mill</name>"));
+
+    // An XML .loc file, which the first format listing ".loc" (a binary one) cannot read.
+    WriteTextFile(Path("cache.loc"),
+                  "<?xml version=\"1.0\"?>\n<loc version=\"1.0\"><waypoint>"
+                  "<name id=\"W12\"><![CDATA[Old Tower]]></name><coord lat=\"47.5\" lon=\"8.5\"/>"
+                  "</waypoint></loc>\n");
+    EXPECT_EQ(Convert("cache.loc", "cache.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("cache.gpx")), "Old Tower"));
+}
+
+TEST_F(GpsBabelHostTest, ModesNamesAndCaseTwinsOnTheFileSystem) {
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    const auto modeOf = [&](const std::string& name) {
+        return fs::status(Path(name)).permissions() & fs::perms::all;
+    };
+    const mode_t before = ::umask(022);
+    EXPECT_EQ(Convert("walk.gpx", "open.kml"), 0);
+    ::umask(077);
+    EXPECT_EQ(Convert("walk.gpx", "private.kml"), 0);
+    fs::permissions(Path("open.kml"), fs::perms(0640));
+    EXPECT_EQ(Convert("walk.gpx", "open.kml"), 0);
+    ::umask(before);
+    EXPECT_EQ(modeOf("private.kml"), fs::perms(0600));
+    EXPECT_EQ(modeOf("open.kml"), fs::perms(0640)) << "a replaced target keeps its mode";
+
+    // A name that is not valid UTF-8 reaches the engine through a private link.
+    const std::string odd = "walk-\xff\xfe";
+    WriteTextFile(Path(odd + ".gpx"), testing::SampleGpx);
+    EXPECT_EQ(Convert(odd + ".gpx", odd + ".kml"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path(odd + ".kml")), "Greenwich"));
+
+    // Names differing only in case are two files: each converts once, as itself.
+    WriteTextFile(Path("a.gpx"), testing::SampleGpx);
+    WriteTextFile(Path("a.GPX"), testing::SampleKml); // a KML file under a GPX name fails
+    EXPECT_EQ(Convert("a.gpx", "a-lower.kml"), 0);
+    EXPECT_NE(Convert("a.GPX", "a-upper.kml"), 0);
+    EXPECT_EQ(Open("A.gpx"), GpsBabelHost::Refused) << "neither twin is the one asked for";
 }
 
 TEST_F(GpsBabelHostTest, MissingOrUnknownFilesAreRefusedAndNothingIsWritten) {
@@ -245,31 +336,42 @@ TEST_F(GpsBabelHostTest, NeverWritesOverAnInput) {
 }
 
 TEST_F(GpsBabelHostTest, HostFormatsFileAddsAndOverridesFormats) {
-    // A Geocaching .loc file, which the engine's first ".loc" format (a binary one) cannot read.
-    WriteTextFile(Path("cache.loc"),
-                  "<?xml version=\"1.0\"?>\n<loc version=\"1.0\" src=\"Groundspeak\"><waypoint>"
-                  "<name id=\"GC12\"><![CDATA[Old Tower]]></name><coord lat=\"47.5\" lon=\"8.5\"/>"
-                  "</waypoint></loc>\n");
+    // No engine format lists the type "way": only the user's line makes it readable.
+    WriteTextFile(Path("walk.way"), testing::SampleGpx);
     WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
-    EXPECT_EQ(Convert("cache.loc", "cache.kml"), GpsBabelHost::EngineFailed);
+    EXPECT_EQ(Open("walk.way"), GpsBabelHost::Refused);
+    EXPECT_EQ(Host().LastReason(), "no gpsbabel format reads .way files");
 
     WriteTextFile(Path("work/hostformats.ini"), "[FORMATS]\r\n"
-                                                "loc=geo\r\n"
-                                                "kml=gpx,gpxver=1.1\r\n"
-                                                "plt=ozi\r\n");
+                                                "way=gpx\r\n"
+                                                "kml=gpx,gpxver=1.1\r\n");
     m_host.reset();
-    EXPECT_EQ(Convert("cache.loc", "cache.kml"), 0);
-    const std::string written = ReadTextFile(Path("cache.kml"));
+    EXPECT_EQ(Convert("walk.way", "walk.kml"), 0);
+    const std::string written = ReadTextFile(Path("walk.kml"));
     EXPECT_TRUE(Contains(written, "<gpx version=\"1.1\"")) << written;
-    EXPECT_TRUE(Contains(written, "<desc>Old Tower</desc>"));
+    EXPECT_TRUE(Contains(written, "<name>Greenwich</name>"));
+}
 
-    // The engine writes an OziExplorer track beside its waypoints and routes: all move in.
-    EXPECT_EQ(Convert("walk.gpx", "walk.plt"), 0);
-    EXPECT_EQ(Names(), (Strings{"cache.kml", "cache.loc", "walk.gpx", "walk.plt", "walk.rte",
-                                "walk.wpt", "work"}));
-    // Without tracks the track file stays empty: nothing is written, not even the companions.
-    EXPECT_EQ(Convert("cache.loc", "cache.plt"), GpsBabelHost::NothingWritten);
-    EXPECT_EQ(Names().size(), 7u);
+TEST_F(GpsBabelHostTest, EveryKindReachesAFormatOfOneKindPerFileAndComesBack) {
+    // A shapefile holds points or lines: waypoints keep the target's name, the track and the
+    // route go to files named by kind, each with the companion files the format writes.
+    WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
+    EXPECT_EQ(Convert("walk.gpx", "walk.shp"), 0) << Host().LastReason();
+    const Strings names = Names();
+    for (const char* name : {"walk.shp", "walk.dbf", "walk-tracks.shp", "walk-tracks.shx",
+                             "walk-routes.shp", "walk-routes.dbf"}) {
+        EXPECT_TRUE(std::ranges::find(names, name) != names.end()) << name;
+    }
+    EXPECT_TRUE(std::ranges::none_of(
+        names, [](const std::string& name) { return name.starts_with(".tolk-"); }));
+
+    EXPECT_EQ(Convert("walk.shp", "back.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("back.gpx")), "<wpt lat=\"51.477928"))
+        << ReadTextFile(Path("back.gpx"));
+    EXPECT_EQ(Convert("walk-tracks.shp", "back-tracks.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("back-tracks.gpx")), "lat=\"46.949000000\""));
+    EXPECT_EQ(Convert("walk-routes.shp", "back-routes.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("back-routes.gpx")), "lat=\"47.100000000\""));
 }
 
 TEST_F(GpsBabelHostTest, TheReadmesSamplesConvert) {

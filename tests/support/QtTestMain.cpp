@@ -8,11 +8,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // A test that makes no home of its own still never writes the user's: the program keeps
-    // what the engine answered in the cache folder under HOME.
+    // A test that makes no home of its own still never writes the user's, and what the program
+    // learns about the engine goes to a cache of the tests' own: a stand-in engine must not teach
+    // the real one's cache.
     const QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
-    qunsetenv("XDG_CACHE_HOME");
+    const QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

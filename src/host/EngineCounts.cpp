@@ -1,0 +1,73 @@
+#include "host/EngineCounts.h"
+
+#include <sstream>
+
+namespace tolk {
+namespace {
+
+// A reason shows in a status tool tip and a log line: the first few lines say what went wrong.
+constexpr int ReasonLines = 3;
+
+struct CountLine {
+    const char* start;
+    DataKind kind;
+};
+
+constexpr CountLine CountLines[] = {
+    {"point ct: ", DataKind::Waypoints},
+    {"total track point ct: ", DataKind::Tracks},
+    {"total route point ct: ", DataKind::Routes},
+};
+
+bool IsReportLine(const std::string& line) {
+    return line.starts_with("Processing ") || line.find(" ct: ") != std::string::npos;
+}
+
+} // namespace
+
+KindCounts CountsRead(const std::string& output) {
+    KindCounts read;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        for (const CountLine& count : CountLines) {
+            if (line.starts_with(count.start)) {
+                read.counts[static_cast<int>(count.kind)] = std::strtol(
+                    line.c_str() + std::char_traits<char>::length(count.start), nullptr, 10);
+            }
+        }
+    }
+    return read;
+}
+
+std::string WithoutCountReport(const std::string& output) {
+    std::istringstream lines(output);
+    std::string line;
+    std::string kept;
+    while (std::getline(lines, line)) {
+        if (!IsReportLine(line)) {
+            kept += line + "\n";
+        }
+    }
+    return kept;
+}
+
+std::string EngineMessage(const std::string& output) {
+    std::istringstream lines(WithoutCountReport(output));
+    std::string line;
+    std::string message;
+    int kept = 0;
+    while (kept < ReasonLines && std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.find_first_not_of(" \t") == std::string::npos) {
+            continue;
+        }
+        message += (message.empty() ? "" : "\n") + line;
+        ++kept;
+    }
+    return message;
+}
+
+} // namespace tolk

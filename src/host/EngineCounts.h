@@ -1,0 +1,28 @@
+#pragma once
+
+#include "host/EngineFormat.h"
+
+#include <string>
+
+namespace tolk {
+
+/// How many points of each kind a run read, as the engine's validate filter reports them
+/// ("-x validate,debug"): waypoints, track points and route points.
+struct KindCounts {
+    long counts[3] = {0, 0, 0};
+
+    long Of(DataKind kind) const { return counts[static_cast<int>(kind)]; }
+    long Total() const { return counts[0] + counts[1] + counts[2]; }
+};
+
+/// The counts the validate filter printed in the run's output; zero for kinds it did not report.
+KindCounts CountsRead(const std::string& output);
+
+/// The run's output without the validate filter's report.
+std::string WithoutCountReport(const std::string& output);
+
+/// The engine's own message for a failed run: its first lines, without the validate filter's
+/// report.
+std::string EngineMessage(const std::string& output);
+
+} // namespace tolk

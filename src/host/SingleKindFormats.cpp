@@ -1,0 +1,142 @@
+#include "host/SingleKindFormats.h"
+
+#include "host/EngineCounts.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tolk {
+namespace {
+
+// One waypoint, a track and a route, each of two points apart from the waypoint.
+const char* const ProbeGpx =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<gpx version=\"1.1\" creator=\"tolk\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+    "<wpt lat=\"47.5\" lon=\"8.5\"><name>W1</name></wpt>\n"
+    "<trk><name>T1</name><trkseg><trkpt lat=\"47.1\" lon=\"8.1\"/><trkpt lat=\"47.2\" "
+    "lon=\"8.2\"/></trkseg></trk>\n"
+    "<rte><name>R1</name><rtept lat=\"47.3\" lon=\"8.3\"><name>R1A</name></rtept><rtept "
+    "lat=\"47.4\" lon=\"8.4\"><name>R1B</name></rtept></rte>\n"
+    "</gpx>\n";
+
+constexpr long ProbePoints = 5;
+
+// A line the validate filter prints with its counts.
+const char* const ReportMark = "point ct: ";
+
+// Some file beside the source holds something: formats may name their files themselves.
+bool WroteBeside(const std::filesystem::path& source) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(source.parent_path(), error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (entry->path() != source && entry->is_regular_file(error) &&
+            entry->file_size(error) > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int WrittenKinds(const EngineFormat& format) {
+    return static_cast<int>(
+        std::ranges::count_if(AllDataKinds, [&](DataKind kind) { return format.Writes(kind); }));
+}
+
+} // namespace
+
+std::string SingleKindCacheFile() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return folder.isEmpty() ? std::string()
+                            : folder.toStdString() + "/Orvane/TOLK/single-kind-formats.txt";
+}
+
+SingleKindFormats::SingleKindFormats(EngineRunner runner, std::string version,
+                                     std::string cacheFile)
+    : m_runner(std::move(runner)), m_version(std::move(version)),
+      m_cacheFile(std::move(cacheFile)) {}
+
+bool SingleKindFormats::HoldsOneKind(const EngineFormat& format) {
+    if (WrittenKinds(format) < 2) {
+        return false;
+    }
+    Load();
+    const auto known = m_known.find(format.name);
+    if (known != m_known.end()) {
+        return known->second;
+    }
+    const std::optional<bool> oneKind = Probe(format);
+    if (!oneKind) {
+        return false; // not learned: asked again next time
+    }
+    Remember(format.name, *oneKind);
+    return *oneKind;
+}
+
+// Lines "version<TAB>format<TAB>0 or 1"; those of other engine versions do not count.
+void SingleKindFormats::Load() {
+    if (m_loaded) {
+        return;
+    }
+    m_loaded = true;
+    std::ifstream file(m_cacheFile);
+    std::string line;
+    while (std::getline(file, line)) {
+        std::istringstream fields(line);
+        std::string version;
+        std::string name;
+        std::string oneKind;
+        if (std::getline(fields, version, '\t') && std::getline(fields, name, '\t') &&
+            std::getline(fields, oneKind) && version == m_version) {
+            m_known.emplace(name, oneKind == "1");
+        }
+    }
+}
+
+void SingleKindFormats::Remember(const std::string& name, bool oneKind) {
+    m_known[name] = oneKind;
+    if (m_cacheFile.empty()) {
+        return;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(m_cacheFile).parent_path(), ignored);
+    // One short appended line: hosts working side by side never tear each other's lines.
+    std::ofstream(m_cacheFile, std::ios::app)
+        << m_version + "\t" + name + (oneKind ? "\t1\n" : "\t0\n");
+}
+
+// A format that refuses all three kinds at once, or reads back fewer points than it was given,
+// keeps one kind per file.
+std::optional<bool> SingleKindFormats::Probe(const EngineFormat& format) const {
+    QTemporaryDir dir;
+    const std::string source = dir.filePath(QStringLiteral("probe.gpx")).toStdString();
+    const std::string written = dir.filePath(QStringLiteral("probe.out")).toStdString();
+    std::ofstream(source) << ProbeGpx;
+    const auto write = [&](std::vector<std::string> kinds) {
+        std::vector<std::string> arguments{"-p", ""};
+        arguments.insert(arguments.end(), kinds.begin(), kinds.end());
+        arguments.insert(arguments.end(),
+                         {"-i", "gpx", "-f", source, "-o", format.name, "-F", written});
+        return m_runner.Run(arguments).Succeeded();
+    };
+    if (!write({"-w", "-t", "-r"})) {
+        // Refusing several kinds while writing one is holding one kind per file; an engine that
+        // writes nothing at all tells nothing.
+        return write({"-w"}) ? std::optional<bool>(true) : std::nullopt;
+    }
+    const EngineOutcome read = m_runner.Run(
+        {"-p", "", "-w", "-t", "-r", "-i", format.name, "-f", written, "-x", "validate,debug"});
+    // Without a written file or the filter's report the engine told nothing.
+    if (!format.ReadsAny() || !read.Succeeded() || !WroteBeside(source) ||
+        read.output.find(ReportMark) == std::string::npos) {
+        return std::nullopt;
+    }
+    // Formats may read one kind back as another (a route as a track): what counts is that every
+    // point arrives.
+    return CountsRead(read.output).Total() < ProbePoints;
+}
+
+} // namespace tolk
