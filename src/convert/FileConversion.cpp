@@ -3,6 +3,7 @@
 #include "convert/BaseName.h"
 
 #include <exception>
+#include <filesystem>
 
 namespace tolk {
 namespace {
@@ -12,19 +13,30 @@ std::string PathIn(const std::string& folder, const std::string& baseName,
     return folder + "/" + baseName + "." + type;
 }
 
+// The source path is built from the type; but where the folder also holds a twin whose name
+// differs only in letter case ("a.gpx" beside the listed "a.GPX"), the built path names the twin,
+// and the listed file is opened by its own name so that each converts once.
+std::string SourcePath(const ConversionSettings& settings, const std::string& fileName,
+                       const std::string& baseName) {
+    const std::string built = PathIn(settings.SourceFldr, baseName, settings.SourceExt);
+    const std::string listed = settings.SourceFldr + "/" + fileName;
+    std::error_code error;
+    return listed != built && std::filesystem::exists(built, error) ? listed : built;
+}
+
 // One file's sequence; the outcome collects what it shows.
 class FileSequence {
 public:
     FileSequence(const ConversionSettings& settings, HostConnection& host, FileOutcome& outcome)
         : m_settings(settings), m_host(host), m_outcome(outcome) {}
 
-    void Run(const std::string& baseName, const MergeIndex& merges) {
+    void Run(const std::string& fileName, const MergeIndex& merges) {
+        const std::string baseName = BaseName(fileName);
         m_outcome.status = "Converting: " + baseName;
         bool success = true;
         try {
-            success = Succeeded(
-                m_host.OpenFile(PathIn(m_settings.SourceFldr, baseName, m_settings.SourceExt)),
-                "gpsbabel could not read the file");
+            success = Succeeded(m_host.OpenFile(SourcePath(m_settings, fileName, baseName)),
+                                "gpsbabel could not read the file");
         } catch (const std::exception&) {
             m_outcome.messages.emplace_back("Failed to communicate with TOLK!");
             return;
@@ -102,7 +114,7 @@ FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host
                         const std::string& fileName, const MergeIndex& merges) {
     FileOutcome outcome;
     try {
-        FileSequence(settings, host, outcome).Run(BaseName(fileName), merges);
+        FileSequence(settings, host, outcome).Run(fileName, merges);
     } catch (const std::exception& error) {
         outcome.failure = error.what();
     }

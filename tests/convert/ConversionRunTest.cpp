@@ -82,6 +82,12 @@ TEST_F(ConversionRunTest, ConvertFileCallsTheHostInOrderWithBuiltPaths) {
     EXPECT_EQ(outcome.closeResult, 3);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_TRUE(outcome.reason.empty());
+
+    // Beside a twin of the built name, the listed file opens by its own name.
+    Touch("src/TRACK.txt");
+    m_script->calls.clear();
+    Convert("TRACK.TXT");
+    EXPECT_EQ(m_script->calls.front(), "OpenFile(" + Path("src/TRACK.TXT") + ")");
 }
 
 TEST_F(ConversionRunTest, NonzeroResultsFailTheFileWithTheFirstReasonTheHostGives) {
