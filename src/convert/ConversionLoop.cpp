@@ -1,11 +1,14 @@
 #include "convert/ConversionLoop.h"
 
+#include "convert/BaseName.h"
 #include "convert/FileConversion.h"
 #include "convert/MergeIndex.h"
 
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace tolk {
@@ -89,22 +92,36 @@ private:
     bool m_ended = false;
 };
 
+// Per listed file, the earlier listed file with the same base name, whose target it shares.
+std::vector<std::optional<std::string>>
+EarlierWithTheSameTarget(const std::vector<std::string>& names) {
+    std::map<std::string, std::string> firstByBase;
+    std::vector<std::optional<std::string>> earlier;
+    for (const std::string& name : names) {
+        const auto [first, added] = firstByBase.emplace(BaseName(name), name);
+        earlier.push_back(added ? std::nullopt : std::optional<std::string>(first->second));
+    }
+    return earlier;
+}
+
 // The jobs' threads, each converting the files it takes on its own host; whatever way the
 // reporting ends, no further file is handed out and every job has ended before the board goes.
 class Jobs {
 public:
     Jobs(const ConversionSettings& settings, const std::vector<std::string>& names,
          const std::vector<HostConnection*>& hosts, FileBoard& board)
-        : m_board(board),
+        : m_board(board), m_earlier(EarlierWithTheSameTarget(names)),
           m_merges(settings.MergeExt.empty() ? MergeIndex() : MergeIndex(settings.SourceFldr)) {
         const std::size_t count = std::min(hosts.size(), names.size());
         try {
             for (std::size_t job = 0; job < count; ++job) {
                 m_threads.emplace_back([&, host = hosts[job]] {
                     for (int index = board.Take(); index >= 0; index = board.Take()) {
-                        board.Finish(index,
-                                     ConvertFile(settings, *host,
-                                                 names[static_cast<std::size_t>(index)], m_merges));
+                        const auto file = static_cast<std::size_t>(index);
+                        board.Finish(
+                            index, m_earlier[file]
+                                       ? TargetTakenOutcome(settings, names[file], *m_earlier[file])
+                                       : ConvertFile(settings, *host, names[file], m_merges));
                     }
                 });
             }
@@ -126,6 +143,7 @@ private:
     }
 
     FileBoard& m_board;
+    const std::vector<std::optional<std::string>> m_earlier;
     const MergeIndex m_merges;
     std::vector<std::thread> m_threads;
 };

@@ -121,4 +121,14 @@ FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host
     return outcome;
 }
 
+FileOutcome TargetTakenOutcome(const ConversionSettings& settings, const std::string& fileName,
+                               const std::string& earlierName) {
+    FileOutcome outcome;
+    const std::string baseName = BaseName(fileName);
+    outcome.status = "Could NOT convert: " + baseName;
+    outcome.reason = "its target " + baseName + "." + settings.TargetExt + " is written from " +
+                     earlierName + " in this run";
+    return outcome;
+}
+
 } // namespace tolk

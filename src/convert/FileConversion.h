@@ -16,4 +16,10 @@ namespace tolk {
 FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
                         const std::string& fileName, const MergeIndex& merges);
 
+/// The outcome of a listed file whose target an earlier listed file of the same base name is
+/// converted to ("a.GPX" after "a.gpx"): it fails with its reason and the host is not asked, so
+/// that no "Converted" is claimed for data that the other file's output replaced.
+FileOutcome TargetTakenOutcome(const ConversionSettings& settings, const std::string& fileName,
+                               const std::string& earlierName);
+
 } // namespace tolk

@@ -186,6 +186,15 @@ TEST_F(ConversionRunTest, UntrappedFailureEndsTheWholeCommand) {
     }
 }
 
+TEST_F(ConversionRunTest, ATwinOfAnEarlierFileIsNotConvertedOverItsTarget) {
+    ConvertAll({"a.txt", "a.TXT", "b.txt"});
+    EXPECT_EQ(m_sink.outcomes.size(), 3u);
+    EXPECT_EQ(m_sink.outcomes[1].status, "Could NOT convert: a");
+    EXPECT_EQ(m_sink.outcomes[1].reason, "its target a.kml is written from a.txt in this run");
+    EXPECT_EQ(std::ranges::count(m_script->calls, "OpenFile(" + Path("src/a.txt") + ")"), 1);
+    EXPECT_EQ(m_sink.statuses.back(), "Converted 2 files. NOT CONVERTED = 1");
+}
+
 TEST_F(ConversionRunTest, MissingMergeFilesAreCollectedAndReportedOnce) {
     m_settings.MergeExt = "wpt";
     Touch("src/C.wpt");
