@@ -32,19 +32,29 @@ inline QFont DesignFont(int pixelSize) {
     return font;
 }
 
-/// Narrows the widget's font, by its stretch down to 80 per cent, just until `fits()` holds:
-/// a substitute font a little wider than the design's then still shows a text whole in its
-/// design place. Ends at 80 per cent when nothing fits.
+/// The font narrowed, by its stretch down to 80 per cent, just until `fits(font)` holds: a
+/// substitute font a little wider than the design's then still shows a text whole in its design
+/// place. Ends at 80 per cent when nothing fits.
 template <class Fits>
-void NarrowFontUntil(QWidget* widget, Fits fits) {
-    QFont font = widget->font();
-    for (int stretch = 100; stretch >= 80; --stretch) {
+QFont NarrowedFont(QFont font, Fits fits) {
+    for (int stretch = 100; stretch > 80; --stretch) {
         font.setStretch(stretch);
-        widget->setFont(font);
-        if (fits()) {
-            return;
+        if (fits(font)) {
+            return font;
         }
     }
+    font.setStretch(80);
+    return font;
+}
+
+/// Narrows the widget's font as NarrowedFont does, for a fit only the widget itself can tell
+/// (`fits()`, asked with each narrower font in place).
+template <class Fits>
+void NarrowFontUntil(QWidget* widget, Fits fits) {
+    NarrowedFont(widget->font(), [widget, fits](const QFont& font) {
+        widget->setFont(font);
+        return fits();
+    });
 }
 
 /// A one-line label whose text never changes, fitted into its design width; where even the

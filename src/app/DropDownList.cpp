@@ -2,6 +2,7 @@
 
 #include "app/DesignPlacement.h"
 
+#include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QWheelEvent>
@@ -35,14 +36,16 @@ void DropDownList::FitItemsLater() {
 void DropDownList::FitItems() {
     m_fitPending = false;
     const int room = TextRoom();
-    NarrowFontUntil(this, [this, room] {
+    // Measured before it is set: setting a font makes the list lay out all its items again.
+    setFont(NarrowedFont(font(), [this, room](const QFont& font) {
+        const QFontMetrics metrics(font);
         for (int index = 0; index < count(); ++index) {
-            if (fontMetrics().horizontalAdvance(itemText(index)) > room) {
+            if (metrics.horizontalAdvance(itemText(index)) > room) {
                 return false;
             }
         }
         return true;
-    });
+    }));
 }
 
 // The style draws the current item one pixel in from each side of the edit field.

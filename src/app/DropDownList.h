@@ -9,7 +9,7 @@ namespace tolk {
 /// It takes the mouse wheel only while it has the keyboard focus, so that scrolling over the
 /// window never changes a setting by accident, and the wheel does not give it the focus either.
 /// Whenever its items change it narrows its font just enough to show the widest item whole
-/// (see NarrowFontUntil), as a substitute font may be wider than the design's.
+/// (see NarrowedFont), as a substitute font may be wider than the design's.
 class DropDownList : public QComboBox {
     Q_OBJECT
 

@@ -194,8 +194,17 @@ bool ReplaceFile(const QString& path, const std::string& content) {
 
 std::string ReadProfileString(const std::string& section, const std::string& key,
                               const std::string& defaultValue, const std::string& path) {
+    return ProfileStringIn(ReadProfileFile(path), section, key, defaultValue);
+}
+
+std::optional<std::string> ReadProfileFile(const std::string& path) {
+    return ReadFile(QString::fromStdString(path));
+}
+
+std::string ProfileStringIn(const std::optional<std::string>& content, const std::string& section,
+                            const std::string& key, const std::string& defaultValue) {
     std::string value = defaultValue;
-    if (const std::optional<std::string> content = ReadFile(QString::fromStdString(path))) {
+    if (content) {
         value = StoredValue(*content, section, key).value_or(defaultValue);
     }
     return value.substr(0, ProfileBufferSize - 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace tolk {
@@ -16,6 +17,15 @@ inline constexpr std::size_t ProfileBufferSize = 1024;
 /// the key is missing.
 std::string ReadProfileString(const std::string& section, const std::string& key,
                               const std::string& defaultValue, const std::string& path);
+
+/// The whole content of a profile file, for reading several keys from one reading of it; none
+/// when the file cannot be read.
+std::optional<std::string> ReadProfileFile(const std::string& path);
+
+/// The value of a key in content from ReadProfileFile, with the results of ReadProfileString
+/// for the file as it was read.
+std::string ProfileStringIn(const std::optional<std::string>& content, const std::string& section,
+                            const std::string& key, const std::string& defaultValue);
 
 /// Sets a key in a profile file, keeping every other line as it stands, and creating the file,
 /// the section or the key when missing. The file is replaced as a whole (written beside it,

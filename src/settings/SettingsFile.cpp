@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace tolk {
@@ -14,12 +15,15 @@ namespace {
 const char* const Section = "GENERAL";
 const std::int32_t MinimumHeight = 400;
 
-std::string ReadText(const std::string& path, const char* key, const std::string& defaultValue) {
-    return ReadProfileString(Section, key, defaultValue, path);
+// The file is read once for all its keys.
+using Content = std::optional<std::string>;
+
+std::string ReadText(const Content& content, const char* key, const std::string& defaultValue) {
+    return ProfileStringIn(content, Section, key, defaultValue);
 }
 
-bool ReadYesNo(const std::string& path, const char* key, bool defaultValue) {
-    std::string text = ReadText(path, key, "");
+bool ReadYesNo(const Content& content, const char* key, bool defaultValue) {
+    std::string text = ReadText(content, key, "");
     // Yes/no values alone also take C-style hexadecimal.
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         text.replace(0, 2, "$");
@@ -54,15 +58,16 @@ std::string BoundsText(const WindowBounds& bounds) {
 
 void LoadSettings(const std::string& path, const std::string& userFolder,
                   ConversionSettings& settings) {
-    settings.SourceFldr = ReadText(path, "SourceFldr", userFolder);
-    settings.TargetFldr = ReadText(path, "TargetFldr", userFolder);
-    settings.SourceExt = ReadText(path, "SourceExt", "txt");
-    settings.TargetExt = ReadText(path, "TargetExt", "kml");
-    settings.TargAsSrc = ReadYesNo(path, "TargAsSrc", false);
-    settings.MergeExt = ReadText(path, "MergeExt", "");
-    settings.Datum = ReadText(path, "Datum", "WGS 84");
-    settings.Grid = ReadText(path, "Grid", "LAT LON DM");
-    ParseBounds(ReadText(path, "WBounds", DefaultBoundsText), settings.WBounds);
+    const Content content = ReadProfileFile(path);
+    settings.SourceFldr = ReadText(content, "SourceFldr", userFolder);
+    settings.TargetFldr = ReadText(content, "TargetFldr", userFolder);
+    settings.SourceExt = ReadText(content, "SourceExt", "txt");
+    settings.TargetExt = ReadText(content, "TargetExt", "kml");
+    settings.TargAsSrc = ReadYesNo(content, "TargAsSrc", false);
+    settings.MergeExt = ReadText(content, "MergeExt", "");
+    settings.Datum = ReadText(content, "Datum", "WGS 84");
+    settings.Grid = ReadText(content, "Grid", "LAT LON DM");
+    ParseBounds(ReadText(content, "WBounds", DefaultBoundsText), settings.WBounds);
 }
 
 void SaveSettings(const std::string& path, const ConversionSettings& settings) {

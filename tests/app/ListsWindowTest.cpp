@@ -3,14 +3,18 @@
 #include "ScriptedHost.h"
 #include "TempHome.h"
 #include "TextFiles.h"
+#include "app/DropDownList.h"
 #include "app/FormatPicker.h"
 #include "app/Tmainfrm.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpontaneKeyEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
@@ -280,6 +284,40 @@ TEST_F(ListsWindowTest, PickingATypeWithoutAFormatOffersTheEngineFormats) {
     EXPECT_EQ(m_script->chosen, (Lines{"plt=fmtb", "wpt=fmta"}));
     EXPECT_EQ(m_messages.shown, (Lines{"message: Unable to write to hostformats.ini"}));
     EXPECT_EQ(m_records.Settings.TargetExt, "gpx");
+}
+
+// The room the list's style leaves for the current item's text.
+int TextRoom(const QComboBox& list) {
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    return list.style()
+               ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list)
+               .width() -
+           2;
+}
+
+int AdvanceAt(QFont font, int stretch, const QString& text) {
+    font.setStretch(stretch);
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+TEST(DropDownListTest, NarrowsItsFontJustEnoughForItsWidestItem) {
+    DropDownList list(nullptr);
+    list.addItem(QStringLiteral("gpx"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.font().stretch(), 100);
+
+    // Room for nine tenths of the wide item at full width.
+    const QString wide = QStringLiteral("Alpha track format, with its waypoints");
+    const int fullWidth = AdvanceAt(list.font(), 100, wide);
+    list.resize(list.width() - TextRoom(list) + fullWidth * 9 / 10, list.height());
+    list.addItem(wide);
+    QCoreApplication::processEvents();
+    const int stretch = list.font().stretch();
+    EXPECT_LT(stretch, 100);
+    EXPECT_GT(stretch, 80);
+    EXPECT_LE(AdvanceAt(list.font(), stretch, wide), TextRoom(list));
+    EXPECT_GT(AdvanceAt(list.font(), stretch + 1, wide), TextRoom(list));
 }
 
 } // namespace
