@@ -9,6 +9,7 @@
 #include "settings/StandardSpecialFolders.h"
 
 #include <QThread>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,9 @@ struct AppServices {
     std::shared_ptr<SpecialFolders> specialFolders = std::make_shared<StandardSpecialFolders>();
     /// How many files a conversion command converts at once, each on a host of its own.
     int conversionJobs = QThread::idealThreadCount();
+    /// How long a picked type must stay picked before the window offers formats for it, so that
+    /// stepping through a list with the keys does not open the dialog at every type passed.
+    std::chrono::milliseconds formatOfferDelay = std::chrono::milliseconds(600);
 };
 
 } // namespace tolk

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/OuterPlacement.h"
 #include "app/BackgroundRun.h"
+#include "app/OuterPlacement.h"
 #include "app/ProgramRecords.h"
 #include "convert/RunLog.h"
 #include "convert/RunSink.h"
@@ -85,6 +85,7 @@ private:
     void cbgridsChange();
     void cbdatumsChange();
     void OfferFormatChoice(const std::string& type, FormatUse use);
+    void OfferPendingFormatChoice();
     void Timer1Timer();
     bool RunChecksPass();
     void StartRun(RunCommand command, std::vector<std::string> names);
@@ -187,6 +188,11 @@ private:
     QAction* mnuOpen = nullptr;
     QAction* mnuOptions = nullptr;
     QTimer* Timer1 = nullptr;
+
+    /// The type last picked, offered formats once it has stayed picked for a moment.
+    QTimer* m_formatOfferTimer = nullptr;
+    std::string m_formatOfferType;
+    FormatUse m_formatOfferUse = FormatUse::Read;
 
     /// Last, so that a run still going ends before anything it uses goes.
     BackgroundRun m_background{*this, *this};

@@ -1,6 +1,8 @@
 // A picked type that no engine format reads or writes: the user chooses the format.
 #include "app/Tmainfrm.h"
 
+#include <QTimer>
+
 namespace tolk {
 namespace {
 
@@ -14,12 +16,25 @@ std::string ChoicePrompt(const std::string& type, FormatUse use) {
 } // namespace
 
 void Tmainfrm::OfferFormatChoice(const std::string& type, FormatUse use) {
+    if (m_formatOfferTimer == nullptr) {
+        m_formatOfferTimer = new QTimer(this);
+        m_formatOfferTimer->setSingleShot(true);
+        connect(m_formatOfferTimer, &QTimer::timeout, this,
+                [this] { Guarded([this] { OfferPendingFormatChoice(); }); });
+    }
+    m_formatOfferType = type;
+    m_formatOfferUse = use;
+    m_formatOfferTimer->start(m_services.formatOfferDelay);
+}
+
+void Tmainfrm::OfferPendingFormatChoice() {
     HostConnection& host = m_records.Host;
-    if (!host.NeedsFormatChoice(type, use)) {
+    const std::string& type = m_formatOfferType;
+    if (Running() || !host.NeedsFormatChoice(type, m_formatOfferUse)) {
         return;
     }
-    const std::optional<std::string> format =
-        m_services.formatPicker->Choose(ChoicePrompt(type, use), host.FormatsOffered(use));
+    const std::optional<std::string> format = m_services.formatPicker->Choose(
+        ChoicePrompt(type, m_formatOfferUse), host.FormatsOffered(m_formatOfferUse));
     if (!format) {
         return;
     }

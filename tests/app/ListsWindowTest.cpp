@@ -265,17 +265,25 @@ TEST_F(ListsWindowTest, PickingATypeWithoutAFormatOffersTheEngineFormats) {
     picker->answers = {"fmtb", std::nullopt, "fmta"};
     auto window = Start();
     m_services->formatPicker = picker;
+    m_services->formatOfferDelay = std::chrono::milliseconds(0);
+    const auto pick = [&](QComboBox* box, const char* type, bool settle = true) {
+        box->setCurrentIndex(box->findText(QString::fromLatin1(type)));
+        if (settle) {
+            QTest::qWait(5);
+        }
+    };
 
     QComboBox* sources = Box(*window, "cbopenExt");
-    sources->setCurrentIndex(sources->findText("plt")); // no reader: offered, fmtb chosen
-    sources->setCurrentIndex(sources->findText("txt")); // has a reader: nothing offered
-    Box(*window, "cbmerge1")->setCurrentIndex(1);       // txt reads: nothing offered
+    pick(sources, "pdb", false);           // passed on the way: nothing offered
+    pick(sources, "plt");                  // no reader: offered, fmtb chosen
+    pick(sources, "txt");                  // has a reader: nothing offered
+    pick(Box(*window, "cbmerge1"), "txt"); // reads: nothing offered
     QComboBox* targets = Box(*window, "cbtargext");
-    targets->setCurrentIndex(targets->findText("kmz")); // writes: nothing offered
-    targets->setCurrentIndex(targets->findText("gpx")); // no writer: cancelled
+    pick(targets, "kmz"); // writes: nothing offered
+    pick(targets, "gpx"); // no writer: cancelled
     m_script->chooseFails = true;
     m_script->reason = "Unable to write to hostformats.ini";
-    sources->setCurrentIndex(sources->findText("wpt")); // chosen, but cannot be kept
+    pick(sources, "wpt"); // chosen, but cannot be kept
 
     EXPECT_EQ(picker->prompts.size(), 3u);
     EXPECT_NE(picker->prompts[0].find("reads .plt files"), std::string::npos);
