@@ -3,7 +3,10 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cstdlib>
+#include <dirent.h>
 #include <fstream>
+#include <memory>
+#include <string_view>
 #include <unistd.h>
 
 namespace tolk {
@@ -90,15 +93,21 @@ std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {
         return moves;
     }
     const std::filesystem::path temp(m_tempPath);
+    const std::filesystem::path folder = temp.parent_path();
     const std::string stem = temp.stem().string();
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(temp.parent_path(), error), end;
-         !error && entry != end; entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (name == stem || name.starts_with(stem + ".")) {
+    const std::string companionStart = stem + ".";
+    // Names are compared as read, and paths made only for the few that match: a target folder
+    // may hold many thousands of files, and this runs once for every file converted into it.
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
+    if (!dir) {
+        return moves;
+    }
+    while (const dirent* entry = readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name == stem || name.starts_with(companionStart)) {
             std::filesystem::path to = m_target;
             to.replace_extension(name.substr(stem.size()));
-            moves.push_back({entry->path(), to});
+            moves.push_back({folder / name, to});
         }
     }
     return moves;
