@@ -63,8 +63,15 @@ void BackgroundRun::OnWindowThread(std::function<void()> call) {
     m_callDone.wait(lock, [&] { return m_abandoned || m_callsDone >= number; });
 }
 
+void BackgroundRun::PostToWindow(std::function<void()> call) {
+    const std::lock_guard lock(m_mutex);
+    if (!m_abandoned) {
+        QMetaObject::invokeMethod(&m_window, std::move(call), Qt::QueuedConnection);
+    }
+}
+
 void BackgroundRun::ShowStatus(const std::string& text) {
-    OnWindowThread([this, text] { m_windowSink.ShowStatus(text); });
+    PostToWindow([this, text] { m_windowSink.ShowStatus(text); });
 }
 
 void BackgroundRun::ShowMessage(const std::string& text) {
@@ -72,7 +79,7 @@ void BackgroundRun::ShowMessage(const std::string& text) {
 }
 
 void BackgroundRun::FileDone(int index, const FileOutcome& outcome) {
-    OnWindowThread([this, index, outcome] { m_windowSink.FileDone(index, outcome); });
+    PostToWindow([this, index, outcome] { m_windowSink.FileDone(index, outcome); });
 }
 
 void BackgroundRun::ReportError(const std::string& message) {

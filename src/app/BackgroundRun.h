@@ -16,8 +16,9 @@ namespace tolk {
 
 /// Runs a conversion on a thread of its own, so that the window keeps painting and answering.
 /// What the run shows reaches the window's sink on the window's thread, one call at a time and
-/// in order, and the run waits until each call is done: a message box holds back whatever
-/// follows it, as it would in a run on the window's thread.
+/// in order. The run waits until each message is answered, so that a box holds back whatever
+/// follows it, as it would in a run on the window's thread; statuses and finished files only
+/// queue up, so that several shown between two paints cost one paint.
 class BackgroundRun : private RunSink {
 public:
     using Finished = std::function<void(const RunTotals&)>;
@@ -45,6 +46,8 @@ private:
     /// From the run's thread: makes the call on the window's thread and waits until it is done
     /// (or the window no longer shows the run).
     void OnWindowThread(std::function<void()> call);
+    /// From the run's thread: queues the call for the window's thread without waiting.
+    void PostToWindow(std::function<void()> call);
     void End(const RunTotals& totals);
 
     QObject& m_window;
