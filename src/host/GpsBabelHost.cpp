@@ -262,30 +262,33 @@ std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input
 
 std::vector<EngineInput> GpsBabelHost::ChooseReaders(const std::vector<std::string>& seenPaths,
                                                      const std::string& probePath) {
-    // Each input alone, its readers in turn: the first whose positions are plausible; else the
-    // first with only a few points at 0,0; else the first, whose failure then says why.
+    // Each input alone, every reader in turn: of those whose positions are plausible the one
+    // that read the most points; else the first with only a few points at 0,0; else the first,
+    // whose failure then says why.
     std::vector<EngineInput> chosen;
     for (std::size_t index = 0; index < m_document.inputs.size(); ++index) {
         const std::vector<FormatChoice> readers = ReadersInTurn(m_document.inputs[index]);
+        const DataKind readAs = KindNamedIn(m_document.inputs[index].path);
         std::optional<FormatChoice> fallback;
         std::optional<FormatChoice> found;
+        long foundPoints = 0;
         for (const FormatChoice& reader : readers) {
-            if (readers.size() == 1 || found) {
+            if (readers.size() == 1) {
                 break;
             }
             const EngineOutcome outcome = m_runner.Run(
-                {"-p", "", "-w", "-t", "-r", "-i", reader.format.name, "-f", seenPaths[index], "-x",
-                 "validate,checkempty", "-o", "gpx", "-F", probePath});
-            const Plausibility verdict = outcome.Succeeded()
-                                             ? CheckPositions(ReadWholeFile(probePath))
-                                             : Plausibility::Implausible;
-            if (verdict == Plausibility::Plausible) {
+                ConversionArguments({{seenPaths[index], reader, readAs}}, {}, probePath));
+            const std::string probe = outcome.Succeeded() ? ReadWholeFile(probePath) : "";
+            const Plausibility verdict = CheckPositions(probe);
+            if (verdict == Plausibility::Plausible && PositionCount(probe) > foundPoints) {
                 found = reader;
+                foundPoints = PositionCount(probe);
             } else if (verdict == Plausibility::SomeAtZero && !fallback) {
                 fallback = reader;
             }
         }
-        chosen.push_back({seenPaths[index], found ? *found : fallback.value_or(readers.front())});
+        chosen.push_back(
+            {seenPaths[index], found ? *found : fallback.value_or(readers.front()), readAs});
     }
     return chosen;
 }
@@ -339,14 +342,15 @@ GpsBabelHost::PlanOutputs(const std::filesystem::path& target, const std::string
 EngineOutcome GpsBabelHost::RunConversion(std::vector<EngineInput>& inputs,
                                           const std::vector<EngineOutput>& outputs,
                                           const std::vector<std::string>& seenPaths,
-                                          const std::string& probePath) {
-    // Where a type has several readers the run also writes a probe, and only when its positions
-    // are plausible is the first choice kept; otherwise each input's reader is chosen alone.
+                                          const std::string& probePath, bool choosing) {
+    // The run also writes a probe of what it read. Where a type has several readers only a probe
+    // with plausible positions keeps the first choice; otherwise each input's reader is chosen
+    // alone and the run made again.
     EngineOutcome outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
-    if (!probePath.empty() && !(outcome.Succeeded() && CheckPositions(ReadWholeFile(probePath)) ==
-                                                           Plausibility::Plausible)) {
+    if (choosing && !(outcome.Succeeded() &&
+                      CheckPositions(ReadWholeFile(probePath)) == Plausibility::Plausible)) {
         inputs = ChooseReaders(seenPaths, probePath);
-        outcome = m_runner.Run(ConversionArguments(inputs, outputs));
+        outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
     }
     return outcome;
 }
@@ -384,8 +388,11 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     }
     const bool choosing = std::ranges::any_of(
         m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
-    EngineOutcome outcome = RunConversion(inputs, engineOutputs, seenPaths,
-                                          choosing ? m_scratch.Scratch("probe.gpx") : "");
+    const std::string probePath = m_scratch.Scratch("probe.gpx");
+    if (probePath.empty()) {
+        return Refuse(result, Refused, "the host's temporary folder cannot be written");
+    }
+    EngineOutcome outcome = RunConversion(inputs, engineOutputs, seenPaths, probePath, choosing);
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
@@ -394,7 +401,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return {FailedCallStatus,
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
-    Verdict verdict = Finish(outcome, *format, target, outputs);
+    Verdict verdict =
+        Finish(outcome, CheckPositions(ReadWholeFile(probePath)), *format, target, outputs);
     if (verdict.code != Done) {
         for (std::size_t index = 0; index < seenPaths.size(); ++index) {
             ReplaceAll(verdict.reason, seenPaths[index], m_document.inputs[index].path);
@@ -410,7 +418,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     return Answer(result, Done);
 }
 
-GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, const FormatChoice& format,
+GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, Plausibility positions,
+                                           const FormatChoice& format,
                                            const std::filesystem::path& target,
                                            std::vector<PlannedOutput>& outputs) const {
     if (outcome.exitCode != 0) {
@@ -419,6 +428,11 @@ GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, const F
             return {EngineFailed, "the source held no data"};
         }
         return {EngineFailed, message.empty() ? "gpsbabel failed" : message};
+    }
+    // A reader given a file of another kind often "reads" noise without complaint.
+    if (positions == Plausibility::Implausible) {
+        return {NothingWritten, "the positions read are out of range or mostly zero: the file is "
+                                "not one gpsbabel reads as its type says"};
     }
     const KindCounts read = CountsRead(outcome.output);
     const auto holdsData = [&](const PlannedOutput& output) {

@@ -6,6 +6,7 @@
 #include "host/GpsBabelConfig.h"
 #include "host/HostLink.h"
 #include "host/PendingOutput.h"
+#include "host/PositionCheck.h"
 #include "host/SingleKindFormats.h"
 #include "host/TypeFormatMap.h"
 
@@ -29,8 +30,9 @@ namespace tolk {
 /// so does a run that left the target's disk full ("Unable to write to <target>: Disk full").
 ///
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
-/// Where several formats may read a type, each file is read by the first whose read looks right
-/// (see CheckPositions), starting with the one that read the previous file of that type.
+/// Where several formats may read a type, each file is read by the one that read the most points
+/// among those whose read looks right (see CheckPositions), starting with the one that read the
+/// previous file of that type. Whatever the reader, a read that looks wrong fails the save.
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.
@@ -110,10 +112,10 @@ private:
     EngineOutcome RunConversion(std::vector<EngineInput>& inputs,
                                 const std::vector<EngineOutput>& outputs,
                                 const std::vector<std::string>& seenPaths,
-                                const std::string& probePath);
+                                const std::string& probePath, bool choosing);
     HostStatus Save(const std::string& path, std::int32_t& result);
     /// Judges the run and moves what it wrote into place.
-    Verdict Finish(const EngineOutcome& outcome, const FormatChoice& format,
+    Verdict Finish(const EngineOutcome& outcome, Plausibility positions, const FormatChoice& format,
                    const std::filesystem::path& target, std::vector<PlannedOutput>& outputs) const;
 
     EngineRunner m_runner;

@@ -55,6 +55,11 @@ TEST(PositionCheck, TellsARightReadFromAWrongOne) {
     EXPECT_EQ(CheckPositions(Gpx("<wpt lat=\"nan\" lon=\"1\"/>")), Plausibility::Implausible);
     EXPECT_EQ(CheckPositions(Gpx("")), Plausibility::Implausible);
     EXPECT_EQ(CheckPositions("<wpt lat=\"1"), Plausibility::Implausible);
+    // Noise decoded as positions: few at 0,0, but most on the equator or the prime meridian.
+    EXPECT_EQ(CheckPositions(Gpx("<wpt lat=\"0\" lon=\"0\"/><wpt lat=\"7\" lon=\"0\"/>"
+                                 "<wpt lat=\"0\" lon=\"-8.1\"/><wpt lat=\"5.01\" lon=\"-1\"/>")),
+              Plausibility::Implausible);
+    EXPECT_EQ(PositionCount(Gpx("<wpt lat=\"1\" lon=\"2\"/><trkpt lat=\"3\" lon=\"4\"/>")), 2);
 }
 
 } // namespace
