@@ -40,6 +40,16 @@ std::string NoWriterReason(const std::string& type) {
     return "no gpsbabel format writes ." + type + " files";
 }
 
+// A file of another format under this type's extension often reads as nothing at all: naming
+// the type it was read as says more than "no data" about a file that visibly holds some.
+std::string NothingReadReason(const std::vector<std::string>& types) {
+    std::string reason = "gpsbabel read no data from the file as";
+    for (std::size_t index = 0; index < types.size(); ++index) {
+        reason += (index == 0 ? " ." : " and .") + types[index];
+    }
+    return reason;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -425,7 +435,11 @@ GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, Plausib
     if (outcome.exitCode != 0) {
         const std::string message = EngineMessage(outcome.output);
         if (message.find(NoInputMessage) != std::string::npos) {
-            return {EngineFailed, "the source held no data"};
+            std::vector<std::string> types;
+            for (const DocumentInput& input : m_document.inputs) {
+                types.push_back(input.type);
+            }
+            return {EngineFailed, NothingReadReason(types)};
         }
         return {EngineFailed, message.empty() ? "gpsbabel failed" : message};
     }

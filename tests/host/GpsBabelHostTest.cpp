@@ -251,7 +251,7 @@ TEST_F(GpsBabelHostTest, CorruptInputFailsAndKeepsTheOldTarget) {
     // A well-formed file without data converts to nothing: a failure with its reason.
     WriteTextFile(Path("empty.gpx"), "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"></gpx>\n");
     EXPECT_EQ(Convert("empty.gpx", "bad.kml"), GpsBabelHost::EngineFailed);
-    EXPECT_EQ(Host().LastReason(), "the source held no data");
+    EXPECT_EQ(Host().LastReason(), "gpsbabel read no data from the file as .gpx");
     EXPECT_EQ(ReadTextFile(Path("bad.kml")), "the old target");
 }
 
