@@ -7,6 +7,7 @@
 #include "host/EngineLocator.h"
 #include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
+#include "host/LeadingShape.h"
 #include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
 #include "host/SingleKindFormats.h"
@@ -116,7 +117,8 @@ std::optional<GpsBabelHost::DocumentInput> GpsBabelHost::ReadableInput(const std
         reason = NoReaderReason(type);
         return std::nullopt;
     }
-    return DocumentInput{absolute.string(), type, std::move(readers)};
+    return DocumentInput{absolute.string(), type, std::move(readers),
+                         AsciiUpper(type) + "\n" + LeadingShape(absolute.string())};
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
@@ -261,7 +263,7 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 
 std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input) const {
     std::vector<FormatChoice> readers = input.readers;
-    const auto last = m_lastReader.find(AsciiUpper(input.type));
+    const auto last = m_lastReader.find(input.layout);
     if (last != m_lastReader.end()) {
         std::stable_partition(readers.begin(), readers.end(), [&](const FormatChoice& reader) {
             return reader.format.name == last->second;
@@ -423,7 +425,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return Refuse(result, verdict.code, verdict.reason);
     }
     for (std::size_t index = 0; index < inputs.size(); ++index) {
-        m_lastReader[AsciiUpper(m_document.inputs[index].type)] = inputs[index].format.format.name;
+        m_lastReader[m_document.inputs[index].layout] = inputs[index].format.format.name;
     }
     return Answer(result, Done);
 }

@@ -32,7 +32,8 @@ namespace tolk {
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
 /// Where several formats may read a type, each file is read by the one that read the most points
 /// among those whose read looks right (see CheckPositions), starting with the one that read the
-/// previous file of that type. Whatever the reader, a read that looks wrong fails the save.
+/// previous file of that type and first-line layout (see LeadingShape). Whatever the reader, a read
+/// that looks wrong fails the save.
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.
@@ -72,6 +73,8 @@ private:
         std::string path; ///< absolute
         std::string type;
         std::vector<FormatChoice> readers;
+        /// The type in upper case and the shape of the file's first line (see LeadingShape).
+        std::string layout;
     };
     struct Document {
         bool open = false;
@@ -124,7 +127,9 @@ private:
     GpsBabelConfig m_config;
     Document m_document;
     std::string m_reason;
-    /// Per type (in upper case), the format that last read a file of it well.
+    /// Per layout of file (DocumentInput::layout), the format that last read such a file well:
+    /// per type alone, a reader that skips a header row it expects would go first for every
+    /// file after one of its own, and its plausible read of fewer rows would be kept.
     std::map<std::string, std::string> m_lastReader;
     /// The target type of the run last asked about (RunRefusals), so that a datum or grid
     /// change its format would drop is refused when it is asked for, not dropped at the save.

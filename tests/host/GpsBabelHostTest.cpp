@@ -263,6 +263,13 @@ TEST_F(GpsBabelHostTest, EachFileIsReadByTheFormatItIsWrittenIn) {
     EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << Host().LastReason();
     const std::string rows = ReadTextFile(Path("rows.gpx"));
     EXPECT_TRUE(Contains(rows, "<name>Mill</name>") && Contains(rows, "<name>Ford</name>")) << rows;
+    // After a file of two header lines, which that reader reads best, the next headed file is
+    // not handed to it for having the same type.
+    WriteTextFile(Path("log.csv"), "time,lat,lon\n,(deg),(deg)\n2026-05-01T08:00:00Z,47.1,8.2\n"
+                                   "2026-05-01T08:01:00Z,47.2,8.3\n");
+    EXPECT_EQ(Convert("log.csv", "log.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("rows.gpx")), "<name>Mill</name>"));
     // A headed CSV, which the format named "csv" would read with its header as a point at 0,0.
     WriteWithEngine("unicsv", "headed.csv");
     EXPECT_EQ(Convert("headed.csv", "headed.gpx"), 0) << Host().LastReason();

@@ -1,6 +1,9 @@
+#include "TextFiles.h"
 #include "host/EngineCounts.h"
+#include "host/LeadingShape.h"
 #include "host/PositionCheck.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tolk {
@@ -60,6 +63,20 @@ TEST(PositionCheck, TellsARightReadFromAWrongOne) {
                                  "<wpt lat=\"0\" lon=\"-8.1\"/><wpt lat=\"5.01\" lon=\"-1\"/>")),
               Plausibility::Implausible);
     EXPECT_EQ(PositionCount(Gpx("<wpt lat=\"1\" lon=\"2\"/><trkpt lat=\"3\" lon=\"4\"/>")), 2);
+}
+
+TEST(LeadingShape, FilesOfOneLayoutShareItOthersDoNot) {
+    const QTemporaryDir dir;
+    const auto shape = [&](const std::string& name, const std::string& text) {
+        const std::string path = dir.path().toStdString() + "/" + name;
+        testing::WriteTextFile(path, text);
+        return LeadingShape(path);
+    };
+    EXPECT_EQ(shape("a.csv", "No,Lat,Lon\n1,2,3\n"), "a,a,a");
+    EXPECT_EQ(shape("b.csv", "No,Latitude,Longitude\n"), "a,a,a");
+    EXPECT_EQ(shape("c.csv", "51.5, -0.1, Mill"), shape("d.csv", "7.25, -10.5, Barn\n"));
+    EXPECT_NE(shape("e.csv", "time,lat,lon,hMSL\n"), "a,a,a");
+    EXPECT_EQ(LeadingShape(dir.path().toStdString() + "/missing.csv"), "");
 }
 
 } // namespace
