@@ -45,6 +45,19 @@ const char* KindName(DataKind kind) {
     return "";
 }
 
+// A reader asked for a kind it cannot read fails the whole read.
+std::vector<DataKind> KindsRead(const std::vector<EngineInput>& inputs) {
+    std::vector<DataKind> kinds;
+    for (DataKind kind : AllDataKinds) {
+        if (std::ranges::any_of(inputs, [kind](const EngineInput& input) {
+                return input.format.format.Reads(kind);
+            })) {
+            kinds.push_back(kind);
+        }
+    }
+    return kinds;
+}
+
 } // namespace
 
 DataKind KindNamedIn(const std::string& path) {
@@ -59,14 +72,8 @@ DataKind KindNamedIn(const std::string& path) {
 
 std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
                                    const FormatChoice& output) {
-    std::vector<DataKind> kinds;
-    for (DataKind kind : AllDataKinds) {
-        const bool read = std::ranges::any_of(
-            inputs, [kind](const EngineInput& input) { return input.format.format.Reads(kind); });
-        if (read && output.format.Writes(kind)) {
-            kinds.push_back(kind);
-        }
-    }
+    std::vector<DataKind> kinds = KindsRead(inputs);
+    std::erase_if(kinds, [&output](DataKind kind) { return !output.format.Writes(kind); });
     return kinds;
 }
 
@@ -82,7 +89,7 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
                                              const std::string& probePath) {
     std::vector<std::string> arguments{"-p", ""};
     std::vector<DataKind> kinds =
-        outputs.empty() ? std::vector<DataKind>() : CarriedKinds(inputs, outputs.front().format);
+        outputs.empty() ? KindsRead(inputs) : CarriedKinds(inputs, outputs.front().format);
     const DataKind last = inputs.empty() ? DataKind::Waypoints : inputs.front().readAs;
     std::stable_partition(kinds.begin(), kinds.end(),
                           [last](DataKind kind) { return kind != last; });

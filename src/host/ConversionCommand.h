@@ -40,7 +40,8 @@ std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
 /// when it has those options: formats that always hold WGS 84 degrees take neither. Between
 /// reading and writing the validate filter fails a read that yields no data and reports the
 /// counts read, so that the run itself proves what it carried. With a probe path, the run also
-/// writes everything read to that GPX file, whose positions tell a right reader from a wrong one.
+/// writes everything read to that GPX file, whose positions tell a right reader from a wrong one;
+/// with no outputs it only reads, asking for every kind the inputs' formats read.
 /// The waypoint flag comes last before reading: formats that read one kind per file read the
 /// kind of the last flag, and a file of points is a file of waypoints unless its name ends in
 /// "-tracks" or "-routes" (see CompanionPath).

@@ -7,6 +7,7 @@
 #include "host/EngineLocator.h"
 #include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
+#include "host/LeadingShape.h"
 #include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
 #include "host/SingleKindFormats.h"
@@ -38,6 +39,16 @@ std::string NoReaderReason(const std::string& type) {
 
 std::string NoWriterReason(const std::string& type) {
     return "no gpsbabel format writes ." + type + " files";
+}
+
+// A file of another format under this type's extension often reads as nothing at all: naming
+// the type it was read as says more than "no data" about a file that visibly holds some.
+std::string NothingReadReason(const std::vector<std::string>& types) {
+    std::string reason = "gpsbabel read no data from the file as";
+    for (std::size_t index = 0; index < types.size(); ++index) {
+        reason += (index == 0 ? " ." : " and .") + types[index];
+    }
+    return reason;
 }
 
 std::string ReadWholeFile(const std::string& path) {
@@ -106,7 +117,8 @@ std::optional<GpsBabelHost::DocumentInput> GpsBabelHost::ReadableInput(const std
         reason = NoReaderReason(type);
         return std::nullopt;
     }
-    return DocumentInput{absolute.string(), type, std::move(readers)};
+    return DocumentInput{absolute.string(), type, std::move(readers),
+                         AsciiUpper(type) + "\n" + LeadingShape(absolute.string())};
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
@@ -251,7 +263,7 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 
 std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input) const {
     std::vector<FormatChoice> readers = input.readers;
-    const auto last = m_lastReader.find(AsciiUpper(input.type));
+    const auto last = m_lastReader.find(input.layout);
     if (last != m_lastReader.end()) {
         std::stable_partition(readers.begin(), readers.end(), [&](const FormatChoice& reader) {
             return reader.format.name == last->second;
@@ -262,30 +274,33 @@ std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input
 
 std::vector<EngineInput> GpsBabelHost::ChooseReaders(const std::vector<std::string>& seenPaths,
                                                      const std::string& probePath) {
-    // Each input alone, its readers in turn: the first whose positions are plausible; else the
-    // first with only a few points at 0,0; else the first, whose failure then says why.
+    // Each input alone, every reader in turn: of those whose positions are plausible the one
+    // that read the most points; else the first with only a few points at 0,0; else the first,
+    // whose failure then says why.
     std::vector<EngineInput> chosen;
     for (std::size_t index = 0; index < m_document.inputs.size(); ++index) {
         const std::vector<FormatChoice> readers = ReadersInTurn(m_document.inputs[index]);
+        const DataKind readAs = KindNamedIn(m_document.inputs[index].path);
         std::optional<FormatChoice> fallback;
         std::optional<FormatChoice> found;
+        long foundPoints = 0;
         for (const FormatChoice& reader : readers) {
-            if (readers.size() == 1 || found) {
+            if (readers.size() == 1) {
                 break;
             }
             const EngineOutcome outcome = m_runner.Run(
-                {"-p", "", "-w", "-t", "-r", "-i", reader.format.name, "-f", seenPaths[index], "-x",
-                 "validate,checkempty", "-o", "gpx", "-F", probePath});
-            const Plausibility verdict = outcome.Succeeded()
-                                             ? CheckPositions(ReadWholeFile(probePath))
-                                             : Plausibility::Implausible;
-            if (verdict == Plausibility::Plausible) {
+                ConversionArguments({{seenPaths[index], reader, readAs}}, {}, probePath));
+            const std::string probe = outcome.Succeeded() ? ReadWholeFile(probePath) : "";
+            const Plausibility verdict = CheckPositions(probe);
+            if (verdict == Plausibility::Plausible && PositionCount(probe) > foundPoints) {
                 found = reader;
+                foundPoints = PositionCount(probe);
             } else if (verdict == Plausibility::SomeAtZero && !fallback) {
                 fallback = reader;
             }
         }
-        chosen.push_back({seenPaths[index], found ? *found : fallback.value_or(readers.front())});
+        chosen.push_back(
+            {seenPaths[index], found ? *found : fallback.value_or(readers.front()), readAs});
     }
     return chosen;
 }
@@ -339,14 +354,15 @@ GpsBabelHost::PlanOutputs(const std::filesystem::path& target, const std::string
 EngineOutcome GpsBabelHost::RunConversion(std::vector<EngineInput>& inputs,
                                           const std::vector<EngineOutput>& outputs,
                                           const std::vector<std::string>& seenPaths,
-                                          const std::string& probePath) {
-    // Where a type has several readers the run also writes a probe, and only when its positions
-    // are plausible is the first choice kept; otherwise each input's reader is chosen alone.
+                                          const std::string& probePath, bool choosing) {
+    // The run also writes a probe of what it read. Where a type has several readers only a probe
+    // with plausible positions keeps the first choice; otherwise each input's reader is chosen
+    // alone and the run made again.
     EngineOutcome outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
-    if (!probePath.empty() && !(outcome.Succeeded() && CheckPositions(ReadWholeFile(probePath)) ==
-                                                           Plausibility::Plausible)) {
+    if (choosing && !(outcome.Succeeded() &&
+                      CheckPositions(ReadWholeFile(probePath)) == Plausibility::Plausible)) {
         inputs = ChooseReaders(seenPaths, probePath);
-        outcome = m_runner.Run(ConversionArguments(inputs, outputs));
+        outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
     }
     return outcome;
 }
@@ -384,8 +400,11 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     }
     const bool choosing = std::ranges::any_of(
         m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
-    EngineOutcome outcome = RunConversion(inputs, engineOutputs, seenPaths,
-                                          choosing ? m_scratch.Scratch("probe.gpx") : "");
+    const std::string probePath = m_scratch.Scratch("probe.gpx");
+    if (probePath.empty()) {
+        return Refuse(result, Refused, "the host's temporary folder cannot be written");
+    }
+    EngineOutcome outcome = RunConversion(inputs, engineOutputs, seenPaths, probePath, choosing);
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
@@ -394,7 +413,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return {FailedCallStatus,
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
-    Verdict verdict = Finish(outcome, *format, target, outputs);
+    Verdict verdict =
+        Finish(outcome, CheckPositions(ReadWholeFile(probePath)), *format, target, outputs);
     if (verdict.code != Done) {
         for (std::size_t index = 0; index < seenPaths.size(); ++index) {
             ReplaceAll(verdict.reason, seenPaths[index], m_document.inputs[index].path);
@@ -405,20 +425,30 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return Refuse(result, verdict.code, verdict.reason);
     }
     for (std::size_t index = 0; index < inputs.size(); ++index) {
-        m_lastReader[AsciiUpper(m_document.inputs[index].type)] = inputs[index].format.format.name;
+        m_lastReader[m_document.inputs[index].layout] = inputs[index].format.format.name;
     }
     return Answer(result, Done);
 }
 
-GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, const FormatChoice& format,
+GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, Plausibility positions,
+                                           const FormatChoice& format,
                                            const std::filesystem::path& target,
                                            std::vector<PlannedOutput>& outputs) const {
     if (outcome.exitCode != 0) {
         const std::string message = EngineMessage(outcome.output);
         if (message.find(NoInputMessage) != std::string::npos) {
-            return {EngineFailed, "the source held no data"};
+            std::vector<std::string> types;
+            for (const DocumentInput& input : m_document.inputs) {
+                types.push_back(input.type);
+            }
+            return {EngineFailed, NothingReadReason(types)};
         }
         return {EngineFailed, message.empty() ? "gpsbabel failed" : message};
+    }
+    // A reader given a file of another kind often "reads" noise without complaint.
+    if (positions == Plausibility::Implausible) {
+        return {NothingWritten, "the positions read are out of range or mostly zero: the file is "
+                                "not one gpsbabel reads as its type says"};
     }
     const KindCounts read = CountsRead(outcome.output);
     const auto holdsData = [&](const PlannedOutput& output) {

@@ -6,6 +6,7 @@
 #include "host/GpsBabelConfig.h"
 #include "host/HostLink.h"
 #include "host/PendingOutput.h"
+#include "host/PositionCheck.h"
 #include "host/SingleKindFormats.h"
 #include "host/TypeFormatMap.h"
 
@@ -29,8 +30,10 @@ namespace tolk {
 /// so does a run that left the target's disk full ("Unable to write to <target>: Disk full").
 ///
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
-/// Where several formats may read a type, each file is read by the first whose read looks right
-/// (see CheckPositions), starting with the one that read the previous file of that type.
+/// Where several formats may read a type, each file is read by the one that read the most points
+/// among those whose read looks right (see CheckPositions), starting with the one that read the
+/// previous file of that type and first-line layout (see LeadingShape). Whatever the reader, a read
+/// that looks wrong fails the save.
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.
@@ -70,6 +73,8 @@ private:
         std::string path; ///< absolute
         std::string type;
         std::vector<FormatChoice> readers;
+        /// The type in upper case and the shape of the file's first line (see LeadingShape).
+        std::string layout;
     };
     struct Document {
         bool open = false;
@@ -110,10 +115,10 @@ private:
     EngineOutcome RunConversion(std::vector<EngineInput>& inputs,
                                 const std::vector<EngineOutput>& outputs,
                                 const std::vector<std::string>& seenPaths,
-                                const std::string& probePath);
+                                const std::string& probePath, bool choosing);
     HostStatus Save(const std::string& path, std::int32_t& result);
     /// Judges the run and moves what it wrote into place.
-    Verdict Finish(const EngineOutcome& outcome, const FormatChoice& format,
+    Verdict Finish(const EngineOutcome& outcome, Plausibility positions, const FormatChoice& format,
                    const std::filesystem::path& target, std::vector<PlannedOutput>& outputs) const;
 
     EngineRunner m_runner;
@@ -122,7 +127,9 @@ private:
     GpsBabelConfig m_config;
     Document m_document;
     std::string m_reason;
-    /// Per type (in upper case), the format that last read a file of it well.
+    /// Per layout of file (DocumentInput::layout), the format that last read such a file well:
+    /// per type alone, a reader that skips a header row it expects would go first for every
+    /// file after one of its own, and its plausible read of fewer rows would be kept.
     std::map<std::string, std::string> m_lastReader;
     /// The target type of the run last asked about (RunRefusals), so that a datum or grid
     /// change its format would drop is refused when it is asked for, not dropped at the save.

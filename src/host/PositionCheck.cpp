@@ -23,6 +23,7 @@ double AttributeValue(const std::string& gpx, std::size_t from) {
 Plausibility CheckPositions(const std::string& gpx) {
     long points = 0;
     long atZero = 0;
+    long onAxis = 0;
     for (std::size_t at = gpx.find(" lat=\""); at != std::string::npos;
          at = gpx.find(" lat=\"", at + 1)) {
         const std::size_t lonAt = gpx.find(" lon=\"", at);
@@ -33,11 +34,23 @@ Plausibility CheckPositions(const std::string& gpx) {
         }
         ++points;
         atZero += lat == 0.0 && lon == 0.0 ? 1 : 0;
+        onAxis += lat == 0.0 || lon == 0.0 ? 1 : 0;
     }
-    if (points == 0 || 2 * atZero >= points) {
+    // Real positions rarely lie exactly on the equator or the prime meridian; noise decoded as
+    // numbers gives many zeros.
+    if (points == 0 || 2 * onAxis >= points) {
         return Plausibility::Implausible;
     }
     return atZero > 0 ? Plausibility::SomeAtZero : Plausibility::Plausible;
+}
+
+long PositionCount(const std::string& gpx) {
+    long points = 0;
+    for (std::size_t at = gpx.find(" lat=\""); at != std::string::npos;
+         at = gpx.find(" lat=\"", at + 1)) {
+        ++points;
+    }
+    return points;
 }
 
 } // namespace tolk

@@ -186,6 +186,10 @@ TEST_F(ConversionArgumentsTest, ReadsEveryInputAndCarriesWhatBothSidesHold) {
     EXPECT_EQ(CarriedKinds({{"/in/a.etr", Choice("fmte")}}, Choice("fmte")),
               (std::vector<DataKind>{DataKind::Tracks}));
     EXPECT_TRUE(CarriedKinds({{"/in/a.etr", Choice("text")}}, Choice("text")).empty());
+    // A read alone asks only for the kinds its reader reads: a reader asked for another fails.
+    EXPECT_EQ(ConversionArguments({{"/in/a.etr", Choice("fmte")}}, {}, "/p.gpx"),
+              (Strings{"-p", "", "-t", "-w", "-i", "fmte", "-f", "/in/a.etr", "-x",
+                       "validate,checkempty,debug", "-o", "gpx", "-F", "/p.gpx"}));
 }
 
 TEST_F(ConversionArgumentsTest, DatumAndGridGoOnlyToFormatsThatTakeThem) {

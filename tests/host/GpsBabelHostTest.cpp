@@ -251,11 +251,25 @@ TEST_F(GpsBabelHostTest, CorruptInputFailsAndKeepsTheOldTarget) {
     // A well-formed file without data converts to nothing: a failure with its reason.
     WriteTextFile(Path("empty.gpx"), "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"></gpx>\n");
     EXPECT_EQ(Convert("empty.gpx", "bad.kml"), GpsBabelHost::EngineFailed);
-    EXPECT_EQ(Host().LastReason(), "the source held no data");
+    EXPECT_EQ(Host().LastReason(), "gpsbabel read no data from the file as .gpx");
     EXPECT_EQ(ReadTextFile(Path("bad.kml")), "the old target");
 }
 
 TEST_F(GpsBabelHostTest, EachFileIsReadByTheFormatItIsWrittenIn) {
+    // Of the readers that find believable positions, the one that reads every row: a reader
+    // expecting two header lines also finds some, without the first row and the names.
+    WriteTextFile(Path("rows.csv"), "No,Latitude,Longitude,Name\n1,51.5,-0.1,\"Mill\"\n"
+                                    "2,51.6,-0.2,\"Barn\"\n3,51.7,-0.3,\"Ford\"\n");
+    EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << Host().LastReason();
+    const std::string rows = ReadTextFile(Path("rows.gpx"));
+    EXPECT_TRUE(Contains(rows, "<name>Mill</name>") && Contains(rows, "<name>Ford</name>")) << rows;
+    // After a file of two header lines, which that reader reads best, the next headed file is
+    // not handed to it for having the same type.
+    WriteTextFile(Path("log.csv"), "time,lat,lon\n,(deg),(deg)\n2026-05-01T08:00:00Z,47.1,8.2\n"
+                                   "2026-05-01T08:01:00Z,47.2,8.3\n");
+    EXPECT_EQ(Convert("log.csv", "log.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << Host().LastReason();
+    EXPECT_TRUE(Contains(ReadTextFile(Path("rows.gpx")), "<name>Mill</name>"));
     // A headed CSV, which the format named "csv" would read with its header as a point at 0,0.
     WriteWithEngine("unicsv", "headed.csv");
     EXPECT_EQ(Convert("headed.csv", "headed.gpx"), 0) << Host().LastReason();
@@ -274,6 +288,21 @@ TEST_F(GpsBabelHostTest, EachFileIsReadByTheFormatItIsWrittenIn) {
                   "</waypoint></loc>\n");
     EXPECT_EQ(Convert("cache.loc", "cache.gpx"), 0) << Host().LastReason();
     EXPECT_TRUE(Contains(ReadTextFile(Path("cache.gpx")), "Old Tower"));
+}
+
+TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
+    const char* const noise = "Lorem ipsum dolor\n7, sit amet\nconsectetur, -8.1\nadipiscing\n";
+    WriteTextFile(Path("noise.csv"), noise);
+    WriteTextFile(Path("noise.gpx"), "the old target");
+    EXPECT_EQ(Convert("noise.csv", "noise.gpx"), GpsBabelHost::NothingWritten);
+    EXPECT_TRUE(Contains(Host().LastReason(), "out of range or mostly zero"))
+        << Host().LastReason();
+    // A type read by one format only is judged the same way.
+    m_config.formatChoices = {{"wpt", "csv"}};
+    m_host.reset();
+    WriteTextFile(Path("noise.wpt"), noise);
+    EXPECT_EQ(Convert("noise.wpt", "noise.gpx"), GpsBabelHost::NothingWritten);
+    EXPECT_EQ(ReadTextFile(Path("noise.gpx")), "the old target");
 }
 
 TEST_F(GpsBabelHostTest, ModesNamesAndCaseTwinsOnTheFileSystem) {

@@ -1,6 +1,9 @@
+#include "TextFiles.h"
 #include "host/EngineCounts.h"
+#include "host/LeadingShape.h"
 #include "host/PositionCheck.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tolk {
@@ -55,6 +58,25 @@ TEST(PositionCheck, TellsARightReadFromAWrongOne) {
     EXPECT_EQ(CheckPositions(Gpx("<wpt lat=\"nan\" lon=\"1\"/>")), Plausibility::Implausible);
     EXPECT_EQ(CheckPositions(Gpx("")), Plausibility::Implausible);
     EXPECT_EQ(CheckPositions("<wpt lat=\"1"), Plausibility::Implausible);
+    // Noise decoded as positions: few at 0,0, but most on the equator or the prime meridian.
+    EXPECT_EQ(CheckPositions(Gpx("<wpt lat=\"0\" lon=\"0\"/><wpt lat=\"7\" lon=\"0\"/>"
+                                 "<wpt lat=\"0\" lon=\"-8.1\"/><wpt lat=\"5.01\" lon=\"-1\"/>")),
+              Plausibility::Implausible);
+    EXPECT_EQ(PositionCount(Gpx("<wpt lat=\"1\" lon=\"2\"/><trkpt lat=\"3\" lon=\"4\"/>")), 2);
+}
+
+TEST(LeadingShape, FilesOfOneLayoutShareItOthersDoNot) {
+    const QTemporaryDir dir;
+    const auto shape = [&](const std::string& name, const std::string& text) {
+        const std::string path = dir.path().toStdString() + "/" + name;
+        testing::WriteTextFile(path, text);
+        return LeadingShape(path);
+    };
+    EXPECT_EQ(shape("a.csv", "No,Lat,Lon\n1,2,3\n"), "a,a,a");
+    EXPECT_EQ(shape("b.csv", "No,Latitude,Longitude\n"), "a,a,a");
+    EXPECT_EQ(shape("c.csv", "51.5, -0.1, Mill"), shape("d.csv", "7.25, -10.5, Barn\n"));
+    EXPECT_NE(shape("e.csv", "time,lat,lon,hMSL\n"), "a,a,a");
+    EXPECT_EQ(LeadingShape(dir.path().toStdString() + "/missing.csv"), "");
 }
 
 } // namespace
