@@ -7,15 +7,16 @@
 #include "host/EngineLocator.h"
 #include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
+#include "host/HostReasons.h"
 #include "host/LeadingShape.h"
-#include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
-#include "host/SingleKindFormats.h"
+#include "host/SavePlan.h"
+#include "host/SaveVerdict.h"
+#include "host/WholeFile.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <map>
 
 namespace tolk {
 namespace {
@@ -27,34 +28,6 @@ const char* const EngineName = "gpsbabel";
 
 // The input/output error whose text is "Disk full".
 constexpr int DiskFullError = 101;
-
-// The engine's own words when the validate filter found nothing read.
-const char* const NoInputMessage = "validate:No input";
-
-const char* const DefaultDatum = "WGS 84";
-
-std::string NoReaderReason(const std::string& type) {
-    return "no gpsbabel format reads ." + type + " files";
-}
-
-std::string NoWriterReason(const std::string& type) {
-    return "no gpsbabel format writes ." + type + " files";
-}
-
-// A file of another format under this type's extension often reads as nothing at all: naming
-// the type it was read as says more than "no data" about a file that visibly holds some.
-std::string NothingReadReason(const std::vector<std::string>& types) {
-    std::string reason = "gpsbabel read no data from the file as";
-    for (std::size_t index = 0; index < types.size(); ++index) {
-        reason += (index == 0 ? " ." : " and .") + types[index];
-    }
-    return reason;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The engine names the files by the paths it was shown; the user knows them by their own.
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
@@ -102,8 +75,8 @@ HostStatus GpsBabelHost::Refuse(std::int32_t& result, std::int32_t code, std::st
     return Answer(result, code);
 }
 
-std::optional<GpsBabelHost::DocumentInput> GpsBabelHost::ReadableInput(const std::string& path,
-                                                                       std::string& reason) const {
+std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path,
+                                                         std::string& reason) const {
     // The type is the one asked for, whatever the letter case of the file's own extension.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(PathAsFound(path), error);
@@ -151,29 +124,12 @@ HostStatus GpsBabelHost::CloseWindow(std::int32_t& result) {
     return Answer(result, Done);
 }
 
-std::optional<std::string> GpsBabelHost::OfferedDatum(const std::string& name) const {
-    // A comma would end the engine's option value and start another option.
-    const std::string* offered = m_config.reference.OfferedDatum(name);
-    if (offered == nullptr || offered->find(',') != std::string::npos) {
-        return std::nullopt;
-    }
-    return *offered;
-}
-
-std::optional<std::string> GpsBabelHost::GridKeyword(const std::string& name) const {
-    const GridEntry* offered = m_config.reference.OfferedGrid(name);
-    if (offered == nullptr || offered->keyword.empty()) {
-        return std::nullopt;
-    }
-    return offered->keyword;
-}
-
 HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& result) {
-    const std::optional<std::string> datum = OfferedDatum(name);
+    const std::optional<std::string> datum = Carry().OfferedDatum(name);
     if (!datum) {
         return Refuse(result, Refused, "gpsbabel offers no datum \"" + name + "\"");
     }
-    if (const auto cause = RunTargetRefusal(*datum, "")) {
+    if (const auto cause = Carry().TargetRefusal(m_runTargetType, *datum, "")) {
         return Refuse(result, Refused, *cause);
     }
     m_document.datum = *datum;
@@ -181,77 +137,20 @@ HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& resu
 }
 
 HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& result) {
-    const std::optional<std::string> keyword = GridKeyword(name);
+    const std::optional<std::string> keyword = Carry().GridKeyword(name);
     if (!keyword) {
         return Refuse(result, Refused, "gpsbabel has no grid \"" + name + "\"");
     }
-    if (const auto cause = RunTargetRefusal("", *keyword)) {
+    if (const auto cause = Carry().TargetRefusal(m_runTargetType, "", *keyword)) {
         return Refuse(result, Refused, *cause);
     }
     m_document.gridKeyword = *keyword;
     return Answer(result, Done);
 }
 
-std::optional<std::string> GpsBabelHost::RunTargetRefusal(const std::string& datum,
-                                                          const std::string& gridKeyword) const {
-    const std::optional<FormatChoice> format =
-        m_runTargetType.empty() ? std::nullopt : m_formats.ForType(m_runTargetType);
-    if (!format) {
-        return std::nullopt;
-    }
-    const std::vector<std::string> causes =
-        CarryRefusals(m_runTargetType, format->format, datum, gridKeyword);
-    return causes.empty() ? std::nullopt : std::optional<std::string>(causes.front());
-}
-
-std::vector<std::string> GpsBabelHost::CarryRefusals(const std::string& type,
-                                                     const EngineFormat& format,
-                                                     const std::string& datum,
-                                                     const std::string& gridKeyword) const {
-    // WGS 84 is what every format holds. The degree grids only choose how degrees are shown:
-    // a format that always holds degrees carries the positions unchanged. The other grids and
-    // datums change the coordinates themselves, which only formats with such an option hold.
-    std::vector<std::string> causes;
-    if (!datum.empty() && !SameReferenceName(datum, DefaultDatum) && !format.HasOption("datum")) {
-        causes.push_back(type + " cannot carry a datum change");
-    }
-    const bool degrees =
-        std::ranges::any_of(m_config.reference.Grids(), [&](const GridEntry& grid) {
-            return grid.degrees && grid.keyword == gridKeyword;
-        });
-    if (!gridKeyword.empty() && !degrees && !format.HasOption("grid")) {
-        causes.push_back(type + " cannot carry a grid change");
-    }
-    return causes;
-}
-
 std::vector<std::string> GpsBabelHost::RunRefusals(const RunRequest& request) const {
     m_runTargetType = request.targetType;
-    std::vector<std::string> causes;
-    if (m_formats.ReadersFor(request.sourceType).empty()) {
-        causes.push_back(NoReaderReason(request.sourceType));
-    }
-    if (!request.mergeType.empty() && m_formats.ReadersFor(request.mergeType).empty()) {
-        causes.push_back(NoReaderReason(request.mergeType) + " (the merge type)");
-    }
-    std::optional<std::string> datum;
-    if (!request.datum.empty() && !(datum = OfferedDatum(request.datum))) {
-        causes.push_back("gpsbabel offers no datum \"" + request.datum + "\"");
-    }
-    std::optional<std::string> grid;
-    if (!request.grid.empty() && !(grid = GridKeyword(request.grid))) {
-        causes.push_back("gpsbabel has no grid \"" + request.grid + "\"");
-    }
-    const std::optional<FormatChoice> target = m_formats.ForType(request.targetType);
-    if (!target || !target->format.WritesAny()) {
-        causes.push_back(NoWriterReason(request.targetType));
-        return causes;
-    }
-    for (std::string& cause :
-         CarryRefusals(request.targetType, target->format, datum.value_or(""), grid.value_or(""))) {
-        causes.push_back(std::move(cause));
-    }
-    return causes;
+    return Carry().RunRefusals(request);
 }
 
 HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& result) {
@@ -261,50 +160,6 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
     return Save(path, result);
 }
 
-std::vector<FormatChoice> GpsBabelHost::ReadersInTurn(const DocumentInput& input) const {
-    std::vector<FormatChoice> readers = input.readers;
-    const auto last = m_lastReader.find(input.layout);
-    if (last != m_lastReader.end()) {
-        std::stable_partition(readers.begin(), readers.end(), [&](const FormatChoice& reader) {
-            return reader.format.name == last->second;
-        });
-    }
-    return readers;
-}
-
-std::vector<EngineInput> GpsBabelHost::ChooseReaders(const std::vector<std::string>& seenPaths,
-                                                     const std::string& probePath) {
-    // Each input alone, every reader in turn: of those whose positions are plausible the one
-    // that read the most points; else the first with only a few points at 0,0; else the first,
-    // whose failure then says why.
-    std::vector<EngineInput> chosen;
-    for (std::size_t index = 0; index < m_document.inputs.size(); ++index) {
-        const std::vector<FormatChoice> readers = ReadersInTurn(m_document.inputs[index]);
-        const DataKind readAs = KindNamedIn(m_document.inputs[index].path);
-        std::optional<FormatChoice> fallback;
-        std::optional<FormatChoice> found;
-        long foundPoints = 0;
-        for (const FormatChoice& reader : readers) {
-            if (readers.size() == 1) {
-                break;
-            }
-            const EngineOutcome outcome = m_runner.Run(
-                ConversionArguments({{seenPaths[index], reader, readAs}}, {}, probePath));
-            const std::string probe = outcome.Succeeded() ? ReadWholeFile(probePath) : "";
-            const Plausibility verdict = CheckPositions(probe);
-            if (verdict == Plausibility::Plausible && PositionCount(probe) > foundPoints) {
-                found = reader;
-                foundPoints = PositionCount(probe);
-            } else if (verdict == Plausibility::SomeAtZero && !fallback) {
-                fallback = reader;
-            }
-        }
-        chosen.push_back(
-            {seenPaths[index], found ? *found : fallback.value_or(readers.front()), readAs});
-    }
-    return chosen;
-}
-
 std::optional<std::string>
 GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string& type,
                           const std::optional<FormatChoice>& format) const {
@@ -312,7 +167,7 @@ GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string
         return NoWriterReason(type);
     }
     const std::vector<std::string> carry =
-        CarryRefusals(type, format->format, m_document.datum, m_document.gridKeyword);
+        Carry().CarryRefusals(type, format->format, m_document.datum, m_document.gridKeyword);
     if (!carry.empty()) {
         return carry.front();
     }
@@ -321,50 +176,6 @@ GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string
         return "the target is one of the files read";
     }
     return std::nullopt;
-}
-
-std::vector<GpsBabelHost::PlannedOutput>
-GpsBabelHost::PlanOutputs(const std::filesystem::path& target, const std::string& seenFolder,
-                          const FormatChoice& format) {
-    // Every kind some candidate reader may read and the format writes.
-    std::vector<DataKind> kinds;
-    for (DataKind kind : AllDataKinds) {
-        const bool read = std::ranges::any_of(m_document.inputs, [&](const DocumentInput& input) {
-            return std::ranges::any_of(input.readers, [&](const FormatChoice& reader) {
-                return reader.format.Reads(kind);
-            });
-        });
-        if (read && format.format.Writes(kind)) {
-            kinds.push_back(kind);
-        }
-    }
-    std::vector<PlannedOutput> outputs;
-    if (kinds.size() < 2 || !m_singleKind.HoldsOneKind(format.format)) {
-        outputs.push_back(
-            {std::nullopt, std::make_unique<PendingOutput>(target.string(), seenFolder)});
-        return outputs;
-    }
-    for (DataKind kind : kinds) {
-        outputs.push_back({kind, std::make_unique<PendingOutput>(
-                                     CompanionPath(target.string(), kind), seenFolder)});
-    }
-    return outputs;
-}
-
-EngineOutcome GpsBabelHost::RunConversion(std::vector<EngineInput>& inputs,
-                                          const std::vector<EngineOutput>& outputs,
-                                          const std::vector<std::string>& seenPaths,
-                                          const std::string& probePath, bool choosing) {
-    // The run also writes a probe of what it read. Where a type has several readers only a probe
-    // with plausible positions keeps the first choice; otherwise each input's reader is chosen
-    // alone and the run made again.
-    EngineOutcome outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
-    if (choosing && !(outcome.Succeeded() &&
-                      CheckPositions(ReadWholeFile(probePath)) == Plausibility::Plausible)) {
-        inputs = ChooseReaders(seenPaths, probePath);
-        outcome = m_runner.Run(ConversionArguments(inputs, outputs, probePath));
-    }
-    return outcome;
 }
 
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
@@ -379,7 +190,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     }
     EngineView view;
     const std::string seenFolder = view.Folder(target.parent_path());
-    std::vector<PlannedOutput> outputs = PlanOutputs(target, seenFolder, *format);
+    std::vector<PlannedOutput> outputs =
+        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_singleKind);
     const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
     if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
         return Refuse(result, Refused, "the target folder cannot be written");
@@ -388,7 +200,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     std::vector<EngineInput> inputs;
     for (const DocumentInput& input : m_document.inputs) {
         seenPaths.push_back(view.Source(input.path));
-        inputs.push_back({seenPaths.back(), ReadersInTurn(input).front(), KindNamedIn(input.path)});
+        inputs.push_back({seenPaths.back(), m_readerChoice.ReadersInTurn(input).front(),
+                          KindNamedIn(input.path)});
     }
     if (std::ranges::any_of(seenPaths, &std::string::empty)) {
         return Refuse(result, Refused, "the files to read cannot be reached");
@@ -404,7 +217,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     if (probePath.empty()) {
         return Refuse(result, Refused, "the host's temporary folder cannot be written");
     }
-    EngineOutcome outcome = RunConversion(inputs, engineOutputs, seenPaths, probePath, choosing);
+    EngineOutcome outcome = m_readerChoice.RunConversion(
+        m_runner, inputs, engineOutputs, m_document.inputs, seenPaths, probePath, choosing);
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
@@ -413,8 +227,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return {FailedCallStatus,
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
-    Verdict verdict =
-        Finish(outcome, CheckPositions(ReadWholeFile(probePath)), *format, target, outputs);
+    SaveVerdict verdict = JudgeSave(outcome, CheckPositions(ReadWholeFile(probePath)), *format,
+                                    target, m_document.inputs, outputs);
     if (verdict.code != Done) {
         for (std::size_t index = 0; index < seenPaths.size(); ++index) {
             ReplaceAll(verdict.reason, seenPaths[index], m_document.inputs[index].path);
@@ -424,66 +238,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         }
         return Refuse(result, verdict.code, verdict.reason);
     }
-    for (std::size_t index = 0; index < inputs.size(); ++index) {
-        m_lastReader[m_document.inputs[index].layout] = inputs[index].format.format.name;
-    }
+    m_readerChoice.Remember(m_document.inputs, inputs);
     return Answer(result, Done);
-}
-
-GpsBabelHost::Verdict GpsBabelHost::Finish(const EngineOutcome& outcome, Plausibility positions,
-                                           const FormatChoice& format,
-                                           const std::filesystem::path& target,
-                                           std::vector<PlannedOutput>& outputs) const {
-    if (outcome.exitCode != 0) {
-        const std::string message = EngineMessage(outcome.output);
-        if (message.find(NoInputMessage) != std::string::npos) {
-            std::vector<std::string> types;
-            for (const DocumentInput& input : m_document.inputs) {
-                types.push_back(input.type);
-            }
-            return {EngineFailed, NothingReadReason(types)};
-        }
-        return {EngineFailed, message.empty() ? "gpsbabel failed" : message};
-    }
-    // A reader given a file of another kind often "reads" noise without complaint.
-    if (positions == Plausibility::Implausible) {
-        return {NothingWritten, "the positions read are out of range or mostly zero: the file is "
-                                "not one gpsbabel reads as its type says"};
-    }
-    const KindCounts read = CountsRead(outcome.output);
-    const auto holdsData = [&](const PlannedOutput& output) {
-        return output.kind ? read.Of(*output.kind) > 0
-                           : std::ranges::any_of(AllDataKinds, [&](DataKind kind) {
-                                 return read.Of(kind) > 0 && format.format.Writes(kind);
-                             });
-    };
-    std::vector<PendingOutput*> landing;
-    for (PlannedOutput& output : outputs) {
-        if (!holdsData(output)) {
-            continue;
-        }
-        if (!output.pending->HasContent()) {
-            return {NothingWritten, "the output held no data"};
-        }
-        // The target's own name goes to the first kind with data, companions to the others.
-        if (landing.empty()) {
-            output.pending->Retarget(target.string());
-        }
-        landing.push_back(output.pending.get());
-    }
-    if (landing.empty()) {
-        return {NothingWritten, "the source held no data that " + format.format.name + " can hold"};
-    }
-    std::vector<std::string> protectedPaths;
-    for (const DocumentInput& input : m_document.inputs) {
-        protectedPaths.push_back(input.path);
-    }
-    for (PendingOutput* output : landing) {
-        if (!output->Commit(protectedPaths)) {
-            return {NotMoved, "the output could not be moved into place"};
-        }
-    }
-    return {};
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "host/ConversionCommand.h"
+#include "host/CarryRules.h"
 #include "host/EngineRunner.h"
 #include "host/EngineView.h"
 #include "host/GpsBabelConfig.h"
+#include "host/HostDocument.h"
 #include "host/HostLink.h"
-#include "host/PendingOutput.h"
-#include "host/PositionCheck.h"
+#include "host/ReaderChoice.h"
 #include "host/SingleKindFormats.h"
 #include "host/TypeFormatMap.h"
 
+#include <cstdint>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,69 +68,21 @@ public:
     std::vector<std::string> RunRefusals(const RunRequest& request) const override;
 
 private:
-    /// A file of the document with the formats that may read it, the likeliest first.
-    struct DocumentInput {
-        std::string path; ///< absolute
-        std::string type;
-        std::vector<FormatChoice> readers;
-        /// The type in upper case and the shape of the file's first line (see LeadingShape).
-        std::string layout;
-    };
-    struct Document {
-        bool open = false;
-        std::vector<DocumentInput> inputs;
-        std::string datum;
-        std::string gridKeyword;
-    };
-    /// One engine run's outcome as a result code and reason.
-    struct Verdict {
-        std::int32_t code = Done;
-        std::string reason;
-    };
-    /// A file a save writes: all kinds carried, or one kind for a format of one kind per file.
-    struct PlannedOutput {
-        std::optional<DataKind> kind;
-        std::unique_ptr<PendingOutput> pending;
-    };
-
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
-    std::optional<std::string> OfferedDatum(const std::string& name) const;
-    std::optional<std::string> GridKeyword(const std::string& name) const;
-    std::vector<std::string> CarryRefusals(const std::string& type, const EngineFormat& format,
-                                           const std::string& datum,
-                                           const std::string& gridKeyword) const;
-    /// Why the target type of the run last asked about cannot carry the datum or grid.
-    std::optional<std::string> RunTargetRefusal(const std::string& datum,
-                                                const std::string& gridKeyword) const;
-    std::vector<FormatChoice> ReadersInTurn(const DocumentInput& input) const;
-    std::vector<EngineInput> ChooseReaders(const std::vector<std::string>& seenPaths,
-                                           const std::string& probePath);
+    CarryRules Carry() const { return CarryRules(m_formats, m_config.reference); }
     std::optional<std::string> SaveRefusal(const std::filesystem::path& target,
                                            const std::string& type,
                                            const std::optional<FormatChoice>& format) const;
-    std::vector<PlannedOutput> PlanOutputs(const std::filesystem::path& target,
-                                           const std::string& seenFolder,
-                                           const FormatChoice& format);
-    EngineOutcome RunConversion(std::vector<EngineInput>& inputs,
-                                const std::vector<EngineOutput>& outputs,
-                                const std::vector<std::string>& seenPaths,
-                                const std::string& probePath, bool choosing);
     HostStatus Save(const std::string& path, std::int32_t& result);
-    /// Judges the run and moves what it wrote into place.
-    Verdict Finish(const EngineOutcome& outcome, Plausibility positions, const FormatChoice& format,
-                   const std::filesystem::path& target, std::vector<PlannedOutput>& outputs) const;
 
     EngineRunner m_runner;
     std::string m_version;
     TypeFormatMap m_formats;
     GpsBabelConfig m_config;
-    Document m_document;
+    HostDocument m_document;
     std::string m_reason;
-    /// Per layout of file (DocumentInput::layout), the format that last read such a file well:
-    /// per type alone, a reader that skips a header row it expects would go first for every
-    /// file after one of its own, and its plausible read of fewer rows would be kept.
-    std::map<std::string, std::string> m_lastReader;
+    ReaderChoice m_readerChoice;
     /// The target type of the run last asked about (RunRefusals), so that a datum or grid
     /// change its format would drop is refused when it is asked for, not dropped at the save.
     mutable std::string m_runTargetType;

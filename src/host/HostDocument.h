@@ -1,0 +1,27 @@
+#pragma once
+
+#include "host/TypeFormatMap.h"
+
+#include <string>
+#include <vector>
+
+namespace tolk {
+
+/// A file of the host's document with the formats that may read it, the likeliest first.
+struct DocumentInput {
+    std::string path; ///< absolute
+    std::string type;
+    std::vector<FormatChoice> readers;
+    /// The type in upper case and the shape of the file's first line (see LeadingShape).
+    std::string layout;
+};
+
+/// The host's open document: the files read together and the datum and grid chosen for them.
+struct HostDocument {
+    bool open = false;
+    std::vector<DocumentInput> inputs;
+    std::string datum;
+    std::string gridKeyword;
+};
+
+} // namespace tolk

@@ -1,0 +1,23 @@
+#include "host/HostReasons.h"
+
+namespace tolk {
+
+std::string NoReaderReason(const std::string& type) {
+    return "no gpsbabel format reads ." + type + " files";
+}
+
+std::string NoWriterReason(const std::string& type) {
+    return "no gpsbabel format writes ." + type + " files";
+}
+
+// A file of another format under this type's extension often reads as nothing at all: naming
+// the type it was read as says more than "no data" about a file that visibly holds some.
+std::string NothingReadReason(const std::vector<std::string>& types) {
+    std::string reason = "gpsbabel read no data from the file as";
+    for (std::size_t index = 0; index < types.size(); ++index) {
+        reason += (index == 0 ? " ." : " and .") + types[index];
+    }
+    return reason;
+}
+
+} // namespace tolk

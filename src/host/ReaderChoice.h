@@ -1,0 +1,47 @@
+#pragma once
+
+#include "host/ConversionCommand.h"
+#include "host/EngineRunner.h"
+#include "host/HostDocument.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tolk {
+
+/// Chooses the format that reads each file of a document where several may, and remembers per
+/// layout of file the one that last read such a file well.
+class ReaderChoice {
+public:
+    /// The input's readers in the order to try them: the one that last read a file of the same
+    /// layout first.
+    std::vector<FormatChoice> ReadersInTurn(const DocumentInput& input) const;
+
+    /// Runs the conversion with the readers in `inputs`, which also writes a probe of what it
+    /// read to `probePath`; when `choosing` and the probe does not look right, chooses each
+    /// input's reader anew (into `inputs`) and runs again. `seenPaths` are the inputs' paths as
+    /// the engine sees them, in the order of `document`.
+    EngineOutcome RunConversion(const EngineRunner& runner, std::vector<EngineInput>& inputs,
+                                const std::vector<EngineOutput>& outputs,
+                                const std::vector<DocumentInput>& document,
+                                const std::vector<std::string>& seenPaths,
+                                const std::string& probePath, bool choosing) const;
+
+    /// Remembers the readers of a save that succeeded, `inputs` in the order of `document`.
+    void Remember(const std::vector<DocumentInput>& document,
+                  const std::vector<EngineInput>& inputs);
+
+private:
+    std::vector<EngineInput> ChooseReaders(const EngineRunner& runner,
+                                           const std::vector<DocumentInput>& document,
+                                           const std::vector<std::string>& seenPaths,
+                                           const std::string& probePath) const;
+
+    /// Per layout of file (DocumentInput::layout), the format that last read such a file well:
+    /// per type alone, a reader that skips a header row it expects would go first for every
+    /// file after one of its own, and its plausible read of fewer rows would be kept.
+    std::map<std::string, std::string> m_lastReader;
+};
+
+} // namespace tolk

@@ -1,0 +1,38 @@
+#include "host/SavePlan.h"
+
+#include "host/ConversionCommand.h"
+
+#include <algorithm>
+
+namespace tolk {
+
+std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
+                                       const std::filesystem::path& target,
+                                       const std::string& seenFolder, const FormatChoice& format,
+                                       SingleKindFormats& singleKind) {
+    // Every kind some candidate reader may read and the format writes.
+    std::vector<DataKind> kinds;
+    for (DataKind kind : AllDataKinds) {
+        const bool read = std::ranges::any_of(inputs, [&](const DocumentInput& input) {
+            return std::ranges::any_of(input.readers, [&](const FormatChoice& reader) {
+                return reader.format.Reads(kind);
+            });
+        });
+        if (read && format.format.Writes(kind)) {
+            kinds.push_back(kind);
+        }
+    }
+    std::vector<PlannedOutput> outputs;
+    if (kinds.size() < 2 || !singleKind.HoldsOneKind(format.format)) {
+        outputs.push_back(
+            {std::nullopt, std::make_unique<PendingOutput>(target.string(), seenFolder)});
+        return outputs;
+    }
+    for (DataKind kind : kinds) {
+        outputs.push_back({kind, std::make_unique<PendingOutput>(
+                                     CompanionPath(target.string(), kind), seenFolder)});
+    }
+    return outputs;
+}
+
+} // namespace tolk

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "host/EngineFormat.h"
+#include "host/HostDocument.h"
+#include "host/PendingOutput.h"
+#include "host/SingleKindFormats.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolk {
+
+/// A file a save writes: all kinds carried, or one kind for a format of one kind per file.
+struct PlannedOutput {
+    std::optional<DataKind> kind;
+    std::unique_ptr<PendingOutput> pending;
+};
+
+/// The files a save of `inputs` to `target` in `format` writes: the target alone, or one file
+/// per kind (the target and its companions) for a format that holds one kind per file.
+/// `seenFolder` is the target's folder as the engine sees it.
+std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
+                                       const std::filesystem::path& target,
+                                       const std::string& seenFolder, const FormatChoice& format,
+                                       SingleKindFormats& singleKind);
+
+} // namespace tolk

@@ -1,0 +1,80 @@
+#include "host/SaveVerdict.h"
+
+#include "host/EngineCounts.h"
+#include "host/GpsBabelHost.h"
+#include "host/HostReasons.h"
+
+#include <algorithm>
+
+namespace tolk {
+namespace {
+
+// The engine's own words when the validate filter found nothing read.
+const char* const NoInputMessage = "validate:No input";
+
+SaveVerdict FailedRunVerdict(const EngineOutcome& outcome,
+                             const std::vector<DocumentInput>& inputs) {
+    const std::string message = EngineMessage(outcome.output);
+    if (message.find(NoInputMessage) != std::string::npos) {
+        std::vector<std::string> types;
+        for (const DocumentInput& input : inputs) {
+            types.push_back(input.type);
+        }
+        return {GpsBabelHost::EngineFailed, NothingReadReason(types)};
+    }
+    return {GpsBabelHost::EngineFailed, message.empty() ? "gpsbabel failed" : message};
+}
+
+} // namespace
+
+SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
+                      const FormatChoice& format, const std::filesystem::path& target,
+                      const std::vector<DocumentInput>& inputs,
+                      std::vector<PlannedOutput>& outputs) {
+    if (outcome.exitCode != 0) {
+        return FailedRunVerdict(outcome, inputs);
+    }
+    // A reader given a file of another kind often "reads" noise without complaint.
+    if (positions == Plausibility::Implausible) {
+        return {GpsBabelHost::NothingWritten,
+                "the positions read are out of range or mostly zero: the file is "
+                "not one gpsbabel reads as its type says"};
+    }
+    const KindCounts read = CountsRead(outcome.output);
+    const auto holdsData = [&](const PlannedOutput& output) {
+        return output.kind ? read.Of(*output.kind) > 0
+                           : std::ranges::any_of(AllDataKinds, [&](DataKind kind) {
+                                 return read.Of(kind) > 0 && format.format.Writes(kind);
+                             });
+    };
+    std::vector<PendingOutput*> landing;
+    for (PlannedOutput& output : outputs) {
+        if (!holdsData(output)) {
+            continue;
+        }
+        if (!output.pending->HasContent()) {
+            return {GpsBabelHost::NothingWritten, "the output held no data"};
+        }
+        // The target's own name goes to the first kind with data, companions to the others.
+        if (landing.empty()) {
+            output.pending->Retarget(target.string());
+        }
+        landing.push_back(output.pending.get());
+    }
+    if (landing.empty()) {
+        return {GpsBabelHost::NothingWritten,
+                "the source held no data that " + format.format.name + " can hold"};
+    }
+    std::vector<std::string> protectedPaths;
+    for (const DocumentInput& input : inputs) {
+        protectedPaths.push_back(input.path);
+    }
+    for (PendingOutput* output : landing) {
+        if (!output->Commit(protectedPaths)) {
+            return {GpsBabelHost::NotMoved, "the output could not be moved into place"};
+        }
+    }
+    return {};
+}
+
+} // namespace tolk

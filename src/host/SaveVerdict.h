@@ -1,0 +1,28 @@
+#pragma once
+
+#include "host/EngineRunner.h"
+#include "host/HostDocument.h"
+#include "host/PositionCheck.h"
+#include "host/SavePlan.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tolk {
+
+/// One engine run's outcome as a result code of the host (GpsBabelHost::Result) and reason.
+struct SaveVerdict {
+    std::int32_t code = 0;
+    std::string reason;
+};
+
+/// Judges the save's run of `inputs` to `target` in `format`, given how plausible the positions
+/// it read look, and moves what it wrote into place.
+SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
+                      const FormatChoice& format, const std::filesystem::path& target,
+                      const std::vector<DocumentInput>& inputs,
+                      std::vector<PlannedOutput>& outputs);
+
+} // namespace tolk
