@@ -4,7 +4,6 @@
 #include "core/Text.h"
 #include "core/TolkError.h"
 #include "host/EngineCounts.h"
-#include "host/EngineLocator.h"
 #include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
 #include "host/HostReasons.h"
@@ -16,7 +15,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 
 namespace tolk {
 namespace {
@@ -270,32 +268,6 @@ bool GpsBabelHost::ChooseFormat(const std::string& type, const std::string& form
     }
     m_formats.Choose(type, format);
     return true;
-}
-
-std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config,
-                                                           int count) {
-    std::optional<LocatedEngine> engine = FindWorkingGpsBabel(config.timeLimit);
-    if (!engine) {
-        throw TolkError("No working gpsbabel was found on PATH");
-    }
-    std::map<std::string, std::string> choices;
-    if (!config.workFolder.empty()) {
-        choices = ReadHostFormats(config.workFolder + "/" + HostFormatsFileName);
-    }
-    TypeFormatMap formats(engine->formats, choices);
-    for (const auto& [type, choice] : config.formatChoices) {
-        formats.Choose(type, choice);
-    }
-    std::vector<std::unique_ptr<HostLink>> hosts;
-    for (int host = 0; host < count; ++host) {
-        hosts.push_back(std::make_unique<GpsBabelHost>(
-            EngineRunner(engine->program, config.timeLimit), engine->version, formats, config));
-    }
-    return hosts;
-}
-
-std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config) {
-    return std::move(CreateGpsBabelHosts(config, 1).front());
 }
 
 } // namespace tolk

@@ -12,7 +12,8 @@
 
 namespace tolk {
 
-/// One engine run's outcome as a result code of the host (GpsBabelHost::Result) and reason.
+/// One engine run's outcome as a result code of the host (GpsBabelHost::Result, 0 when done)
+/// and reason.
 struct SaveVerdict {
     std::int32_t code = 0;
     std::string reason;

@@ -1,0 +1,36 @@
+#include "core/TolkError.h"
+#include "host/EngineLocator.h"
+#include "host/GpsBabelHost.h"
+#include "host/HostFormatsFile.h"
+
+#include <map>
+
+namespace tolk {
+
+std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config,
+                                                           int count) {
+    std::optional<LocatedEngine> engine = FindWorkingGpsBabel(config.timeLimit);
+    if (!engine) {
+        throw TolkError("No working gpsbabel was found on PATH");
+    }
+    std::map<std::string, std::string> choices;
+    if (!config.workFolder.empty()) {
+        choices = ReadHostFormats(config.workFolder + "/" + HostFormatsFileName);
+    }
+    TypeFormatMap formats(engine->formats, choices);
+    for (const auto& [type, choice] : config.formatChoices) {
+        formats.Choose(type, choice);
+    }
+    std::vector<std::unique_ptr<HostLink>> hosts;
+    for (int host = 0; host < count; ++host) {
+        hosts.push_back(std::make_unique<GpsBabelHost>(
+            EngineRunner(engine->program, config.timeLimit), engine->version, formats, config));
+    }
+    return hosts;
+}
+
+std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config) {
+    return std::move(CreateGpsBabelHosts(config, 1).front());
+}
+
+} // namespace tolk
