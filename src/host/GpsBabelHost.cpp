@@ -27,14 +27,6 @@ const char* const EngineName = "gpsbabel";
 // The input/output error whose text is "Disk full".
 constexpr int DiskFullError = 101;
 
-// The engine names the files by the paths it was shown; the user knows them by their own.
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (auto at = text.find(from); !from.empty() && at != std::string::npos;
-         at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-}
-
 // The file type is what follows the last "." of the file name, as the converter builds it.
 std::string TypeOf(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
@@ -204,11 +196,8 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     if (std::ranges::any_of(seenPaths, &std::string::empty)) {
         return Refuse(result, Refused, "the files to read cannot be reached");
     }
-    std::vector<EngineOutput> engineOutputs;
-    for (const PlannedOutput& output : outputs) {
-        engineOutputs.push_back({output.pending->TempPath(), *format, m_document.datum,
-                                 m_document.gridKeyword, output.kind});
-    }
+    const std::vector<EngineOutput> engineOutputs =
+        EngineOutputs(outputs, *format, m_document.datum, m_document.gridKeyword);
     const bool choosing = std::ranges::any_of(
         m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
     const std::string probePath = m_scratch.Scratch("probe.gpx");
@@ -228,12 +217,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     SaveVerdict verdict = JudgeSave(outcome, CheckPositions(ReadWholeFile(probePath)), *format,
                                     target, m_document.inputs, outputs);
     if (verdict.code != Done) {
-        for (std::size_t index = 0; index < seenPaths.size(); ++index) {
-            ReplaceAll(verdict.reason, seenPaths[index], m_document.inputs[index].path);
-        }
-        for (const EngineOutput& output : engineOutputs) {
-            ReplaceAll(verdict.reason, output.path, target.string());
-        }
+        InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);
         return Refuse(result, verdict.code, verdict.reason);
     }
     m_readerChoice.Remember(m_document.inputs, inputs);

@@ -1,7 +1,5 @@
 #include "host/SavePlan.h"
 
-#include "host/ConversionCommand.h"
-
 #include <algorithm>
 
 namespace tolk {
@@ -33,6 +31,17 @@ std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
                                      CompanionPath(target.string(), kind), seenFolder)});
     }
     return outputs;
+}
+
+std::vector<EngineOutput> EngineOutputs(const std::vector<PlannedOutput>& outputs,
+                                        const FormatChoice& format, const std::string& datum,
+                                        const std::string& gridKeyword) {
+    std::vector<EngineOutput> engineOutputs;
+    for (const PlannedOutput& output : outputs) {
+        engineOutputs.push_back(
+            {output.pending->TempPath(), format, datum, gridKeyword, output.kind});
+    }
+    return engineOutputs;
 }
 
 } // namespace tolk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/ConversionCommand.h"
 #include "host/EngineFormat.h"
 #include "host/HostDocument.h"
 #include "host/PendingOutput.h"
@@ -26,5 +27,11 @@ std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
                                        const std::filesystem::path& target,
                                        const std::string& seenFolder, const FormatChoice& format,
                                        SingleKindFormats& singleKind);
+
+/// What the engine is to write for each planned output: its temporary file in `format`, with the
+/// datum and grid keyword chosen (empty for none).
+std::vector<EngineOutput> EngineOutputs(const std::vector<PlannedOutput>& outputs,
+                                        const FormatChoice& format, const std::string& datum,
+                                        const std::string& gridKeyword);
 
 } // namespace tolk

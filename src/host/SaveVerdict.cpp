@@ -25,6 +25,14 @@ SaveVerdict FailedRunVerdict(const EngineOutcome& outcome,
     return {GpsBabelHost::EngineFailed, message.empty() ? "gpsbabel failed" : message};
 }
 
+// The engine names the files by the paths it was shown; the user knows them by their own.
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); !from.empty() && at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
+
 } // namespace
 
 SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
@@ -75,6 +83,17 @@ SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
         }
     }
     return {};
+}
+
+void InUsersPaths(std::string& reason, const std::vector<std::string>& seenPaths,
+                  const std::vector<DocumentInput>& inputs,
+                  const std::vector<EngineOutput>& outputs, const std::filesystem::path& target) {
+    for (std::size_t index = 0; index < seenPaths.size(); ++index) {
+        ReplaceAll(reason, seenPaths[index], inputs[index].path);
+    }
+    for (const EngineOutput& output : outputs) {
+        ReplaceAll(reason, output.path, target.string());
+    }
 }
 
 } // namespace tolk

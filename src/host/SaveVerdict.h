@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/ConversionCommand.h"
 #include "host/EngineRunner.h"
 #include "host/HostDocument.h"
 #include "host/PositionCheck.h"
@@ -25,5 +26,11 @@ SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
                       const FormatChoice& format, const std::filesystem::path& target,
                       const std::vector<DocumentInput>& inputs,
                       std::vector<PlannedOutput>& outputs);
+
+/// Names the files in `reason` as the user knows them: the inputs by their own paths (the engine
+/// saw them as `seenPaths`, in the order of `inputs`) and the outputs by the target's.
+void InUsersPaths(std::string& reason, const std::vector<std::string>& seenPaths,
+                  const std::vector<DocumentInput>& inputs,
+                  const std::vector<EngineOutput>& outputs, const std::filesystem::path& target);
 
 } // namespace tolk
