@@ -11,6 +11,7 @@
 #include "host/PositionCheck.h"
 #include "host/SavePlan.h"
 #include "host/SaveVerdict.h"
+#include "host/WaypointNames.h"
 #include "host/WholeFile.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatM
                            GpsBabelConfig config)
     : m_runner(runner), m_version(version), m_formats(std::move(formats)),
       m_config(std::move(config)),
-      m_singleKind(std::move(runner), std::move(version), SingleKindCacheFile()) {}
+      m_learned(std::move(runner), std::move(version), LearnedFormatsCacheFile()) {}
 
 HostStatus GpsBabelHost::RefreshData(std::int32_t& result) {
     return Answer(result, Done);
@@ -181,7 +182,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     EngineView view;
     const std::string seenFolder = view.Folder(target.parent_path());
     std::vector<PlannedOutput> outputs =
-        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_singleKind);
+        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_learned);
     const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
     if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
         return Refuse(result, Refused, "the target folder cannot be written");
@@ -214,8 +215,15 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return {FailedCallStatus,
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
-    SaveVerdict verdict = JudgeSave(outcome, CheckPositions(ReadWholeFile(probePath)), *format,
-                                    target, m_document.inputs, outputs);
+    const std::string read = ReadWholeFile(probePath);
+    if (outcome.Succeeded() && format->format.Writes(DataKind::Waypoints) &&
+        WaypointNamesRepeat(read) && m_learned.KeepsOneWaypointPerName(format->format)) {
+        return Refuse(result, NothingWritten,
+                      format->format.name + " keeps one waypoint of each name, and waypoints of " +
+                          "the file share a name: some would be lost");
+    }
+    SaveVerdict verdict =
+        JudgeSave(outcome, CheckPositions(read), *format, target, m_document.inputs, outputs);
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);
         return Refuse(result, verdict.code, verdict.reason);

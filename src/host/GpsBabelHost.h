@@ -6,8 +6,8 @@
 #include "host/GpsBabelConfig.h"
 #include "host/HostDocument.h"
 #include "host/HostLink.h"
+#include "host/LearnedFormats.h"
 #include "host/ReaderChoice.h"
-#include "host/SingleKindFormats.h"
 #include "host/TypeFormatMap.h"
 
 #include <cstdint>
@@ -86,7 +86,7 @@ private:
     /// The target type of the run last asked about (RunRefusals), so that a datum or grid
     /// change its format would drop is refused when it is asked for, not dropped at the save.
     mutable std::string m_runTargetType;
-    SingleKindFormats m_singleKind;
+    LearnedFormats m_learned;
     /// The host's own private folder, made once, for the probe files of reader choice.
     EngineView m_scratch;
 };

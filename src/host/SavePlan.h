@@ -3,8 +3,8 @@
 #include "host/ConversionCommand.h"
 #include "host/EngineFormat.h"
 #include "host/HostDocument.h"
+#include "host/LearnedFormats.h"
 #include "host/PendingOutput.h"
-#include "host/SingleKindFormats.h"
 
 #include <filesystem>
 #include <memory>
@@ -26,7 +26,7 @@ struct PlannedOutput {
 std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
                                        const std::filesystem::path& target,
                                        const std::string& seenFolder, const FormatChoice& format,
-                                       SingleKindFormats& singleKind);
+                                       LearnedFormats& learned);
 
 /// What the engine is to write for each planned output: its temporary file in `format`, with the
 /// datum and grid keyword chosen (empty for none).

@@ -305,6 +305,19 @@ TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
     EXPECT_EQ(ReadTextFile(Path("noise.gpx")), "the old target");
 }
 
+TEST_F(GpsBabelHostTest, WaypointsSharingANameFailWhereTheTargetKeepsOneOfEachName) {
+    WriteTextFile(Path("pois.gpx"),
+                  "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" creator=\"t\" "
+                  "xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+                  "<wpt lat=\"47.1\" lon=\"8.1\"><name>Hut</name></wpt>\n"
+                  "<wpt lat=\"47.2\" lon=\"8.2\"><name>Hut</name></wpt>\n</gpx>\n");
+    EXPECT_EQ(Convert("pois.gpx", "pois.txt"), GpsBabelHost::NothingWritten);
+    EXPECT_TRUE(Contains(Host().LastReason(), "keeps one waypoint of each name"))
+        << Host().LastReason();
+    EXPECT_FALSE(std::filesystem::exists(Path("pois.txt")));
+    EXPECT_EQ(Convert("pois.gpx", "pois.kml"), GpsBabelHost::Done);
+}
+
 TEST_F(GpsBabelHostTest, ModesNamesAndCaseTwinsOnTheFileSystem) {
     WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
     const auto modeOf = [&](const std::string& name) {

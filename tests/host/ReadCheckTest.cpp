@@ -2,6 +2,7 @@
 #include "host/EngineCounts.h"
 #include "host/LeadingShape.h"
 #include "host/PositionCheck.h"
+#include "host/WaypointNames.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -63,6 +64,17 @@ TEST(PositionCheck, TellsARightReadFromAWrongOne) {
                                  "<wpt lat=\"0\" lon=\"-8.1\"/><wpt lat=\"5.01\" lon=\"-1\"/>")),
               Plausibility::Implausible);
     EXPECT_EQ(PositionCount(Gpx("<wpt lat=\"1\" lon=\"2\"/><trkpt lat=\"3\" lon=\"4\"/>")), 2);
+}
+
+TEST(WaypointNames, RepeatOnlyWhenTwoWaypointsShareAName) {
+    EXPECT_TRUE(WaypointNamesRepeat(Gpx("<wpt lat=\"1\" lon=\"2\"><ele>3</ele><name>A</name></wpt>"
+                                        "<wpt lat=\"1\" lon=\"3\"><name>B</name></wpt>"
+                                        "<wpt lat=\"1\" lon=\"4\"><name>A</name></wpt>")));
+    // Route and track points, unnamed waypoints and other elements' names do not count.
+    EXPECT_FALSE(WaypointNamesRepeat(Gpx("<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>"
+                                         "<wpt lat=\"1\" lon=\"3\"/><wpt lat=\"1\" lon=\"4\"></wpt>"
+                                         "<rte><name>A</name><rtept lat=\"1\" lon=\"5\">"
+                                         "<name>A</name></rtept></rte>")));
 }
 
 TEST(LeadingShape, FilesOfOneLayoutShareItOthersDoNot) {

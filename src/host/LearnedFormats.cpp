@@ -1,4 +1,4 @@
-#include "host/SingleKindFormats.h"
+#include "host/LearnedFormats.h"
 
 #include "host/EngineCounts.h"
 
@@ -25,6 +25,21 @@ const char* const ProbeGpx =
 
 constexpr long ProbePoints = 5;
 
+// Three waypoints, two of them of one name.
+const char* const SameNamesGpx =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<gpx version=\"1.1\" creator=\"tolk\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+    "<wpt lat=\"47.5\" lon=\"8.5\"><name>W1</name></wpt>\n"
+    "<wpt lat=\"47.6\" lon=\"8.6\"><name>W1</name></wpt>\n"
+    "<wpt lat=\"47.7\" lon=\"8.7\"><name>W2</name></wpt>\n"
+    "</gpx>\n";
+
+constexpr long SameNamesPoints = 3;
+
+// What a probe's key in the cache is suffixed with, after the format's name: the one-kind
+// answers were kept under the bare name first, so their lines stay valid.
+const char* const OneWaypointPerNameKey = "/names";
+
 // A line the validate filter prints with its counts.
 const char* const ReportMark = "point ct: ";
 
@@ -48,36 +63,42 @@ int WrittenKinds(const EngineFormat& format) {
 
 } // namespace
 
-std::string SingleKindCacheFile() {
+std::string LearnedFormatsCacheFile() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     return folder.isEmpty() ? std::string()
-                            : folder.toStdString() + "/Orvane/TOLK/single-kind-formats.txt";
+                            : folder.toStdString() + "/Orvane/TOLK/learned-formats.txt";
 }
 
-SingleKindFormats::SingleKindFormats(EngineRunner runner, std::string version,
-                                     std::string cacheFile)
+LearnedFormats::LearnedFormats(EngineRunner runner, std::string version, std::string cacheFile)
     : m_runner(std::move(runner)), m_version(std::move(version)),
       m_cacheFile(std::move(cacheFile)) {}
 
-bool SingleKindFormats::HoldsOneKind(const EngineFormat& format) {
-    if (WrittenKinds(format) < 2) {
-        return false;
-    }
+bool LearnedFormats::HoldsOneKind(const EngineFormat& format) {
+    return WrittenKinds(format) >= 2 && Learned(format.name, format, &LearnedFormats::ProbeOneKind);
+}
+
+bool LearnedFormats::KeepsOneWaypointPerName(const EngineFormat& format) {
+    return format.Writes(DataKind::Waypoints) && format.Reads(DataKind::Waypoints) &&
+           Learned(format.name + OneWaypointPerNameKey, format,
+                   &LearnedFormats::ProbeOneWaypointPerName);
+}
+
+bool LearnedFormats::Learned(const std::string& key, const EngineFormat& format, Probe probe) {
     Load();
-    const auto known = m_known.find(format.name);
+    const auto known = m_known.find(key);
     if (known != m_known.end()) {
         return known->second;
     }
-    const std::optional<bool> oneKind = Probe(format);
-    if (!oneKind) {
+    const std::optional<bool> holds = (this->*probe)(format);
+    if (!holds) {
         return false; // not learned: asked again next time
     }
-    Remember(format.name, *oneKind);
-    return *oneKind;
+    Remember(key, *holds);
+    return *holds;
 }
 
-// Lines "version<TAB>format<TAB>0 or 1"; those of other engine versions do not count.
-void SingleKindFormats::Load() {
+// Lines "version<TAB>key<TAB>0 or 1"; those of other engine versions do not count.
+void LearnedFormats::Load() {
     if (m_loaded) {
         return;
     }
@@ -96,8 +117,8 @@ void SingleKindFormats::Load() {
     }
 }
 
-void SingleKindFormats::Remember(const std::string& name, bool oneKind) {
-    m_known[name] = oneKind;
+void LearnedFormats::Remember(const std::string& key, bool holds) {
+    m_known[key] = holds;
     if (m_cacheFile.empty()) {
         return;
     }
@@ -105,12 +126,12 @@ void SingleKindFormats::Remember(const std::string& name, bool oneKind) {
     std::filesystem::create_directories(std::filesystem::path(m_cacheFile).parent_path(), ignored);
     // One short appended line: hosts working side by side never tear each other's lines.
     std::ofstream(m_cacheFile, std::ios::app)
-        << m_version + "\t" + name + (oneKind ? "\t1\n" : "\t0\n");
+        << m_version + "\t" + key + (holds ? "\t1\n" : "\t0\n");
 }
 
 // A format that refuses all three kinds at once, or reads back fewer points than it was given,
 // keeps one kind per file.
-std::optional<bool> SingleKindFormats::Probe(const EngineFormat& format) const {
+std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format) const {
     QTemporaryDir dir;
     const std::string source = dir.filePath(QStringLiteral("probe.gpx")).toStdString();
     const std::string written = dir.filePath(QStringLiteral("probe.out")).toStdString();
@@ -137,6 +158,25 @@ std::optional<bool> SingleKindFormats::Probe(const EngineFormat& format) const {
     // Formats may read one kind back as another (a route as a track): what counts is that every
     // point arrives.
     return CountsRead(read.output).Total() < ProbePoints;
+}
+
+// A format that reads back fewer waypoints than it was given keeps one of each name.
+std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& format) const {
+    QTemporaryDir dir;
+    const std::string source = dir.filePath(QStringLiteral("names.gpx")).toStdString();
+    const std::string written = dir.filePath(QStringLiteral("names.out")).toStdString();
+    std::ofstream(source) << SameNamesGpx;
+    const bool wrote =
+        m_runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
+            .Succeeded();
+    const EngineOutcome read =
+        m_runner.Run({"-p", "", "-w", "-i", format.name, "-f", written, "-x", "validate,debug"});
+    const long waypoints = CountsRead(read.output).Of(DataKind::Waypoints);
+    // A format that reads back no waypoint at all tells nothing about names.
+    if (!wrote || !read.Succeeded() || waypoints == 0) {
+        return std::nullopt;
+    }
+    return waypoints < SameNamesPoints;
 }
 
 } // namespace tolk
