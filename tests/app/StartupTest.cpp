@@ -2,8 +2,8 @@
 #include "ScriptedHost.h"
 #include "TempHome.h"
 #include "TextFiles.h"
-#include "app/ProgramEntry.h"
 #include "WindowRun.h"
+#include "app/ProgramEntry.h"
 #include "app/Tmainfrm.h"
 #include "core/TolkError.h"
 
