@@ -28,9 +28,13 @@ std::string FullFolderPath(const std::string& folder) {
     return path;
 }
 
+// Types typed into the settings file or the command line count in any letter case, as the host
+// reads and writes them.
 template <std::size_t N>
 bool InTable(const std::array<std::string_view, N>& table, const std::string& type) {
-    return std::ranges::find(table, type) != table.end();
+    return std::ranges::any_of(table, [&](std::string_view listed) {
+        return AsciiUpper(std::string(listed)) == AsciiUpper(type);
+    });
 }
 
 template <std::size_t N>

@@ -148,11 +148,12 @@ TEST_F(BatchCommandTest, ExitStatusesTellAllFromSomeFromBadUsage) {
     WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=\r\nGrid=\r\n");
     fs::remove(m_home / "src/b.gpx");
     EXPECT_EQ(RunBatch({}).status, 0);
+    EXPECT_EQ(RunBatch({"--target-type", "KML", "--source-type", "GPX"}).status, 0); // any case
 
     const std::pair<QStringList, std::string> refused[] = {
         {{"--jobs", "-1"}, "tolkconv-batch: --jobs takes a whole number from 1 to 64"},
         {{"--frobnicate"}, "tolkconv-batch: Unknown option 'frobnicate'."},
-        {{"--target-type", "KML"}, "tolkconv-batch: Unknown target type 'KML'."},
+        {{"--target-type", "kmx"}, "tolkconv-batch: Unknown target type 'kmx'."},
         {{"--datum", "WGS84"}, "tolkconv-batch: Unknown datum 'WGS84'."},
         {{"--grid", "Swiss"}, "tolkconv-batch: Unknown grid 'Swiss'."},
         {{"--source-type", "plt"}, "Cannot Convert:\nno gpsbabel format reads .plt files\n"},

@@ -69,9 +69,11 @@ TEST(BatchSettingsTest, TypesOutsideTheTablesAreNamed) {
     settings.MergeExt = "";
     EXPECT_EQ(UnknownTypeMessage(settings), "");
 
-    settings.SourceExt = "GPX";
+    settings.SourceExt = "GPX"; // a type in capitals, as a hand-edited settings file gives it
+    EXPECT_EQ(UnknownTypeMessage(settings), "");
+    settings.SourceExt = "gpz";
     EXPECT_EQ(UnknownTypeMessage(settings).substr(0, 52),
-              "Unknown source type 'GPX'. The source types are: txt");
+              "Unknown source type 'gpz'. The source types are: txt");
     settings.SourceExt = "gpx";
     settings.MergeExt = "bln"; // a target type only
     EXPECT_EQ(UnknownTypeMessage(settings).substr(0, 26), "Unknown merge type 'bln'. ");
