@@ -32,9 +32,8 @@ std::string FullFolderPath(const std::string& folder) {
 // reads and writes them.
 template <std::size_t N>
 bool InTable(const std::array<std::string_view, N>& table, const std::string& type) {
-    return std::ranges::any_of(table, [&](std::string_view listed) {
-        return AsciiUpper(std::string(listed)) == AsciiUpper(type);
-    });
+    return std::ranges::any_of(
+        table, [&](std::string_view listed) { return SameAsciiCase(std::string(listed), type); });
 }
 
 template <std::size_t N>

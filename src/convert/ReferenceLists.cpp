@@ -1,6 +1,7 @@
 #include "convert/ReferenceLists.h"
 
 #include "convert/ReferenceFile.h"
+#include "core/Text.h"
 
 #include <string_view>
 
@@ -27,7 +28,7 @@ std::vector<std::string> ReadNamesOf(const std::string& path, ReferenceFormat fo
 void SelectLastEqual(ChoiceList& list, const std::string& value) {
     int current = value.empty() ? 0 : -1;
     for (int i = 0; !value.empty() && i < list.Count(); ++i) {
-        if (SameReferenceName(list.TextAt(i), value)) {
+        if (SameAsciiCase(list.TextAt(i), value)) {
             current = i;
         }
     }

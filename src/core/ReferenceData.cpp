@@ -30,17 +30,13 @@ constexpr std::array<KnownGrid, 7> KnownGrids{{
 
 GridEntry EntryFor(const std::string& name) {
     const auto known = std::ranges::find_if(KnownGrids, [&](const KnownGrid& grid) {
-        return SameReferenceName(name, std::string(grid.name));
+        return SameAsciiCase(name, std::string(grid.name));
     });
     return known == KnownGrids.end() ? GridEntry{name, {}, false}
                                      : GridEntry{name, std::string(known->keyword), known->degrees};
 }
 
 } // namespace
-
-bool SameReferenceName(const std::string& a, const std::string& b) {
-    return AsciiUpper(a) == AsciiUpper(b);
-}
 
 ReferenceData::ReferenceData() : ReferenceData({}, {}) {}
 
@@ -61,13 +57,13 @@ std::size_t ReferenceData::FixedGridCount() {
 
 const std::string* ReferenceData::OfferedDatum(const std::string& name) const {
     const auto offered = std::ranges::find_if(
-        m_datums, [&](const std::string& datum) { return SameReferenceName(datum, name); });
+        m_datums, [&](const std::string& datum) { return SameAsciiCase(datum, name); });
     return offered == m_datums.end() ? nullptr : &*offered;
 }
 
 const GridEntry* ReferenceData::OfferedGrid(const std::string& name) const {
     const auto offered = std::ranges::find_if(
-        m_grids, [&](const GridEntry& grid) { return SameReferenceName(grid.name, name); });
+        m_grids, [&](const GridEntry& grid) { return SameAsciiCase(grid.name, name); });
     return offered == m_grids.end() ? nullptr : &*offered;
 }
 

@@ -51,7 +51,4 @@ private:
     std::vector<GridEntry> m_grids;
 };
 
-/// The one comparison of reference names: equal apart from the case of ASCII letters.
-bool SameReferenceName(const std::string& a, const std::string& b);
-
 } // namespace tolk

@@ -11,4 +11,8 @@ std::string AsciiUpper(std::string text) {
     return text;
 }
 
+bool SameAsciiCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && AsciiUpper(a) == AsciiUpper(b);
+}
+
 } // namespace tolk

@@ -1,5 +1,6 @@
 #include "host/CarryRules.h"
 
+#include "core/Text.h"
 #include "host/HostReasons.h"
 
 #include <algorithm>
@@ -52,7 +53,7 @@ std::vector<std::string> CarryRules::CarryRefusals(const std::string& type,
     // a format that always holds degrees carries the positions unchanged. The other grids and
     // datums change the coordinates themselves, which only formats with such an option hold.
     std::vector<std::string> causes;
-    if (!datum.empty() && !SameReferenceName(datum, DefaultDatum) && !format.HasOption("datum")) {
+    if (!datum.empty() && !SameAsciiCase(datum, DefaultDatum) && !format.HasOption("datum")) {
         causes.push_back(type + " cannot carry a datum change");
     }
     const bool degrees = std::ranges::any_of(m_reference.Grids(), [&](const GridEntry& grid) {

@@ -31,13 +31,10 @@ void ReadAbilities(const std::string& text, EngineFormat& format) {
     }
 }
 
-bool SameType(const std::string& a, const std::string& b) {
-    return AsciiUpper(a) == AsciiUpper(b);
-}
-
 bool ListsExtension(const EngineFormat& format, const std::string& type) {
-    return std::ranges::any_of(
-        format.extensions, [&](const std::string& extension) { return SameType(extension, type); });
+    return std::ranges::any_of(format.extensions, [&](const std::string& extension) {
+        return SameAsciiCase(extension, type);
+    });
 }
 
 // The description names the type as a word: "csv" in "Universal csv with ...", ".csv" in
@@ -95,7 +92,7 @@ const EngineFormat* FormatList::Named(const std::string& name) const {
 
 const EngineFormat* FormatList::NamedLike(const std::string& type) const {
     const auto found = std::ranges::find_if(m_formats, [&](const EngineFormat& format) {
-        return format.isFile && SameType(format.name, type);
+        return format.isFile && SameAsciiCase(format.name, type);
     });
     return found != m_formats.end() ? &*found : nullptr;
 }

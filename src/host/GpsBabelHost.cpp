@@ -216,14 +216,10 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
     const std::string read = ReadWholeFile(probePath);
-    if (outcome.Succeeded() && format->format.Writes(DataKind::Waypoints) &&
-        WaypointNamesRepeat(read) && m_learned.KeepsOneWaypointPerName(format->format)) {
-        return Refuse(result, NothingWritten,
-                      format->format.name + " keeps one waypoint of each name, and waypoints of " +
-                          "the file share a name: some would be lost");
-    }
-    SaveVerdict verdict =
-        JudgeSave(outcome, CheckPositions(read), *format, target, m_document.inputs, outputs);
+    const ReadCheck check{CheckPositions(read),
+                          format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
+                              m_learned.KeepsOneWaypointPerName(format->format)};
+    SaveVerdict verdict = JudgeSave(outcome, check, *format, target, m_document.inputs, outputs);
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);
         return Refuse(result, verdict.code, verdict.reason);

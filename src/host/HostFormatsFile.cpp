@@ -65,10 +65,6 @@ void ForEachLine(const std::string& path, Visit&& visit) {
     }
 }
 
-bool SameType(const std::string& a, const std::string& b) {
-    return AsciiUpper(a) == AsciiUpper(b);
-}
-
 } // namespace
 
 std::map<std::string, std::string> ReadHostFormats(const std::string& path) {
@@ -76,7 +72,7 @@ std::map<std::string, std::string> ReadHostFormats(const std::string& path) {
     ForEachLine(path, [&choices](const std::string& raw, bool inFormats) {
         const ChoiceLine line = ReadChoiceLine(Trimmed(raw));
         const bool known = std::ranges::any_of(
-            choices, [&](const auto& choice) { return SameType(choice.first, line.type); });
+            choices, [&](const auto& choice) { return SameAsciiCase(choice.first, line.type); });
         if (inFormats && !line.type.empty() && !known) {
             choices.emplace(line.type, line.choice);
         }
@@ -93,7 +89,7 @@ bool SaveHostFormat(const std::string& path, const std::string& type, const std:
         const std::string line = Trimmed(raw);
         const bool opensFormats = OpensFormatsSection(line) == true;
         formatsSections += opensFormats ? 1 : 0;
-        if (inFormats && !replaced && SameType(ReadChoiceLine(line).type, type)) {
+        if (inFormats && !replaced && SameAsciiCase(ReadChoiceLine(line).type, type)) {
             replaced = lines.size();
         }
         lines.push_back(raw);

@@ -166,14 +166,15 @@ std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& 
     const std::string source = dir.filePath(QStringLiteral("names.gpx")).toStdString();
     const std::string written = dir.filePath(QStringLiteral("names.out")).toStdString();
     std::ofstream(source) << SameNamesGpx;
-    const bool wrote =
-        m_runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
-            .Succeeded();
+    if (!m_runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
+             .Succeeded()) {
+        return std::nullopt;
+    }
     const EngineOutcome read =
         m_runner.Run({"-p", "", "-w", "-i", format.name, "-f", written, "-x", "validate,debug"});
     const long waypoints = CountsRead(read.output).Of(DataKind::Waypoints);
     // A format that reads back no waypoint at all tells nothing about names.
-    if (!wrote || !read.Succeeded() || waypoints == 0) {
+    if (!read.Succeeded() || waypoints == 0) {
         return std::nullopt;
     }
     return waypoints < SameNamesPoints;

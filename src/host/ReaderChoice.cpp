@@ -33,17 +33,16 @@ std::vector<EngineInput> ReaderChoice::ChooseReaders(const EngineRunner& runner,
         std::optional<FormatChoice> fallback;
         std::optional<FormatChoice> found;
         long foundPoints = 0;
-        for (const FormatChoice& reader : readers) {
-            if (readers.size() == 1) {
-                break;
-            }
+        for (std::size_t turn = 0; readers.size() > 1 && turn < readers.size(); ++turn) {
+            const FormatChoice& reader = readers[turn];
             const EngineOutcome outcome = runner.Run(
                 ConversionArguments({{seenPaths[index], reader, readAs}}, {}, probePath));
             const std::string probe = outcome.Succeeded() ? ReadWholeFile(probePath) : "";
             const Plausibility verdict = CheckPositions(probe);
-            if (verdict == Plausibility::Plausible && PositionCount(probe) > foundPoints) {
+            const long points = PositionCount(probe);
+            if (verdict == Plausibility::Plausible && points > foundPoints) {
                 found = reader;
-                foundPoints = PositionCount(probe);
+                foundPoints = points;
             } else if (verdict == Plausibility::SomeAtZero && !fallback) {
                 fallback = reader;
             }

@@ -35,7 +35,7 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 } // namespace
 
-SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
+SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& check,
                       const FormatChoice& format, const std::filesystem::path& target,
                       const std::vector<DocumentInput>& inputs,
                       std::vector<PlannedOutput>& outputs) {
@@ -43,10 +43,15 @@ SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
         return FailedRunVerdict(outcome, inputs);
     }
     // A reader given a file of another kind often "reads" noise without complaint.
-    if (positions == Plausibility::Implausible) {
+    if (check.positions == Plausibility::Implausible) {
         return {GpsBabelHost::NothingWritten,
                 "the positions read are out of range or mostly zero: the file is "
                 "not one gpsbabel reads as its type says"};
+    }
+    if (check.namesWouldMerge) {
+        return {GpsBabelHost::NothingWritten,
+                format.format.name + " keeps one waypoint of each name, and waypoints of the " +
+                    "file share a name: some would be lost"};
     }
     const KindCounts read = CountsRead(outcome.output);
     const auto holdsData = [&](const PlannedOutput& output) {

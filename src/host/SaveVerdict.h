@@ -20,9 +20,16 @@ struct SaveVerdict {
     std::string reason;
 };
 
-/// Judges the save's run of `inputs` to `target` in `format`, given how plausible the positions
-/// it read look, and moves what it wrote into place.
-SaveVerdict JudgeSave(const EngineOutcome& outcome, Plausibility positions,
+/// What the GPX the run wrote of what it read says about the read.
+struct ReadCheck {
+    Plausibility positions = Plausibility::Plausible;
+    /// Waypoints share a name, and the target's format keeps one waypoint of each name.
+    bool namesWouldMerge = false;
+};
+
+/// Judges the save's run of `inputs` to `target` in `format`, given what the check of its read
+/// found, and moves what it wrote into place.
+SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& read,
                       const FormatChoice& format, const std::filesystem::path& target,
                       const std::vector<DocumentInput>& inputs,
                       std::vector<PlannedOutput>& outputs);

@@ -34,10 +34,6 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-    return AsciiUpper(a) == AsciiUpper(b);
-}
-
 bool HasLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
@@ -97,7 +93,7 @@ struct Span {
 std::optional<Span> FindSection(const Lines& lines, const std::string& section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::optional<std::string> name = SectionName(lines[i]);
-        if (name && SameName(*name, section)) {
+        if (name && SameAsciiCase(*name, section)) {
             std::size_t end = i + 1;
             while (end < lines.size() && !SectionName(lines[end])) {
                 ++end;
@@ -111,7 +107,7 @@ std::optional<Span> FindSection(const Lines& lines, const std::string& section) 
 std::optional<std::size_t> FindKey(const Lines& lines, Span span, const std::string& key) {
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
         const std::optional<Entry> entry = EntryOf(lines[i]);
-        if (entry && SameName(entry->name, key)) {
+        if (entry && SameAsciiCase(entry->name, key)) {
             return i;
         }
     }
