@@ -4,12 +4,16 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <algorithm>
+#include <csignal>
 
 namespace tolk {
 namespace {
 
 // Enough of a long warning list to show what went wrong without filling the screen.
 constexpr int MessageLines = 20;
+
+// How often a run looks whether it was asked to stop: a stop is felt within this time.
+constexpr std::chrono::milliseconds StopCheck(50);
 
 std::string TrimmedLines(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -30,6 +34,33 @@ QStringList ToQt(const std::vector<std::string>& arguments) {
         list << QString::fromStdString(argument);
     }
     return list;
+}
+
+// Waits for the engine to end, in steps when a stop may be asked for, and kills it past the
+// time limit or once the stop is asked for.
+EngineOutcome::Ending WaitForEnd(QProcess& process, std::chrono::milliseconds limit,
+                                 const std::atomic<bool>* stopWhen) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + limit;
+    while (process.state() != QProcess::NotRunning) {
+        const bool stopAsked = stopWhen != nullptr && stopWhen->load();
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        if (stopAsked || left.count() <= 0) {
+            process.kill();
+            process.waitForFinished();
+            return stopAsked ? EngineOutcome::Ending::Stopped : EngineOutcome::Ending::TimedOut;
+        }
+        const auto step = stopWhen != nullptr ? std::min(left, StopCheck) : left;
+        process.waitForFinished(static_cast<int>(std::min<long long>(step.count(), INT32_MAX)));
+    }
+    if (process.exitStatus() != QProcess::CrashExit) {
+        return EngineOutcome::Ending::Finished;
+    }
+    // Killed from outside on purpose (Ctrl-C at the terminal reaches the whole process group):
+    // that is a stop, not a fault of the engine's. After a crash the exit code is the signal.
+    const int signal = process.exitCode();
+    return signal == SIGINT || signal == SIGTERM ? EngineOutcome::Ending::Stopped
+                                                 : EngineOutcome::Ending::Crashed;
 }
 
 } // namespace
@@ -55,6 +86,9 @@ std::string EngineOutcome::Failure(const std::string& program,
                std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count()) +
                " seconds and was stopped";
         break;
+    case Ending::Stopped:
+        // Asked for by the user: what the engine said of being killed is beside the point.
+        return "stopped";
     }
     const std::string message = Message();
     return message.empty() ? what : what + ": " + message;
@@ -80,14 +114,7 @@ EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments) const
         outcome.output = process.errorString().toStdString();
         return outcome;
     }
-    const int limit = static_cast<int>(std::min<long long>(m_limit.count(), INT32_MAX));
-    if (!process.waitForFinished(limit) && process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-        outcome.ending = EngineOutcome::Ending::TimedOut;
-    } else if (process.exitStatus() == QProcess::CrashExit) {
-        outcome.ending = EngineOutcome::Ending::Crashed;
-    }
+    outcome.ending = WaitForEnd(process, m_limit, m_stopWhen);
     outcome.exitCode = process.exitCode();
     outcome.output += process.readAll().toStdString();
     return outcome;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -8,7 +9,7 @@ namespace tolk {
 
 /// How one run of the engine ended, with everything it printed.
 struct EngineOutcome {
-    enum class Ending { Finished, FailedToStart, Crashed, TimedOut };
+    enum class Ending { Finished, FailedToStart, Crashed, TimedOut, Stopped };
 
     Ending ending = Ending::Finished;
     int exitCode = 0;   ///< meaningful only when the run finished
@@ -23,12 +24,15 @@ struct EngineOutcome {
 };
 
 /// Runs the engine program directly (never through a shell) with standard input at end of file,
-/// and stops it when it runs past the time limit, so that a hung engine cannot hold the window.
+/// and stops it when it runs past the time limit, so that a hung engine cannot hold the window,
+/// or as soon as a stop is asked for.
 class EngineRunner {
 public:
     EngineRunner(std::string program, std::chrono::milliseconds limit);
 
     EngineOutcome Run(const std::vector<std::string>& arguments) const;
+    /// Later runs end (Ending::Stopped) once the flag is set; it must outlive the runner.
+    void StopWhen(const std::atomic<bool>& flag) { m_stopWhen = &flag; }
 
     const std::string& Program() const { return m_program; }
     std::chrono::milliseconds Limit() const { return m_limit; }
@@ -36,6 +40,7 @@ public:
 private:
     std::string m_program;
     std::chrono::milliseconds m_limit;
+    const std::atomic<bool>* m_stopWhen = nullptr;
 };
 
 } // namespace tolk

@@ -8,6 +8,7 @@
 #include "host/HostFormatsFile.h"
 #include "host/HostReasons.h"
 #include "host/LeadingShape.h"
+#include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
 #include "host/SavePlan.h"
 #include "host/SaveVerdict.h"
@@ -46,7 +47,11 @@ GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatM
                            GpsBabelConfig config)
     : m_runner(runner), m_version(version), m_formats(std::move(formats)),
       m_config(std::move(config)),
-      m_learned(std::move(runner), std::move(version), LearnedFormatsCacheFile()) {}
+      m_learned(std::move(runner), std::move(version), LearnedFormatsCacheFile()) {
+    // Only the conversion's own runs are ended by a stop: a probe of a format must run whole,
+    // or what is learned of the format would be wrong.
+    m_runner.StopWhen(m_stopAsked);
+}
 
 HostStatus GpsBabelHost::RefreshData(std::int32_t& result) {
     return Answer(result, Done);
@@ -86,6 +91,7 @@ std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
+    m_stopAsked = false;
     m_document = {};
     std::string reason;
     std::optional<DocumentInput> input = ReadableInput(path, reason);
@@ -209,7 +215,11 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         m_runner, inputs, engineOutputs, m_document.inputs, seenPaths, probePath, choosing);
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
-        return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
+        const std::string failure = outcome.Failure(EngineName, m_runner.Limit());
+        if (outcome.ending == EngineOutcome::Ending::FailedToStart) {
+            return {FailedCallStatus, failure};
+        }
+        return Refuse(result, EngineFailed, failure);
     }
     if (outcome.exitCode == 0 && outputs.front().pending->DiskFull()) {
         return {FailedCallStatus,
@@ -226,6 +236,10 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     }
     m_readerChoice.Remember(m_document.inputs, inputs);
     return Answer(result, Done);
+}
+
+void GpsBabelHost::TidyFolder(const std::string& folder) {
+    RemoveDeadRunsTemporaries(folder);
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {

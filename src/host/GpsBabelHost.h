@@ -10,6 +10,7 @@
 #include "host/ReaderChoice.h"
 #include "host/TypeFormatMap.h"
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -24,10 +25,11 @@ namespace tolk {
 /// Like an application with one open document: OpenFile starts a document from a file,
 /// MergeFile adds further input files, ChangeGrid and ChangeDatum record choices, SaveFileAs runs
 /// the engine once over all inputs and CloseWindow ends the document. A call the host could not
-/// carry out returns a nonzero result code (see Result) and says why in LastReason; only an engine
-/// that could not be started,
-/// crashed or ran past its time limit makes a failed call, described by what the engine said, and
-/// so does a run that left the target's disk full ("Unable to write to <target>: Disk full").
+/// carry out returns a nonzero result code (see Result) and says why in LastReason, and so does an
+/// engine that crashed, ran past its time limit or was stopped (Cancel): each run is a process of
+/// its own, so that says nothing of the next file. Only an engine that could not be started makes
+/// a failed call, and so does a run that left the target's disk full ("Unable to write to
+/// <target>: Disk full").
 ///
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
 /// Where several formats may read a type, each file is read by the one that read the most points
@@ -51,6 +53,8 @@ public:
 
     GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
                  GpsBabelConfig config);
+    GpsBabelHost(const GpsBabelHost&) = delete;
+    GpsBabelHost& operator=(const GpsBabelHost&) = delete;
 
     HostStatus RefreshData(std::int32_t& result) override;
     HostStatus RefreshMap(std::int32_t& result) override;
@@ -66,6 +70,8 @@ public:
     std::vector<OfferedFormat> FormatsOffered(FormatUse use) const override;
     bool ChooseFormat(const std::string& type, const std::string& format) override;
     std::vector<std::string> RunRefusals(const RunRequest& request) const override;
+    void Cancel() override { m_stopAsked = true; }
+    void TidyFolder(const std::string& folder) override;
 
 private:
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
@@ -76,6 +82,8 @@ private:
                                            const std::optional<FormatChoice>& format) const;
     HostStatus Save(const std::string& path, std::int32_t& result);
 
+    /// Set by Cancel, cleared by OpenFile; the runner ends its runs while it is set.
+    std::atomic<bool> m_stopAsked = false;
     EngineRunner m_runner;
     std::string m_version;
     TypeFormatMap m_formats;

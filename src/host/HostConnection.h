@@ -59,6 +59,19 @@ public:
         return m_link && m_link->ChooseFormat(type, format);
     }
 
+    /// From any thread: ends the host's engine run in progress; nothing when absent.
+    void Cancel() {
+        if (m_link) {
+            m_link->Cancel();
+        }
+    }
+    /// Removes what dead runs of the host left in the folder; nothing when absent.
+    void TidyFolder(const std::string& folder) {
+        if (m_link) {
+            m_link->TidyFolder(folder);
+        }
+    }
+
 private:
     template <class Call>
     std::int32_t CallForCode(Call&& call);

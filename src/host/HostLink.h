@@ -78,6 +78,14 @@ public:
     /// Uses the engine format for the type from now on and keeps the choice for later runs;
     /// false when it cannot be kept (the reason is then LastReason()).
     virtual bool ChooseFormat(const std::string&, const std::string&) { return false; }
+    /// From any thread: ends the engine run in progress, and any the host starts before its next
+    /// OpenFile, so that a stopped command need not wait for a slow or hung engine. The call it
+    /// ends returns a nonzero result whose reason is "stopped". A host that cannot do so ignores
+    /// it.
+    virtual void Cancel() {}
+    /// Removes from the folder what the host's runs in processes that no longer run left behind
+    /// there (temporaries of a killed program); never what a running process is writing.
+    virtual void TidyFolder(const std::string&) {}
 };
 
 } // namespace tolk

@@ -1,18 +1,25 @@
 #include "host/PendingOutput.h"
 
+#include <QCryptographicHash>
+#include <QSysInfo>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <unistd.h>
 
 namespace tolk {
 namespace {
 
-// Hidden, so that the source file list never shows a conversion in progress.
+// Hidden, so that the source file list never shows a conversion in progress. The full name is
+// the prefix, a tag of this machine, "-", the process number, "-" and a random part.
 const char* const TempPrefix = ".tolk-";
 
 // A write that failed for want of room leaves less than a few blocks free.
@@ -41,7 +48,67 @@ void GivePermissions(const std::filesystem::path& file, const std::filesystem::p
     std::filesystem::permissions(file, wanted, error);
 }
 
+// Eight hexadecimal digits that tell this machine from others that may share a folder, short
+// enough that a temporary name is not much longer than the target's own.
+std::string MachineTag() {
+    const QByteArray identity = QSysInfo::machineUniqueId() + QSysInfo::machineHostName().toUtf8();
+    return QCryptographicHash::hash(identity, QCryptographicHash::Sha1)
+        .toHex()
+        .left(8)
+        .toStdString();
+}
+
+std::string OwnTempStart() {
+    static const std::string start =
+        std::string(TempPrefix) + MachineTag() + "-" + std::to_string(getpid()) + "-";
+    return start;
+}
+
+// The process that wrote the temporary of that name on this machine; none for a name of
+// another machine's or of another form.
+std::optional<pid_t> WriterOnThisMachine(std::string_view name) {
+    static const std::string machineStart = std::string(TempPrefix) + MachineTag() + "-";
+    if (!name.starts_with(machineStart)) {
+        return std::nullopt;
+    }
+    const std::string_view rest = name.substr(machineStart.size());
+    const auto dash = rest.find('-');
+    if (dash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + dash, pid);
+    if (error != std::errc() || end != rest.data() + dash || pid <= 0) {
+        return std::nullopt;
+    }
+    return pid;
+}
+
+bool Running(pid_t pid) {
+    return kill(pid, 0) == 0 || errno != ESRCH;
+}
+
 } // namespace
+
+void RemoveDeadRunsTemporaries(const std::string& folder) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
+    if (!dir) {
+        return;
+    }
+    std::vector<std::string> dead;
+    while (const dirent* entry = readdir(dir.get())) {
+        const std::optional<pid_t> writer = WriterOnThisMachine(entry->d_name);
+        if (writer && !Running(*writer)) {
+            dead.emplace_back(entry->d_name);
+        }
+    }
+    for (const std::string& name : dead) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(std::filesystem::path(folder) / name, ignored)) {
+            std::filesystem::remove(std::filesystem::path(folder) / name, ignored);
+        }
+    }
+}
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code error;
@@ -55,7 +122,7 @@ PendingOutput::PendingOutput(const std::string& targetPath, const std::string& s
     const std::filesystem::path folder =
         seenFolder.empty() ? m_target.parent_path() : std::filesystem::path(seenFolder);
     const std::filesystem::path pattern =
-        folder / (std::string(TempPrefix) + "XXXXXX" + m_target.extension().string());
+        folder / (OwnTempStart() + "XXXXXX" + m_target.extension().string());
     QTemporaryFile file(QString::fromStdString(pattern.string()));
     file.setAutoRemove(false);
     if (file.open()) {

@@ -11,7 +11,9 @@ namespace tolk {
 /// file nor destroys the file it was to replace. Some formats write companion files named after
 /// the output with other extensions (a shapefile's ".shx" and ".dbf"): every file the engine
 /// writes under the temporary name moves with it, keeping its own extension. Whatever has not
-/// been moved into place is removed when the object goes.
+/// been moved into place is removed when the object goes. The temporary name tells the machine
+/// and the process that writes it, so that what a killed program left can be told from what a
+/// running one is writing (RemoveDeadRunsTemporaries).
 class PendingOutput {
 public:
     /// Creates the empty temporary file beside the target; Ready() tells whether that worked.
@@ -49,6 +51,11 @@ private:
     std::string m_tempPath;
     bool m_committed = false;
 };
+
+/// Removes from the folder the temporary outputs that programs on this machine which no longer run
+/// left there (killed, or stopped by a power cut, or unable to remove them when their folder was
+/// read-only). Those of running programs, and of other machines sharing the folder, are kept.
+void RemoveDeadRunsTemporaries(const std::string& folder);
 
 /// Both paths name one existing file (through links or different spellings alike).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);

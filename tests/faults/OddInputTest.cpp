@@ -108,7 +108,8 @@ TEST_F(OddInputTest, EmptyAndBinaryFilesOfTheTypeFailAndTheRunGoesOn) {
 // system's path limit.
 TEST_F(OddInputTest, PathsNearTheSystemsLengthLimitConvert) {
     std::string folder = m_home.Path();
-    const std::size_t room = PATH_MAX - std::string("/.tolk-XXXXXX.kml").size() - 8;
+    const std::size_t room =
+        PATH_MAX - std::string("/.tolk-12345678-4194304-XXXXXX.kml").size() - 8;
     while (folder.size() + 201 < room) {
         folder += "/" + std::string(200, 'd');
     }

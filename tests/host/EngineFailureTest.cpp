@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <thread>
 
 namespace tolk {
 namespace {
@@ -80,27 +81,56 @@ TEST_F(EngineFailureTest, TheFirstWorkingEngineAlongPathIsUsed) {
     EXPECT_EQ(ReadTextFile(Path("ran")), "ran\n");
 }
 
-TEST_F(EngineFailureTest, AHungEngineIsStoppedAndTheCallFails) {
+// Each file is an engine run of its own: a hung or crashed run fails that file, with what the
+// engine said, and says nothing of the next file.
+TEST_F(EngineFailureTest, AHungEngineIsStoppedAndTheFileFails) {
     std::int32_t result = -1;
+    MakeEngine("engine", "echo 'waiting for a device' >&2\nexec /bin/sleep 60");
+    UsePath(Path("engine"));
+    const auto host = CreateHost();
     const auto started = std::chrono::steady_clock::now();
-    const HostStatus status =
-        ConvertWalkWith("echo 'waiting for a device' >&2\nexec /bin/sleep 60", result);
+    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
-    EXPECT_TRUE(status.Failed());
-    EXPECT_EQ(status.description,
+    EXPECT_EQ(result, GpsBabelHost::EngineFailed);
+    EXPECT_EQ(host->LastReason(),
               "gpsbabel did not finish within 2 seconds and was stopped: waiting for a device");
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
 }
 
-TEST_F(EngineFailureTest, ACrashedEngineFailsTheCallWithWhatItSaid) {
+// Cancel, from another thread, ends the run at once; the next file's run is not affected.
+TEST_F(EngineFailureTest, ACancelledRunFailsAsStopped) {
+    MakeEngine("engine", "case \"$*\" in *walk.gpx*) exec /bin/sleep 60;; esac\nexec '" +
+                             testing::InstalledEngine() + "' \"$@\"");
+    UsePath(Path("engine"));
+    const auto host = CreateHost();
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        host->Cancel();
+    });
     std::int32_t result = -1;
-    const HostStatus status = ConvertWalkWith("for last; do :; done\n"
-                                              "echo 'half written' > \"$last\"\n"
-                                              "echo 'internal error' >&2\n"
-                                              "kill -SEGV $$",
-                                              result);
-    EXPECT_TRUE(status.Failed());
-    EXPECT_EQ(status.description, "gpsbabel stopped unexpectedly: internal error");
+    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
+    canceller.join();
+    EXPECT_EQ(result, GpsBabelHost::EngineFailed);
+    EXPECT_EQ(host->LastReason(), "stopped");
+    EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
+
+    fs::copy_file(Path("walk.gpx"), Path("lake.gpx"));
+    EXPECT_FALSE(host->OpenFile(Path("lake.gpx"), result).Failed());
+    EXPECT_FALSE(host->SaveFileAs(Path("lake.kml"), result).Failed());
+    EXPECT_EQ(result, 0) << host->LastReason();
+}
+
+TEST_F(EngineFailureTest, ACrashedEngineFailsTheFileWithWhatItSaid) {
+    std::int32_t result = -1;
+    MakeEngine("engine", "for last; do :; done\n"
+                         "echo 'half written' > \"$last\"\n"
+                         "echo 'internal error' >&2\n"
+                         "kill -SEGV $$");
+    UsePath(Path("engine"));
+    const auto host = CreateHost();
+    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
+    EXPECT_EQ(result, GpsBabelHost::EngineFailed);
+    EXPECT_EQ(host->LastReason(), "gpsbabel stopped unexpectedly: internal error");
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
     EXPECT_EQ(
         std::distance(fs::directory_iterator(m_dir.path().toStdString()), fs::directory_iterator()),
