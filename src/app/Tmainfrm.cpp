@@ -113,21 +113,29 @@ void Tmainfrm::FormShow() {
 }
 
 void Tmainfrm::closeEvent(QCloseEvent* event) {
-    if (Running()) {
+    if (Running() && !CloseDuringRun()) {
         event->ignore();
-        Guarded([this] {
-            m_closeAfterRun =
-                m_closeAfterRun || m_services.messenger.AskYesNo(
-                                       "A conversion is running. Stop it and close the window once "
-                                       "the files in progress are done?");
-            if (m_closeAfterRun) {
-                StopRun();
-            }
-        });
         return;
     }
     Guarded([this] { FormClose(); });
     event->accept();
+}
+
+// Asks whether to stop the run and close; the window closes at once when the run ended while
+// the question was open, else once the files in progress are done.
+bool Tmainfrm::CloseDuringRun() {
+    bool stop = m_closeAfterRun;
+    Guarded([&] {
+        stop = stop || m_services.messenger.AskYesNo(
+                           "A conversion is running. Stop it and close the window once the "
+                           "files in progress are done?");
+    });
+    if (!stop || !Running()) {
+        return stop;
+    }
+    m_closeAfterRun = true;
+    StopRun();
+    return false;
 }
 
 void Tmainfrm::FormClose() {

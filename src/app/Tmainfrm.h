@@ -1,10 +1,9 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/BackgroundRun.h"
 #include "app/OuterPlacement.h"
 #include "app/ProgramRecords.h"
-#include "convert/RunLog.h"
+#include "app/WindowRunner.h"
 #include "convert/RunSink.h"
 #include "convert/SourceFileList.h"
 #include "core/ErrorReport.h"
@@ -39,7 +38,7 @@ public:
     const std::string& SettingsPath() const { return m_settingsPath; }
     SourceFileList& FileList() { return m_files; }
     /// Whether a conversion command is running (off the window's thread).
-    bool Running() const { return m_background.Running(); }
+    bool Running() const { return m_runner.Running(); }
 
     void ArrangeControls();
     void ApplyTargetAsSource();
@@ -73,6 +72,7 @@ private:
     void ShowHostVersion();
     void FormShow();
     void FormClose();
+    bool CloseDuringRun();
     void FormResize();
 
     void convoneClick();
@@ -89,7 +89,7 @@ private:
     void Timer1Timer();
     bool RunChecksPass();
     void StartRun(RunCommand command, std::vector<std::string> names);
-    std::vector<HostConnection*> RunHosts(std::size_t files);
+    void RunEnded(const RunTotals& totals);
     void ShowRunning(bool running);
     void StopRun();
     void browsebtnClick();
@@ -135,10 +135,6 @@ private:
     ProgramRecords& m_records;
     AppServices& m_services;
     SourceFileList m_files;
-    /// The hosts of the conversion jobs beyond the first, which is the program's own.
-    std::vector<HostConnection> m_jobHosts;
-    std::vector<std::string> m_runNames;
-    std::optional<RunLog> m_runLog;
     /// The controls a run disabled, with whether each was enabled before.
     std::vector<std::pair<QObject*, bool>> m_heldControls;
     bool m_closeAfterRun = false;
@@ -195,7 +191,7 @@ private:
     FormatUse m_formatOfferUse = FormatUse::Read;
 
     /// Last, so that a run still going ends before anything it uses goes.
-    BackgroundRun m_background{*this, *this};
+    WindowRunner m_runner{*this, m_records.Host, m_services.createHost, m_services.conversionJobs};
 };
 
 } // namespace tolk

@@ -43,7 +43,7 @@ void Tmainfrm::OfferPendingFormatChoice() {
         return;
     }
     // The jobs' hosts read the choices when they are made; the next run makes them anew.
-    m_jobHosts.clear();
+    m_runner.ForgetHosts();
 }
 
 } // namespace tolk

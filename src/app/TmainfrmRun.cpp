@@ -1,7 +1,7 @@
 // The conversion commands' side of the window: the checks, the run off the window's thread,
 // what it shows, and Stop.
 #include "app/Tmainfrm.h"
-#include "convert/RunChecks.h"
+#include "core/Text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +18,8 @@ void Tmainfrm::ConnectRunHandlers() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("StopShortcut"));
     connect(escape, &QShortcut::activated, this, [this] { StopRun(); });
+    connect(&m_runner, &WindowRunner::Ended, this,
+            [this](const RunTotals& totals) { Guarded([&] { RunEnded(totals); }); });
 }
 
 bool Tmainfrm::RunChecksPass() {
@@ -25,52 +27,27 @@ bool Tmainfrm::RunChecksPass() {
     if (auto edited = TakeEditedTargetFolder()) {
         settings.TargetFldr = *edited;
     }
-    Messenger& messenger = m_services.messenger;
-    return CheckTargetFolder(settings, messenger) && CheckTypeConflicts(settings, messenger) &&
-           CheckRunRefusals(settings, m_records.Host, messenger);
+    return CheckBeforeRun(settings, m_records.Host, m_services.messenger) == RunCheck::Passed;
 }
 
 void Tmainfrm::StartRun(RunCommand command, std::vector<std::string> names) {
-    std::vector<HostConnection*> hosts = RunHosts(names.size());
-    m_runNames = names;
-    if (!m_records.WorkFolder.empty()) {
-        m_runLog.emplace(m_records.WorkFolder);
-    }
     statuslbl->setToolTip({});
     ShowRunning(true);
-    m_background.Start(
-        std::make_unique<ConversionLoop>(m_records.Settings, std::move(names), std::move(hosts)),
-        command, [this](const RunTotals& totals) {
-            Guarded([&] {
-                ShowRunning(false);
-                m_runLog.reset();
-                if (!totals.failure) {
-                    BringToFront();
-                }
-            });
-            if (m_closeAfterRun) {
-                close();
-            }
-        });
+    m_runner.Start(command, m_records.Settings, std::move(names), m_records.WorkFolder);
 }
 
-// The program's own host and, for more jobs, hosts of their own made once and kept; a host that
-// cannot be made leaves the run with the jobs it has.
-std::vector<HostConnection*> Tmainfrm::RunHosts(std::size_t files) {
-    const std::size_t jobs = std::max<std::size_t>(
-        1, std::min(files, static_cast<std::size_t>(std::max(1, m_services.conversionJobs))));
-    while (m_jobHosts.size() + 1 < jobs) {
-        try {
-            m_jobHosts.emplace_back(m_services.createHost());
-        } catch (const std::exception&) {
-            break;
-        }
+void Tmainfrm::RunEnded(const RunTotals& totals) {
+    ShowRunning(false);
+    // After a stop the highlight waits on the file to go on with.
+    if (totals.resumeAt && *totals.resumeAt < m_files.Count()) {
+        m_files.SetCurrentIndex(*totals.resumeAt);
     }
-    std::vector<HostConnection*> hosts{&m_records.Host};
-    for (std::size_t job = 0; job + 1 < jobs && job < m_jobHosts.size(); ++job) {
-        hosts.push_back(&m_jobHosts[job]);
+    if (!totals.failure) {
+        BringToFront();
     }
-    return hosts;
+    if (m_closeAfterRun) {
+        close();
+    }
 }
 
 // During a run every control that changes the settings or starts another command is disabled,
@@ -95,11 +72,11 @@ void Tmainfrm::ShowRunning(bool running) {
 }
 
 void Tmainfrm::StopRun() {
-    m_background.Stop();
+    m_runner.Stop();
 }
 
 void Tmainfrm::ShowStatus(const std::string& text) {
-    statuslbl->setText(QString::fromStdString(text));
+    statuslbl->setText(QString::fromStdString(PrintableName(text)));
 }
 
 void Tmainfrm::ShowMessage(const std::string& text) {
@@ -110,15 +87,11 @@ void Tmainfrm::ReportError(const std::string& message) {
     m_services.messenger.ReportError(message);
 }
 
-void Tmainfrm::FileDone(int index, const FileOutcome& outcome) {
-    const std::string& name = m_runNames[static_cast<std::size_t>(index)];
+void Tmainfrm::FileDone(int, const FileOutcome& outcome) {
     if (outcome.closeResult) {
         ShowResultCode(*outcome.closeResult);
     }
-    statuslbl->setToolTip(QString::fromStdString(outcome.reason));
-    if (m_runLog) {
-        m_runLog->Add(name, outcome);
-    }
+    statuslbl->setToolTip(QString::fromStdString(PrintableLines(outcome.reason)));
     if (!outcome.failure) {
         Guarded([this] { m_files.SetCurrentIndex(m_files.CurrentIndex() + 1); });
     }

@@ -1,7 +1,7 @@
 // The window's side of the source file list, and what a command asks of the window itself.
 #include "app/Tmainfrm.h"
+#include "core/Text.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +24,6 @@ std::optional<std::string> Tmainfrm::TakeEditedTargetFolder() {
 }
 
 void Tmainfrm::BringToFront() {
-    QApplication::processEvents();
     show();
     raise();
     activateWindow();
@@ -34,7 +33,7 @@ void Tmainfrm::ShowNames(const std::vector<std::string>& names) {
     const QSignalBlocker blocker(FileListBox1);
     FileListBox1->clear();
     for (const std::string& name : names) {
-        FileListBox1->addItem(QString::fromStdString(name));
+        FileListBox1->addItem(QString::fromStdString(PrintableName(name)));
     }
 }
 

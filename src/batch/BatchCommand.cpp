@@ -6,16 +6,16 @@
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
 #include "batch/TypeListing.h"
-#include "convert/ConversionLoop.h"
+#include "convert/ConvertCommand.h"
+#include "convert/JobHosts.h"
 #include "convert/ReferenceLists.h"
-#include "convert/RunChecks.h"
-#include "convert/RunPresenter.h"
 #include "core/TolkError.h"
 #include "host/GpsBabelHost.h"
 #include "settings/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <csignal>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -40,15 +40,39 @@ ReportStyle StyleFor(const BatchOptions& options) {
     return isatty(STDOUT_FILENO) ? ReportStyle::ProgressBar : ReportStyle::Lines;
 }
 
-// One host per job, as many jobs as asked for but no more than there are files (and at least
-// one, which start-up needs to find the engine whatever the list holds).
-std::vector<HostConnection> CreateHosts(const GpsBabelConfig& config, int jobs, int listed) {
-    const int count = std::max(1, std::min(jobs, listed));
-    std::vector<HostConnection> hosts;
-    for (std::unique_ptr<HostLink>& link : CreateGpsBabelHosts(config, count)) {
-        hosts.emplace_back(std::move(link));
+// The signal that asked the command to stop (Ctrl-C or a polite kill); 0 while none did.
+volatile std::sig_atomic_t StopSignal = 0;
+
+extern "C" void AskToStop(int signal) {
+    StopSignal = signal;
+}
+
+// While it lives, Ctrl-C and SIGTERM stop the run as the window's Stop does, instead of killing
+// the program with its engine runs and temporaries.
+class StopOnSignals {
+public:
+    StopOnSignals() {
+        struct sigaction action {};
+        action.sa_handler = AskToStop;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_oldInterrupt);
+        sigaction(SIGTERM, &action, &m_oldTerminate);
     }
-    return hosts;
+    ~StopOnSignals() {
+        sigaction(SIGINT, &m_oldInterrupt, nullptr);
+        sigaction(SIGTERM, &m_oldTerminate, nullptr);
+    }
+    StopOnSignals(const StopOnSignals&) = delete;
+    StopOnSignals& operator=(const StopOnSignals&) = delete;
+
+private:
+    struct sigaction m_oldInterrupt {};
+    struct sigaction m_oldTerminate {};
+};
+
+// A shell's exit status for a program that ended on the signal.
+constexpr int ExitStatusFor(int signal) {
+    return 128 + signal;
 }
 
 // The host's configuration: the reference lists beside the program, the user's format choices
@@ -70,14 +94,15 @@ public:
         if (!SetUp()) {
             return UsageOrSetupFailed;
         }
-        if (!CheckTargetFolder(m_settings, m_console)) {
+        switch (CheckBeforeRun(m_settings, m_host, m_console)) {
+        case RunCheck::NoTargetFolder:
             m_console.Complain("Nothing converted: the target folder " + m_settings.TargetFldr +
                                " does not exist.");
             return UsageOrSetupFailed;
-        }
-        if (!CheckTypeConflicts(m_settings, m_console) ||
-            !CheckRunRefusals(m_settings, m_hosts.front(), m_console)) {
+        case RunCheck::Refused:
             return UsageOrSetupFailed;
+        case RunCheck::Passed:
+            break;
         }
         if (m_options.save) {
             SaveSettings(m_folders.SettingsPath(), m_settings);
@@ -114,13 +139,13 @@ private:
 
     bool ConnectHosts() {
         try {
-            m_hosts = CreateHosts(m_hostConfig, m_options.jobs, m_files.Count());
+            m_host.Attach(CreateGpsBabelHost(m_hostConfig));
         } catch (const std::exception& error) {
             m_console.ShowMessage("Unable to open interface to TOLK.");
             m_console.Complain(error.what());
             return false;
         }
-        if (m_hosts.front().GetVersion().empty()) {
+        if (m_host.GetVersion().empty()) {
             m_console.Complain("NOT CONNECTED to TOLK");
             return false;
         }
@@ -129,14 +154,19 @@ private:
 
     int ConvertAll() {
         ConsoleReport report(m_files, StyleFor(m_options), stdout, stderr, TerminalWidth());
-        std::vector<HostConnection*> hosts;
-        for (HostConnection& host : m_hosts) {
-            hosts.push_back(&host);
+        JobHosts hosts(
+            m_host, [config = m_hostConfig] { return CreateGpsBabelHost(config); }, m_options.jobs);
+        ConvertCommand command({RunCommand::ConvertAll,
+                                m_settings,
+                                m_files.Names(),
+                                hosts.For(m_files.Names().size()),
+                                {}},
+                               report, m_console);
+        const StopOnSignals stopOnSignals;
+        const RunTotals& totals = command.RunToEnd([] { return StopSignal != 0; });
+        if (StopSignal != 0) {
+            return ExitStatusFor(StopSignal);
         }
-        ConversionLoop loop(m_settings, m_files.Names(), std::move(hosts));
-        const RunTotals totals = loop.Run(report);
-        report.End();
-        ShowRunEnd(RunCommand::ConvertAll, totals, m_console);
         return !totals.failure && totals.converted == m_files.Count() ? AllConverted
                                                                       : SomeNotConverted;
     }
@@ -147,7 +177,7 @@ private:
     ConversionSettings m_settings;
     GpsBabelConfig m_hostConfig;
     SourceFileList m_files;
-    std::vector<HostConnection> m_hosts;
+    HostConnection m_host;
 };
 
 // The offered types with the formats the host finds for them, as the settings' work folder and

@@ -3,7 +3,6 @@
 #include "core/ErrorReport.h"
 #include "core/Text.h"
 
-#include <algorithm>
 #include <unistd.h>
 
 namespace tolk {
@@ -19,15 +18,6 @@ bool IsYes(const std::string& answer) {
     return word == "Y" || word == "YES";
 }
 
-char Printable(char c) {
-    const auto code = static_cast<unsigned char>(c);
-    return code < 0x20 || code == 0x7f ? '?' : c;
-}
-
-char PrintableInText(char c) {
-    return c == '\n' ? c : Printable(c);
-}
-
 std::string ReadLine(std::FILE* in) {
     std::string line;
     for (int c = std::fgetc(in); c != EOF && c != '\n'; c = std::fgetc(in)) {
@@ -37,26 +27,6 @@ std::string ReadLine(std::FILE* in) {
 }
 
 } // namespace
-
-std::string ConsoleText(const std::string& text) {
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            result += '\n';
-            ++i;
-        } else {
-            result += PrintableInText(text[i]);
-        }
-    }
-    return result;
-}
-
-std::string PrintableName(const std::string& name) {
-    std::string result = name;
-    std::ranges::transform(result, result.begin(), Printable);
-    return result;
-}
 
 Console::Console(std::FILE* out, std::FILE* err, bool yesToQuestion)
     : m_out(out), m_err(err), m_yesToQuestion(yesToQuestion) {}
@@ -68,7 +38,7 @@ void Console::ShowStatus(const std::string& text) {
 
 void Console::ShowMessage(const std::string& text) {
     std::fflush(m_out);
-    std::fprintf(m_err, "%s\n", ConsoleText(text).c_str());
+    std::fprintf(m_err, "%s\n", PrintableLines(text).c_str());
 }
 
 bool Console::AskYesNo(const std::string& text) {
@@ -84,7 +54,7 @@ bool Console::AskYesNo(const std::string& text) {
 
 bool Console::AskAtTerminal(const std::string& text) {
     std::fflush(m_out);
-    std::fprintf(m_err, "%s [y/N] ", ConsoleText(text).c_str());
+    std::fprintf(m_err, "%s [y/N] ", PrintableLines(text).c_str());
     std::fflush(m_err);
     return IsYes(ReadLine(stdin));
 }
@@ -95,7 +65,7 @@ void Console::ReportError(const std::string& message) {
 
 void Console::Complain(const std::string& text) {
     std::fflush(m_out);
-    std::fprintf(m_err, "tolkconv-batch: %s\n", ConsoleText(text).c_str());
+    std::fprintf(m_err, "tolkconv-batch: %s\n", PrintableLines(text).c_str());
 }
 
 } // namespace tolk

@@ -8,15 +8,6 @@
 
 namespace tolk {
 
-/// A text of the window's ("\r\n" between its lines) with the terminal's "\n" instead. Any
-/// other control character but "\n" is shown as "?", so that nothing in a name or an engine's
-/// message can steer the terminal.
-std::string ConsoleText(const std::string& text);
-
-/// A name, or a one-line text holding one, with every control character shown as "?", so that a
-/// name cannot break its line apart.
-std::string PrintableName(const std::string& name);
-
 /// The window and its message boxes outside the file loop: the status line is a line on
 /// standard output, messages go to standard error as they are and error reports as the
 /// command's own complaints, and the question is asked on the terminal (counting as No when

@@ -3,6 +3,7 @@
 #include "batch/Console.h"
 #include "batch/ProgressLine.h"
 #include "convert/BaseName.h"
+#include "core/Text.h"
 
 namespace tolk {
 
@@ -21,20 +22,20 @@ void ConsoleReport::FileFinished(int index, const FileOutcome& outcome) {
     const std::string name = PrintableName(m_files.NameAt(index));
     for (const std::string& message : outcome.messages) {
         std::fflush(m_out);
-        std::fprintf(m_err, "%s: %s\n", name.c_str(), ConsoleText(message).c_str());
+        std::fprintf(m_err, "%s: %s\n", name.c_str(), PrintableLines(message).c_str());
     }
     if (m_style != ReportStyle::Quiet) {
         std::fprintf(m_out, "%s\n", PrintableName(outcome.status).c_str());
     }
     if (!outcome.reason.empty()) {
         std::fflush(m_out);
-        std::fprintf(m_err, "%s: %s\n", name.c_str(), ConsoleText(outcome.reason).c_str());
+        std::fprintf(m_err, "%s: %s\n", name.c_str(), PrintableLines(outcome.reason).c_str());
     }
     DrawProgress();
     std::fflush(m_out);
 }
 
-void ConsoleReport::End() {
+void ConsoleReport::RunEnded() {
     ClearProgress();
     std::fflush(m_out);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/ConversionLoop.h"
+#include "convert/RunSink.h"
 #include "convert/SourceFileList.h"
 
 #include <chrono>
@@ -27,7 +27,7 @@ public:
     void FileStarted(int index) override;
     void FileFinished(int index, const FileOutcome& outcome) override;
     /// Takes the progress line away, so that what follows starts on a clean line.
-    void End();
+    void RunEnded() override;
 
 private:
     void ClearProgress();

@@ -1,61 +1,93 @@
 #pragma once
 
 #include "convert/FileOutcome.h"
+#include "convert/MergeIndex.h"
 #include "core/ConversionSettings.h"
 #include "host/HostConnection.h"
 
-#include <atomic>
+#include <QObject>
+#include <QThread>
+#include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tolk {
 
-/// Hears about a run on the thread that runs it.
-class RunListener {
-public:
-    virtual ~RunListener() = default;
-    /// A job began converting the listed file at the index. Files start in list order, but
-    /// several may be under way at once.
-    virtual void FileStarted(int index) = 0;
-    /// The file at the index is done; called strictly in list order.
-    virtual void FileFinished(int index, const FileOutcome& outcome) = 0;
+/// What a run has to show since it was last asked.
+struct RunNews {
+    /// The listed files that began, in the order they began (list order).
+    std::vector<int> started;
+    /// The outcomes of the files from the first one not yet taken on, in list order.
+    std::vector<FileOutcome> finishedInOrder;
+    /// No file will begin or finish after these.
+    bool last = false;
 };
 
-/// The totals of a run, built from the outcomes handed on; the same whatever the number of jobs.
-struct RunTotals {
-    int done = 0; ///< files whose outcomes were handed on
-    int converted = 0;
-    /// "\r\n" + base name + "." + merge type per merge file not found, in list order.
-    std::string mergeMissingList;
-    /// The error that ended the run at a file; files after it were not handed on.
-    std::optional<std::string> failure;
-};
+/// The one loop of the conversion commands: each job converts whole files on its own host, on a
+/// thread of its own, and the outcomes are taken in list order, so that what is shown and
+/// counted is that of a run with one job. A file is handed to a job only while fewer files than
+/// there are jobs are begun but not yet shown (Shown), so that whatever holds the showing (a
+/// message box waiting for its answer) holds the run, and whatever ends the run, every file
+/// begun is finished and shown.
+///
+/// An error that ends the command at a file, or Stop, ends the handing out; the files in
+/// progress finish. After Stop, a file still in progress after the grace time has its engine
+/// run ended by its host (HostLink::Cancel) and fails as stopped.
+class ConversionLoop : public QObject {
+    Q_OBJECT
 
-/// The one loop of "Convert All" (and of "Convert Selected", with one name): each job converts
-/// whole files on its own host, and the outcomes are handed on in list order, so that what is
-/// shown and counted is that of a run with one job. An error that ends the command at a file,
-/// or Stop, ends the handing out of further files; files already begun are finished, and after
-/// Stop their outcomes are still handed on.
-class ConversionLoop {
 public:
+    /// How long the files in progress may go on after Stop before their engine runs are ended.
+    static constexpr std::chrono::milliseconds StopGrace{2000};
+
     /// The settings are copied; the names are the listed file names to convert, in order; one
     /// job runs per host (no more than there are names).
     ConversionLoop(ConversionSettings settings, std::vector<std::string> names,
                    std::vector<HostConnection*> hosts);
+    /// Ends the engine runs still going at once and waits for every job.
+    ~ConversionLoop() override;
+    ConversionLoop(const ConversionLoop&) = delete;
+    ConversionLoop& operator=(const ConversionLoop&) = delete;
 
-    /// Converts the names, telling the listener on the calling thread; returns when every job
-    /// has ended.
-    RunTotals Run(RunListener& listener);
-    const std::vector<std::string>& Names() const { return m_names; }
+    /// Starts the jobs; NewsReady is emitted whenever there is news to take.
+    void Start();
+    /// What happened since the last call, waiting up to `wait` for something to happen.
+    RunNews TakeNews(std::chrono::milliseconds wait = std::chrono::milliseconds(0));
+    /// The first `count` listed files have been shown, which lets further files begin.
+    void Shown(int count);
     /// From any thread: no further file begins.
-    void Stop() { m_stopped = true; }
+    void Stop();
+
+    /// Whether Stop was called.
+    bool StopAsked() const;
+
+    const std::vector<std::string>& Names() const { return m_names; }
+    const ConversionSettings& Settings() const { return m_settings; }
+
+signals:
+    /// From any thread: TakeNews has something.
+    void NewsReady();
 
 private:
+    class Board;
+
+    template <class Work>
+    void StartThread(Work&& work);
+    /// A job's thread: converts the files it is handed on its host.
+    void ConvertFiles(int job);
+    /// The thread that ends the engine runs still going once a stop's grace time has passed.
+    void EndRunsAfterStop();
+
     ConversionSettings m_settings;
     std::vector<std::string> m_names;
     std::vector<HostConnection*> m_hosts;
-    std::atomic<bool> m_stopped = false;
+    /// Per listed file, the earlier listed file of the same base name, whose target it shares.
+    std::vector<std::optional<std::string>> m_earlier;
+    MergeIndex m_merges;
+    std::unique_ptr<Board> m_board;
+    std::vector<std::unique_ptr<QThread>> m_threads;
 };
 
 } // namespace tolk

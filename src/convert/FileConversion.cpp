@@ -116,7 +116,12 @@ FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host
     try {
         FileSequence(settings, host, outcome).Run(fileName, merges);
     } catch (const std::exception& error) {
+        // The command ends here; a file not converted says why wherever its outcome is shown.
         outcome.failure = error.what();
+        if (!outcome.converted) {
+            outcome.status = "Could NOT convert: " + BaseName(fileName);
+            outcome.reason = outcome.reason.empty() ? error.what() : outcome.reason;
+        }
     }
     return outcome;
 }

@@ -12,7 +12,8 @@ namespace tolk {
 /// Converts one listed file through the host: open, merge, grid, datum, save and close. What it
 /// shows and comes to is the outcome; nothing is shown while it runs. An open that fails as a
 /// call abandons the file with a message; any other failed call ends the whole command and is
-/// the outcome's failure. Merge partners are looked up in the index.
+/// the outcome's failure (and its reason: the file was not converted). Merge partners are looked
+/// up in the index.
 FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
                         const std::string& fileName, const MergeIndex& merges);
 

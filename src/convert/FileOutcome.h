@@ -22,6 +22,8 @@ struct FileOutcome {
     std::string reason;
     /// The host's result code for closing the document, when it was closed.
     std::optional<std::int32_t> closeResult;
+    /// The command was stopped while the file was converted, and it was not converted.
+    bool stopped = false;
     /// The error that ended the whole command at this file, if one did.
     std::optional<std::string> failure;
 };

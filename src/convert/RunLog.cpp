@@ -1,13 +1,19 @@
 #include "convert/RunLog.h"
 
+#include "core/Text.h"
+
 namespace tolk {
 
 RunLog::RunLog(const std::string& workFolder)
     : m_file(workFolder + "/conversion.log", std::ios::out | std::ios::trunc) {}
 
 void RunLog::Add(const std::string& fileName, const FileOutcome& outcome) {
-    m_file << fileName << '\t' << (outcome.converted ? "Converted" : "NOT converted") << '\t'
-           << outcome.reason << '\n'
+    std::string reason = outcome.reason;
+    if (!outcome.mergeMissing.empty()) {
+        reason += (reason.empty() ? "" : "; ") + outcome.mergeMissing + " to merge was not found";
+    }
+    m_file << EscapedLine(fileName) << '\t' << (outcome.converted ? "Converted" : "NOT converted")
+           << '\t' << EscapedLine(reason) << '\n'
            << std::flush;
 }
 

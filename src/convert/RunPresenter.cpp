@@ -23,7 +23,7 @@ void RunPresenter::FileFinished(int index, const FileOutcome& outcome) {
     }
     m_sink.FileDone(index, outcome);
     m_nextToShow = index + 1;
-    if (m_lastStarted >= m_nextToShow && !outcome.failure) {
+    if (m_lastStarted >= m_nextToShow) {
         ShowConverting(m_nextToShow);
     }
 }
@@ -37,30 +37,17 @@ void RunPresenter::ShowConverting(int index) {
 }
 
 void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink) {
-    if (totals.failure) {
-        sink.ReportError(*totals.failure);
-        return;
-    }
     if (command == RunCommand::ConvertAll) {
         sink.ShowStatus(ConvertAllSummary(totals.done, totals.converted));
+    }
+    if (totals.failure) {
+        sink.ReportError(*totals.failure);
     }
     if (!totals.mergeMissingList.empty()) {
         sink.ShowMessage((command == RunCommand::ConvertAll ? "Unable to find files to merge:"
                                                             : "Unable to find file to merge:") +
                          totals.mergeMissingList);
     }
-}
-
-RunTotals ConvertAndShow(ConversionLoop& loop, RunCommand command, RunSink& sink) {
-    RunPresenter presenter(loop.Names(), sink);
-    RunTotals totals;
-    try {
-        totals = loop.Run(presenter);
-    } catch (const std::exception& error) {
-        totals.failure = error.what();
-    }
-    ShowRunEnd(command, totals, sink);
-    return totals;
 }
 
 std::string ConvertAllSummary(int done, int converted) {

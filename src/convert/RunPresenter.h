@@ -1,7 +1,7 @@
 #pragma once
 
-#include "convert/ConversionLoop.h"
 #include "convert/RunSink.h"
+#include "convert/RunTotals.h"
 
 #include <string>
 #include <vector>
@@ -12,7 +12,7 @@ namespace tolk {
 enum class RunCommand { ConvertSelected, ConvertAll };
 
 /// Shows a run as one job would: "Converting: " for the next file in list order once it began,
-/// then that file's messages, its status and its outcome, then the end of the command.
+/// then that file's messages, its status and its outcome.
 class RunPresenter : public RunListener {
 public:
     RunPresenter(const std::vector<std::string>& names, RunSink& sink);
@@ -30,12 +30,9 @@ private:
     int m_nextToShow = 0;
 };
 
-/// The end of a command: the error report for a failure; otherwise, for "Convert All", the
-/// summary of the files done in the status line; then the merge files not found, if any.
+/// The end of a command: for "Convert All", the summary of the files done in the status line;
+/// the error report for an error that ended the run; then the merge files not found, if any.
 void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink);
-
-/// Converts the loop's names and shows the run and its end through the sink.
-RunTotals ConvertAndShow(ConversionLoop& loop, RunCommand command, RunSink& sink);
 
 /// Summary of "Convert All": "Converted 7 files." plus " NOT CONVERTED = 2" when files failed.
 std::string ConvertAllSummary(int done, int converted);

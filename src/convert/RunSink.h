@@ -27,4 +27,18 @@ public:
     virtual void FileDone(int index, const FileOutcome& outcome) = 0;
 };
 
+/// Hears about each file of a run, on the thread that shows the run.
+class RunListener {
+public:
+    virtual ~RunListener() = default;
+    /// A job began converting the listed file at the index. Files start in list order, but
+    /// several may be under way at once.
+    virtual void FileStarted(int index) = 0;
+    /// The file at the index is done; called strictly in list order. The run waits for the
+    /// return before it lets a further file begin.
+    virtual void FileFinished(int index, const FileOutcome& outcome) = 0;
+    /// Every file of the run was shown; the end of the command follows.
+    virtual void RunEnded() {}
+};
+
 } // namespace tolk

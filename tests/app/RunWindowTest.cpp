@@ -134,6 +134,7 @@ TEST_F(RunWindowTest, StopOrEscapeEndsTheRunAfterTheFilesInProgress) {
         EXPECT_EQ(Status(), "Converted 2 files.") << "the summary of the files done";
         EXPECT_TRUE(Opened("b.txt"));
         EXPECT_FALSE(Opened("c.txt"));
+        EXPECT_EQ(window.FileList().CurrentIndex(), 2) << "on the first file not converted";
         EXPECT_EQ(Find<QPushButton>("convall")->text(), "Convert All");
     }
 }
@@ -157,6 +158,54 @@ TEST_F(RunWindowTest, ClosingDuringARunAsksThenClosesOnceTheFilesInProgressAreDo
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
     EXPECT_EQ(Status(), "Converted 1 files.");
     EXPECT_FALSE(Opened("b.txt"));
+}
+
+TEST_F(RunWindowTest, YesToTheCloseQuestionAfterTheRunEndedClosesTheWindow) {
+    Tmainfrm& window = StartWith(1, {"a.txt"});
+    HoldOpening("a.txt");
+    Find<QPushButton>("convall")->click();
+    WaitUntilHolding();
+    m_messages.onQuestion = [&](const std::string&) {
+        m_released = true;
+        WaitForRun(window);
+    };
+    m_messages.answers = {true};
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(Status(), "Converted 1 files.");
+}
+
+// A box waiting for its answer holds the run: the jobs finish what they began, and no further
+// file begins until it is answered.
+TEST_F(RunWindowTest, ABoxOnScreenHoldsTheRun) {
+    Tmainfrm& window = StartWith(2, {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"});
+    m_records.Settings.Grid = "UTM/UPS";
+    m_script->SetResult("ChangeGrid", 1);
+    std::vector<std::size_t> openedDuringBoxes;
+    m_messages.onMessage = [&](const std::string&) {
+        std::this_thread::sleep_for(100ms);
+        openedDuringBoxes.push_back(std::ranges::count_if(
+            m_script->calls, [](const std::string& call) { return call.starts_with("OpenFile"); }));
+    };
+    ClickAndWait(window, "convall");
+    EXPECT_EQ(openedDuringBoxes, (std::vector<std::size_t>{2, 3, 4, 5, 5}));
+    EXPECT_EQ(Status(), "Converted 5 files.");
+}
+
+// A name may hold any character but "/": it is shown with "?" for a control character, and
+// written escaped to the log, a line per file.
+TEST_F(RunWindowTest, ControlCharactersInNamesCannotSplitALineOrTheLog) {
+    Tmainfrm& window = StartWith(1, {"a\nb.txt", "c\td.txt"});
+    m_script->QueueResult("SaveFileAs", 3);
+    m_script->reason = "missing section header in " + m_home / "src/a\nb.txt";
+    ClickAndWait(window, "convall");
+    EXPECT_EQ(Find<QListWidget>("FileListBox1")->item(0)->text(), "a?b.txt");
+    EXPECT_EQ(ReadLog(), "a\\nb.txt\tNOT converted\tmissing section header in " +
+                             m_home / "src/a\\nb.txt\nc\\td.txt\tConverted\t\n");
+    m_messages.shown.clear();
+    window.FileList().SetCurrentIndex(0);
+    ClickAndWait(window, "convone");
+    EXPECT_EQ(Status(), "Converted: a?b");
 }
 
 TEST_F(RunWindowTest, AFailedFileShowsItsReasonAsTheStatusTipAndInTheRunLog) {

@@ -1,7 +1,5 @@
 #include "batch/ProgressLine.h"
 
-#include "batch/Console.h"
-
 #include <gtest/gtest.h>
 
 namespace tolk {
@@ -30,16 +28,6 @@ TEST(ProgressLineTest, TimeLeftGoesOnAsTheDoneFilesWent) {
     EXPECT_EQ(TimeLeft(2, 10, seconds(3)), seconds(12));
     EXPECT_EQ(TimeLeft(3, 10, std::chrono::milliseconds(1000)), seconds(3));
     EXPECT_EQ(TimeLeft(10, 10, seconds(30)), seconds(0));
-}
-
-TEST(ProgressLineTest, WindowTextsGetTerminalLineEnds) {
-    EXPECT_EQ(ConsoleText("Cannot Convert:\r\nSource and Target types are the same"),
-              "Cannot Convert:\nSource and Target types are the same");
-    // Any other control character comes from a name and must not break lines or reach the
-    // terminal as a command.
-    EXPECT_EQ(ConsoleText("a\rb\n\r\n"), "a?b\n\n");
-    EXPECT_EQ(ConsoleText("Converted: x\x1b[2Jy\x7f"), "Converted: x?[2Jy?");
-    EXPECT_EQ(PrintableName("two\r\nlines\t.gpx"), "two??lines?.gpx");
 }
 
 } // namespace

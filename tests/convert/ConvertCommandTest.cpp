@@ -1,42 +1,66 @@
-#include "convert/ConversionLoop.h"
+#include "convert/ConvertCommand.h"
 
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
-#include <optional>
+#include <set>
 #include <thread>
 
 namespace tolk {
 namespace {
 
 using Lines = std::vector<std::string>;
+using namespace std::chrono_literals;
+
+// What the hosts of a run did, shared by them across their jobs' threads.
+struct HostRecord {
+    std::mutex mutex;
+    std::set<std::string> opened;
+    std::set<std::string> saved; ///< files whose targets were written
+    std::atomic<int> cancels = 0;
+};
 
 // A host that takes longest over the first files, so that with several jobs later files finish
-// first; a file named "refused" is not saved, "crash" makes the save fail as a call, and a grid
-// "none" is refused.
-class UnevenHost : public HostLink {
+// first. A file named "refused" is not saved, "crash" makes the save fail as a call, "hang"
+// saves only when the host is cancelled (and then fails as stopped), and a grid "none" is
+// refused.
+class TimedHost : public HostLink {
 public:
+    explicit TimedHost(HostRecord& record) : m_record(record) {}
+
     HostStatus RefreshData(std::int32_t& result) override { return Done(result); }
     HostStatus RefreshMap(std::int32_t& result) override { return Done(result); }
     HostStatus OpenFile(const std::string& path, std::int32_t& result) override {
+        m_cancelled = false;
+        Note(m_record.opened, path);
         const auto digit = path.find_last_of("0123456789");
         const int slowness = digit == std::string::npos ? 0 : 9 - (path[digit] - '0');
-        std::this_thread::sleep_for(std::chrono::milliseconds(3 * slowness));
+        std::this_thread::sleep_for(3ms * slowness);
         return Done(result);
     }
     HostStatus CloseWindow(std::int32_t& result) override { return Done(result); }
     HostStatus SaveFileAs(const std::string& path, std::int32_t& result) override {
         if (path.find("crash") != std::string::npos) {
-            return {-1, "the engine stopped unexpectedly"};
+            return {-1, "the host went away"};
         }
-        result = path.find("refused") != std::string::npos ? 1 : 0;
+        for (auto waited = 0ms;
+             path.find("hang") != std::string::npos && !m_cancelled && waited < 30s;
+             waited += 5ms) {
+            std::this_thread::sleep_for(5ms);
+        }
+        result = m_cancelled || path.find("refused") != std::string::npos ? 1 : 0;
+        m_reason = m_cancelled ? "stopped" : "";
+        if (result == 0) {
+            Note(m_record.saved, path);
+        }
         return {};
     }
     HostStatus MergeFile(const std::string&, std::int32_t& result) override { return Done(result); }
     HostStatus GetVersion(std::string& version) override {
-        version = "Uneven 1";
+        version = "Timed 1";
         return {};
     }
     HostStatus ChangeDatum(const std::string&, std::int32_t& result) override {
@@ -46,52 +70,71 @@ public:
         result = name == "none" ? 1 : 0;
         return {};
     }
+    std::string LastReason() const override { return m_reason; }
+    void Cancel() override {
+        m_cancelled = true;
+        ++m_record.cancels;
+    }
 
 private:
     static HostStatus Done(std::int32_t& result) {
         result = 0;
         return {};
     }
+    void Note(std::set<std::string>& files, const std::string& path) {
+        const std::lock_guard lock(m_record.mutex);
+        files.insert(path.substr(path.rfind('/') + 1, path.rfind('.') - path.rfind('/') - 1));
+    }
+
+    HostRecord& m_record;
+    std::atomic<bool> m_cancelled = false;
+    std::string m_reason;
 };
 
-// Writes down what the run reports, as the console would print it.
-class RecordingListener : public RunListener {
+// Writes down what the run shows, as the console would print it, and its end.
+class RecordingListener : public RunListener, public CommandSink {
 public:
     void FileStarted(int index) override { started.push_back(index); }
     void FileFinished(int index, const FileOutcome& outcome) override {
         finished.push_back(index);
-        if (onFinished) {
-            onFinished(index);
-        }
+        outcomes.push_back(outcome);
         for (const std::string& message : outcome.messages) {
             lines.push_back(std::to_string(index) + " " + message);
         }
         lines.push_back(outcome.status);
+        if (onFinished) {
+            onFinished(index);
+        }
     }
+    void ShowStatus(const std::string& text) override { lines.push_back(text); }
+    void ShowMessage(const std::string& text) override { lines.push_back("message: " + text); }
+    void ReportError(const std::string& message) override { lines.push_back("error: " + message); }
 
     std::vector<int> started;
     std::vector<int> finished;
+    std::vector<FileOutcome> outcomes;
     Lines lines;
     std::function<void(int)> onFinished;
 };
 
-class ConversionLoopTest : public ::testing::Test {
+class ConvertCommandTest : public ::testing::Test {
 protected:
-    ConversionLoopTest() {
+    ConvertCommandTest() {
         m_settings.SourceFldr = "/nowhere/src";
         m_settings.TargetFldr = "/nowhere/out";
         m_settings.SourceExt = "gpx";
         m_settings.TargetExt = "kml";
         m_settings.MergeExt = "csv";
     }
-    RunTotals Run(int jobs, const Lines& names) {
+    RunTotals Run(int jobs, const Lines& names, std::function<bool()> stopAsked = {}) {
         m_hosts.clear();
         std::vector<HostConnection*> hosts;
         for (int job = 0; job < jobs; ++job) {
-            hosts.push_back(&m_hosts.emplace_back(std::make_unique<UnevenHost>()));
+            hosts.push_back(&m_hosts.emplace_back(std::make_unique<TimedHost>(m_record)));
         }
-        m_loop.emplace(m_settings, names, std::move(hosts));
-        return m_loop->Run(m_listener);
+        ConvertCommand command({RunCommand::ConvertAll, m_settings, names, hosts, {}}, m_listener,
+                               m_listener);
+        return command.RunToEnd(stopAsked);
     }
     static Lines Names(int count) {
         Lines names;
@@ -100,14 +143,18 @@ protected:
         }
         return names;
     }
+    std::size_t Opened() {
+        const std::lock_guard lock(m_record.mutex);
+        return m_record.opened.size();
+    }
 
     ConversionSettings m_settings;
+    HostRecord m_record;
     std::deque<HostConnection> m_hosts;
-    std::optional<ConversionLoop> m_loop;
     RecordingListener m_listener;
 };
 
-TEST_F(ConversionLoopTest, FourJobsReportInListOrderWithTheTotalsOfOne) {
+TEST_F(ConvertCommandTest, FourJobsShowInListOrderWithTheTotalsOfOne) {
     Lines names = Names(10);
     names[3] = "f3 refused.gpx";
     m_settings.Grid = "none";
@@ -122,51 +169,76 @@ TEST_F(ConversionLoopTest, FourJobsReportInListOrderWithTheTotalsOfOne) {
     EXPECT_EQ(fourListener.lines[0], "0 Unable to change grid");
     EXPECT_EQ(fourListener.lines[1], "Converted: f0");
     EXPECT_EQ(fourListener.lines[7], "Could NOT convert: f3 refused");
-    EXPECT_EQ(four.done, 10);
+    EXPECT_EQ(fourListener.lines.back().rfind("message: Unable to find files to merge:\r\nf0.csv"),
+              0u);
     EXPECT_EQ(four.converted, 9);
     EXPECT_EQ(one.converted, 9);
     EXPECT_EQ(four.mergeMissingList, one.mergeMissingList);
-    EXPECT_EQ(four.mergeMissingList.substr(0, 20), "\r\nf0.csv\r\nf1.csv\r\nf2");
     EXPECT_FALSE(four.failure);
 }
 
-TEST_F(ConversionLoopTest, ACallFailureEndsTheRunAtThatFileWhateverTheJobs) {
-    Lines names = Names(8);
+// Every file whose target was written appears, in list order, before the error that ended the
+// run; the summary counts them.
+TEST_F(ConvertCommandTest, AnErrorEndingTheRunComesAfterEveryFileBegun) {
+    Lines names = Names(9);
     names[2] = "f2 crash.gpx";
-    for (const int jobs : {1, 3}) {
-        m_listener = {};
-        const RunTotals totals = Run(jobs, names);
-        EXPECT_EQ(m_listener.finished, (std::vector<int>{0, 1, 2})) << jobs << " jobs";
-        EXPECT_EQ(m_listener.lines.back(), "Converting: f2 crash");
-        ASSERT_TRUE(totals.failure);
-        EXPECT_EQ(*totals.failure, "the engine stopped unexpectedly");
-        EXPECT_EQ(totals.converted, 2);
-        EXPECT_EQ(totals.mergeMissingList, "\r\nf0.csv\r\nf1.csv\r\nf2 crash.csv");
+    const RunTotals totals = Run(3, names);
+
+    ASSERT_TRUE(totals.failure);
+    EXPECT_EQ(*totals.failure, "the host went away");
+    EXPECT_GE(m_listener.finished.size(), 3u);
+    EXPECT_LE(m_listener.finished.size(), 5u) << "no more than the jobs beyond the error";
+    for (std::size_t index = 0; index < m_listener.finished.size(); ++index) {
+        EXPECT_EQ(m_listener.finished[index], static_cast<int>(index));
     }
+    EXPECT_EQ(m_record.saved.size(), static_cast<std::size_t>(totals.converted));
+    EXPECT_EQ(m_listener.outcomes[2].status, "Could NOT convert: f2 crash");
+    EXPECT_EQ(m_listener.outcomes[2].reason, "the host went away");
+    const auto end = m_listener.lines.end();
+    EXPECT_EQ(*(end - 3),
+              "Converted " + std::to_string(totals.converted) + " files. NOT CONVERTED = 1");
+    EXPECT_EQ(*(end - 2), "error: the host went away");
 }
 
-TEST_F(ConversionLoopTest, StopFinishesAndReportsTheFilesInProgressAndStartsNoMore) {
-    m_listener.onFinished = [this](int index) {
+// While a file's outcome is being shown (a message box open), no further file begins than
+// there are jobs.
+TEST_F(ConvertCommandTest, AFileBeingShownHoldsTheRun) {
+    std::size_t openedDuringTheBox = 0;
+    m_listener.onFinished = [&](int index) {
         if (index == 0) {
-            m_loop->Stop();
+            std::this_thread::sleep_for(150ms);
+            openedDuringTheBox = Opened();
         }
     };
-    const RunTotals totals = Run(3, Names(10));
-    EXPECT_GE(totals.done, 1);
-    EXPECT_LT(totals.done, 10);
-    EXPECT_EQ(m_listener.started.size(), static_cast<std::size_t>(totals.done))
-        << "every file begun was reported";
-    for (int index = 0; index < totals.done; ++index) {
-        EXPECT_EQ(m_listener.finished[static_cast<std::size_t>(index)], index);
-    }
+    Run(2, Names(6));
+    EXPECT_EQ(openedDuringTheBox, 2u);
+    EXPECT_EQ(m_listener.finished.size(), 6u);
+}
+
+// The hung file's engine run is ended after the grace time; it fails as stopped, and the run
+// ends with the files it began.
+TEST_F(ConvertCommandTest, StopEndsAHungFileAndTheRunResumesThere) {
+    Lines names = Names(6);
+    names[1] = "f1 hang.gpx";
+    std::atomic<bool> stop = false;
+    m_listener.onFinished = [&](int index) { stop = stop || index == 0; };
+    const RunTotals totals = Run(2, names, [&] { return stop.load(); });
+
+    ASSERT_GE(m_listener.outcomes.size(), 2u);
+    EXPECT_EQ(m_listener.outcomes[1].status, "Could NOT convert: f1 hang");
+    EXPECT_EQ(m_listener.outcomes[1].reason, "stopped");
+    EXPECT_GE(m_record.cancels, 1);
+    EXPECT_LT(totals.done, 6);
+    EXPECT_EQ(totals.done, static_cast<int>(Opened())) << "every file begun was shown";
+    EXPECT_EQ(totals.resumeAt, 1);
     EXPECT_FALSE(totals.failure);
 }
 
-TEST_F(ConversionLoopTest, AnEmptyListConvertsNothing) {
+TEST_F(ConvertCommandTest, AnEmptyListConvertsNothing) {
     const RunTotals totals = Run(2, {});
     EXPECT_EQ(totals.done, 0);
-    EXPECT_EQ(totals.converted, 0);
     EXPECT_TRUE(m_listener.started.empty());
+    EXPECT_EQ(m_listener.lines, Lines{"Converted 0 files."});
 }
 
 } // namespace

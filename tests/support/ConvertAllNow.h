@@ -1,21 +1,18 @@
 #pragma once
 
 #include "RecordingSink.h"
-#include "convert/ConversionLoop.h"
-#include "convert/RunChecks.h"
-#include "convert/RunPresenter.h"
+#include "convert/ConvertCommand.h"
 
 namespace tolk::testing {
 
-/// "Convert All" as the window runs it, but on the calling thread: the three checks, then the
+/// "Convert All" as the window runs it, but shown on the calling thread: the checks, then the
 /// loop over the names with one job per host, shown through the sink.
 inline void ConvertAllNow(ConversionSettings& settings, const std::vector<std::string>& names,
                           std::vector<HostConnection*> hosts, RecordingSink& sink,
                           Messenger& messenger) {
-    if (CheckTargetFolder(settings, messenger) && CheckTypeConflicts(settings, messenger) &&
-        CheckRunRefusals(settings, *hosts.front(), messenger)) {
-        ConversionLoop loop(settings, names, std::move(hosts));
-        ConvertAndShow(loop, RunCommand::ConvertAll, sink);
+    if (CheckBeforeRun(settings, *hosts.front(), messenger) == RunCheck::Passed) {
+        ConvertCommand({RunCommand::ConvertAll, settings, names, std::move(hosts), {}}, sink)
+            .RunToEnd();
     }
 }
 

@@ -13,6 +13,9 @@ void MessageRecorder::ShowMessage(const std::string& text) {
 
 bool MessageRecorder::AskYesNo(const std::string& text) {
     shown.push_back("question: " + text);
+    if (onQuestion) {
+        onQuestion(text);
+    }
     if (answers.empty()) {
         return false;
     }

@@ -22,6 +22,8 @@ public:
     std::deque<bool> answers;
     /// Called with each message as it is shown, as if while its box were open.
     std::function<void(const std::string&)> onMessage;
+    /// The same for each question, before it is answered.
+    std::function<void(const std::string&)> onQuestion;
 };
 
 } // namespace tolk::testing

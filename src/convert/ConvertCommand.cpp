@@ -1,0 +1,116 @@
+#include "convert/ConvertCommand.h"
+
+#include "convert/RunChecks.h"
+#include "core/Text.h"
+
+namespace tolk {
+namespace {
+
+// How often a run on the calling thread asks whether it is to stop.
+constexpr std::chrono::milliseconds StopAskedEvery(50);
+
+} // namespace
+
+RunCheck CheckBeforeRun(const ConversionSettings& settings, const HostConnection& host,
+                        Messenger& messenger) {
+    if (!CheckTargetFolder(settings, messenger)) {
+        return RunCheck::NoTargetFolder;
+    }
+    return CheckTypeConflicts(settings, messenger) && CheckRunRefusals(settings, host, messenger)
+               ? RunCheck::Passed
+               : RunCheck::Refused;
+}
+
+ConvertCommand::ConvertCommand(CommandRequest request, RunSink& sink)
+    : ConvertCommand(std::move(request), &sink, nullptr, sink) {}
+
+ConvertCommand::ConvertCommand(CommandRequest request, RunListener& listener, CommandSink& sink)
+    : ConvertCommand(std::move(request), nullptr, &listener, sink) {}
+
+ConvertCommand::ConvertCommand(CommandRequest request, RunSink* shownIn, RunListener* listener,
+                               CommandSink& sink)
+    : m_command(request.command),
+      m_loop(std::move(request.settings), std::move(request.names), request.hosts),
+      m_presenter(shownIn ? std::optional<RunPresenter>(std::in_place, m_loop.Names(), *shownIn)
+                          : std::nullopt),
+      m_listener(listener ? *listener : *m_presenter), m_sink(sink) {
+    if (!request.logFolder.empty()) {
+        m_log.emplace(request.logFolder);
+    }
+    // What killed runs left in the target folder goes before this run writes there.
+    if (!request.hosts.empty()) {
+        request.hosts.front()->TidyFolder(m_loop.Settings().TargetFldr);
+    }
+}
+
+bool ConvertCommand::ShowNews(std::chrono::milliseconds wait) {
+    if (m_showing) {
+        return false;
+    }
+    if (m_over) {
+        return true;
+    }
+    m_showing = true;
+    for (bool more = true; more && !m_over;) {
+        const RunNews news = m_loop.TakeNews(wait);
+        more = !news.started.empty() || !news.finishedInOrder.empty();
+        Show(news);
+        if (news.last) {
+            End();
+        }
+        wait = {};
+    }
+    m_showing = false;
+    return m_over;
+}
+
+const RunTotals& ConvertCommand::RunToEnd(const std::function<bool()>& stopAsked) {
+    Start();
+    while (!ShowNews(StopAskedEvery)) {
+        if (stopAsked && stopAsked()) {
+            m_loop.Stop();
+        }
+    }
+    return m_totals;
+}
+
+void ConvertCommand::Show(const RunNews& news) {
+    for (const int index : news.started) {
+        m_listener.FileStarted(index);
+    }
+    for (const FileOutcome& outcome : news.finishedInOrder) {
+        const int index = m_totals.done;
+        m_listener.FileFinished(index, outcome);
+        if (m_log) {
+            m_log->Add(m_loop.Names()[static_cast<std::size_t>(index)], outcome);
+        }
+        Count(index, outcome);
+        m_loop.Shown(m_totals.done);
+    }
+}
+
+void ConvertCommand::Count(int index, const FileOutcome& outcome) {
+    ++m_totals.done;
+    m_totals.converted += outcome.converted ? 1 : 0;
+    if (!outcome.mergeMissing.empty()) {
+        m_totals.mergeMissingList += "\r\n" + PrintableName(outcome.mergeMissing);
+    }
+    if (outcome.failure && !m_totals.failure) {
+        m_totals.failure = outcome.failure;
+    }
+    if (outcome.stopped && !m_totals.resumeAt) {
+        m_totals.resumeAt = index;
+    }
+}
+
+void ConvertCommand::End() {
+    m_over = true;
+    if (m_loop.StopAsked() && !m_totals.resumeAt &&
+        m_totals.done < static_cast<int>(m_loop.Names().size())) {
+        m_totals.resumeAt = m_totals.done;
+    }
+    m_listener.RunEnded();
+    ShowRunEnd(m_command, m_totals, m_sink);
+}
+
+} // namespace tolk
