@@ -1,5 +1,7 @@
 #include "convert/RunChecks.h"
 
+#include "core/Text.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -34,7 +36,8 @@ bool CheckTargetFolder(const ConversionSettings& settings, Messenger& messenger)
     if (FolderExists(folder)) {
         return true;
     }
-    if (!messenger.AskYesNo("Target folder\r\n" + folder + "\r\ndoes not exist. Create it?")) {
+    if (!messenger.AskYesNo("Target folder\r\n" + PrintableName(folder) +
+                            "\r\ndoes not exist. Create it?")) {
         return false;
     }
     if (!CreateOneFolder(folder)) {

@@ -47,6 +47,20 @@ std::string PrintableLines(const std::string& text) {
     return result;
 }
 
+std::string FirstLines(const std::string& text, int maxLines) {
+    const auto lines = static_cast<int>(std::ranges::count(text, '\n')) + 1;
+    if (lines <= maxLines) {
+        return text;
+    }
+    const int kept = std::max(1, maxLines - 1);
+    std::size_t end = 0;
+    for (int line = 0; line < kept; ++line) {
+        end = text.find('\n', end) + 1;
+    }
+    return text.substr(0, end) + "... and " + std::to_string(lines - kept) +
+           " more (see conversion.log)";
+}
+
 std::string EscapedLine(const std::string& text) {
     static const char* const Hex = "0123456789abcdef";
     std::string result;

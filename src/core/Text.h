@@ -19,6 +19,11 @@ std::string PrintableName(const std::string& name);
 /// other control character shown as "?", for a terminal or a widget.
 std::string PrintableLines(const std::string& text);
 
+/// A text of lines ("\n" between them) cut to at most `maxLines` lines: when it has more, its
+/// first lines and then "... and N more (see conversion.log)" for the N lines left out. For a
+/// message box that must fit on the screen with its button.
+std::string FirstLines(const std::string& text, int maxLines);
+
 /// A text as one line whatever it holds: backslash, tab, line feed and carriage return written
 /// as "\\", "\t", "\n" and "\r", any other control character as "\x" and two hexadecimal
 /// digits. For records of one line a field, tab-separated.

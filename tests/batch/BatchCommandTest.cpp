@@ -1,9 +1,11 @@
 #include "GpsSamples.h"
+#include "StandInEngine.h"
 #include "TempHome.h"
 #include "TextFiles.h"
 
 #include <QProcess>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -225,6 +227,38 @@ TEST_F(BatchCommandTest, OutputThatIsNoTerminalHoldsNoControlCharacters) {
     const Finished quiet = RunBatch({"--quiet"});
     EXPECT_EQ(quiet.out, "Converted 2 files. NOT CONVERTED = 2\n");
     EXPECT_EQ(quiet.err, run.err);
+}
+
+// A crashing engine fails its file alone; Ctrl-C or a polite kill stops the run as Stop does:
+// the hung file's engine is ended, every file begun is reported, then the summary.
+TEST_F(BatchCommandTest, ACrashFailsItsFileAndASignalStopsTheRun) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=\r\nGrid=\r\n");
+    testing::WriteStandInEngine(m_home / "engine",
+                                "case \"$*\" in *'/a.gpx '*) kill -SEGV $$;; *'/c d.gpx '*) "
+                                "echo > '" +
+                                    m_home / "hanging" + "'; exec /bin/sleep 60;; esac\nexec '" +
+                                    testing::InstalledEngine() + "' \"$@\"");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), Home("engine"));
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        QProcess batch;
+        batch.setProcessEnvironment(environment);
+        batch.start(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), {"--jobs", "1"});
+        fs::remove(m_home / "hanging");
+        while (!fs::exists(m_home / "hanging") && !batch.waitForFinished(10)) {
+        }
+        ::kill(static_cast<pid_t>(batch.processId()), signal);
+        ASSERT_TRUE(batch.waitForFinished(20000));
+        const std::string out = batch.readAllStandardOutput().toStdString();
+        const std::string err = batch.readAllStandardError().toStdString();
+
+        EXPECT_EQ(batch.exitCode(), status);
+        EXPECT_EQ(out, "Could NOT convert: a\nCould NOT convert: b\nCould NOT convert: c d\n"
+                       "Converted 0 files. NOT CONVERTED = 3\n");
+        EXPECT_EQ(err.rfind("a.gpx: gpsbabel stopped unexpectedly", 0), 0u) << err;
+        EXPECT_TRUE(err.ends_with("\nc d.gpx: stopped\n")) << err;
+        EXPECT_TRUE(FilesIn(m_home / "out").empty());
+    }
 }
 
 } // namespace

@@ -20,5 +20,12 @@ TEST(TextTest, AnEscapedLineHoldsNoControlCharacterAndCanBeReadBack) {
     EXPECT_EQ(EscapedLine("Zürich walk.gpx"), "Zürich walk.gpx");
 }
 
+TEST(TextTest, ABoxTextTallerThanTheScreenKeepsItsFirstLinesAndSaysHowManyMore) {
+    EXPECT_EQ(FirstLines("Unable to find files to merge:\na.csv\nb.csv\nc.csv", 3),
+              "Unable to find files to merge:\na.csv\n... and 2 more (see conversion.log)");
+    EXPECT_EQ(FirstLines("one\ntwo", 2), "one\ntwo");
+    EXPECT_EQ(FirstLines("one\ntwo\nthree", 1), "one\n... and 2 more (see conversion.log)");
+}
+
 } // namespace
 } // namespace tolk

@@ -2,9 +2,11 @@
 
 #include "TextFiles.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tolk {
 namespace {
@@ -74,6 +76,38 @@ TEST_F(PendingOutputTest, AFolderInTheTargetsPlaceIsKept) {
     }
     EXPECT_EQ(Names(), (Strings{"walk.kml"}));
     EXPECT_TRUE(fs::is_directory(Path("walk.kml")));
+}
+
+// What a killed program left is removed by the next run; what a running one (this one) is
+// writing, another machine's and anything else stays.
+TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
+    const PendingOutput live(Path("walk.kml"));
+    const std::string liveName = fs::path(live.TempPath()).filename().string();
+    const std::string ownPid = "-" + std::to_string(getpid()) + "-";
+    const auto named = [&](const std::string& pid) {
+        std::string name = liveName;
+        return name.replace(name.find(ownPid), ownPid.size(), "-" + pid + "-");
+    };
+    QProcess exited;
+    exited.start(QStringLiteral("/bin/true"));
+    ASSERT_TRUE(exited.waitForStarted());
+    const std::string deadPid = std::to_string(exited.processId());
+    ASSERT_TRUE(exited.waitForFinished());
+    std::string otherMachine = named(deadPid);
+    otherMachine.replace(otherMachine.find('-') + 1, 8, "zzzzzzzz");
+    const Strings kept = {".tolk-x.kml", liveName, otherMachine, "walk.gpx"};
+    for (const std::string& name : kept) {
+        testing::WriteTextFile(Path(name), "x");
+    }
+    testing::WriteTextFile(Path(named(deadPid)), "dead");
+    fs::path companion(Path(named(deadPid)));
+    testing::WriteTextFile(companion.replace_extension(".shx").string(), "dead");
+
+    RemoveDeadRunsTemporaries(m_dir.path().toStdString());
+
+    Strings expected = kept;
+    std::ranges::sort(expected);
+    EXPECT_EQ(Names(), expected);
 }
 
 } // namespace
