@@ -38,6 +38,9 @@ void Tmainfrm::StartRun(RunCommand command, std::vector<std::string> names) {
 
 void Tmainfrm::RunEnded(const RunTotals& totals) {
     ShowRunning(false);
+    if (totals.failure) {
+        statuslbl->setToolTip(QString::fromStdString(PrintableLines(*totals.failure)));
+    }
     // After a stop the highlight waits on the file to go on with.
     if (totals.resumeAt && *totals.resumeAt < m_files.Count()) {
         m_files.SetCurrentIndex(*totals.resumeAt);

@@ -4,6 +4,7 @@
 #include <QSysInfo>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <csignal>
@@ -84,7 +85,16 @@ std::optional<pid_t> WriterOnThisMachine(std::string_view name) {
     return pid;
 }
 
-bool Running(pid_t pid) {
+// How many outputs of this process are pending now, in any folder.
+std::atomic<int> OwnPending = 0;
+
+// Whether the temporaries the process wrote may still be in use. This process's own are not
+// while it has no output pending: a run that could not remove them left them (its target folder
+// was made read-only while it wrote).
+bool InUse(pid_t pid) {
+    if (pid == getpid()) {
+        return OwnPending > 0;
+    }
     return kill(pid, 0) == 0 || errno != ESRCH;
 }
 
@@ -98,7 +108,7 @@ void RemoveDeadRunsTemporaries(const std::string& folder) {
     std::vector<std::string> dead;
     while (const dirent* entry = readdir(dir.get())) {
         const std::optional<pid_t> writer = WriterOnThisMachine(entry->d_name);
-        if (writer && !Running(*writer)) {
+        if (writer && !InUse(*writer)) {
             dead.emplace_back(entry->d_name);
         }
     }
@@ -123,6 +133,7 @@ PendingOutput::PendingOutput(const std::string& targetPath, const std::string& s
         seenFolder.empty() ? m_target.parent_path() : std::filesystem::path(seenFolder);
     const std::filesystem::path pattern =
         folder / (OwnTempStart() + "XXXXXX" + m_target.extension().string());
+    ++OwnPending;
     QTemporaryFile file(QString::fromStdString(pattern.string()));
     file.setAutoRemove(false);
     if (file.open()) {
@@ -131,6 +142,7 @@ PendingOutput::PendingOutput(const std::string& targetPath, const std::string& s
 }
 
 PendingOutput::~PendingOutput() {
+    --OwnPending;
     if (m_committed) {
         return;
     }

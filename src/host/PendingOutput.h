@@ -53,8 +53,9 @@ private:
 };
 
 /// Removes from the folder the temporary outputs that programs on this machine which no longer run
-/// left there (killed, or stopped by a power cut, or unable to remove them when their folder was
-/// read-only). Those of running programs, and of other machines sharing the folder, are kept.
+/// left there (killed, or stopped by a power cut), and those this program could not remove when
+/// their folder was made read-only, if it has no output pending now. Those of other running
+/// programs, and of other machines sharing the folder, are kept.
 void RemoveDeadRunsTemporaries(const std::string& folder);
 
 /// Both paths name one existing file (through links or different spellings alike).
