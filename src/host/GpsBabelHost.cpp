@@ -43,10 +43,9 @@ HostStatus Answer(std::int32_t& result, std::int32_t code) {
 } // namespace
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
-                           GpsBabelConfig config)
-    : m_runner(runner), m_version(version), m_formats(std::move(formats)),
-      m_config(std::move(config)),
-      m_learned(std::move(runner), std::move(version), LearnedFormatsCacheFile()) {}
+                           GpsBabelConfig config, std::shared_ptr<HostKnowledge> knowledge)
+    : m_runner(std::move(runner)), m_version(std::move(version)), m_formats(std::move(formats)),
+      m_config(std::move(config)), m_knowledge(std::move(knowledge)) {}
 
 HostStatus GpsBabelHost::RefreshData(std::int32_t& result) {
     return Answer(result, Done);
@@ -182,7 +181,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     EngineView view;
     const std::string seenFolder = view.Folder(target.parent_path());
     std::vector<PlannedOutput> outputs =
-        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_learned);
+        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_knowledge->learned, m_runner);
     const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
     if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
         return Refuse(result, Refused, "the target folder cannot be written");
@@ -191,7 +190,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     std::vector<EngineInput> inputs;
     for (const DocumentInput& input : m_document.inputs) {
         seenPaths.push_back(view.Source(input.path));
-        inputs.push_back({seenPaths.back(), m_readerChoice.ReadersInTurn(input).front(),
+        inputs.push_back({seenPaths.back(), m_knowledge->readers.ReadersInTurn(input).front(),
                           KindNamedIn(input.path)});
     }
     if (std::ranges::any_of(seenPaths, &std::string::empty)) {
@@ -205,7 +204,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     if (probePath.empty()) {
         return Refuse(result, Refused, "the host's temporary folder cannot be written");
     }
-    EngineOutcome outcome = m_readerChoice.RunConversion(
+    EngineOutcome outcome = m_knowledge->readers.RunConversion(
         m_runner, inputs, engineOutputs, m_document.inputs, seenPaths, probePath, choosing);
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
@@ -218,13 +217,13 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     const std::string read = ReadWholeFile(probePath);
     const ReadCheck check{CheckPositions(read),
                           format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
-                              m_learned.KeepsOneWaypointPerName(format->format)};
+                              m_knowledge->learned.KeepsOneWaypointPerName(format->format, m_runner)};
     SaveVerdict verdict = JudgeSave(outcome, check, *format, target, m_document.inputs, outputs);
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);
         return Refuse(result, verdict.code, verdict.reason);
     }
-    m_readerChoice.Remember(m_document.inputs, inputs);
+    m_knowledge->readers.Remember(m_document.inputs, inputs);
     return Answer(result, Done);
 }
 

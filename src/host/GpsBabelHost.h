@@ -6,8 +6,7 @@
 #include "host/GpsBabelConfig.h"
 #include "host/HostDocument.h"
 #include "host/HostLink.h"
-#include "host/LearnedFormats.h"
-#include "host/ReaderChoice.h"
+#include "host/HostKnowledge.h"
 #include "host/TypeFormatMap.h"
 
 #include <cstdint>
@@ -49,8 +48,9 @@ public:
         NotMoved = 4,       ///< the finished output could not be moved into place
     };
 
+    /// knowledge: what the host learns, shared with the hosts made with it.
     GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
-                 GpsBabelConfig config);
+                 GpsBabelConfig config, std::shared_ptr<HostKnowledge> knowledge);
 
     HostStatus RefreshData(std::int32_t& result) override;
     HostStatus RefreshMap(std::int32_t& result) override;
@@ -82,21 +82,32 @@ private:
     GpsBabelConfig m_config;
     HostDocument m_document;
     std::string m_reason;
-    ReaderChoice m_readerChoice;
     /// The target type of the run last asked about (RunRefusals), so that a datum or grid
     /// change its format would drop is refused when it is asked for, not dropped at the save.
     mutable std::string m_runTargetType;
-    LearnedFormats m_learned;
+    std::shared_ptr<HostKnowledge> m_knowledge;
     /// The host's own private folder, made once, for the probe files of reader choice.
     EngineView m_scratch;
 };
 
-/// Creates the program's host on Linux from the first working gpsbabel on PATH and the user's
-/// "hostformats.ini" in the work folder; throws when there is no working gpsbabel.
+/// Makes the program's hosts on Linux, each an instance of its own with its own document, all
+/// sharing what they learn (HostKnowledge), so that the reader of a file never depends on which
+/// host took it and each format is probed once, however many hosts there are and whenever they
+/// are made.
+class GpsBabelHostFactory {
+public:
+    /// `count` hosts from the first working gpsbabel on PATH and the user's "hostformats.ini" in
+    /// the work folder, found once for all of them; throws when there is no working gpsbabel.
+    std::vector<std::unique_ptr<HostLink>> Create(const GpsBabelConfig& config, int count);
+
+private:
+    std::shared_ptr<HostKnowledge> m_knowledge;
+};
+
+/// One host of a factory of its own.
 std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config);
 
-/// The same for `count` hosts, each an instance of its own with its own document, from one
-/// search for the engine (so that parallel jobs do not each pay for it).
+/// `count` hosts of a factory of their own.
 std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config, int count);
 
 } // namespace tolk

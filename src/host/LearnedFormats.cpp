@@ -69,27 +69,37 @@ std::string LearnedFormatsCacheFile() {
                             : folder.toStdString() + "/Orvane/TOLK/learned-formats.txt";
 }
 
-LearnedFormats::LearnedFormats(EngineRunner runner, std::string version, std::string cacheFile)
-    : m_runner(std::move(runner)), m_version(std::move(version)),
-      m_cacheFile(std::move(cacheFile)) {}
+LearnedFormats::LearnedFormats(std::string version, std::string cacheFile)
+    : m_version(std::move(version)), m_cacheFile(std::move(cacheFile)) {}
 
-bool LearnedFormats::HoldsOneKind(const EngineFormat& format) {
-    return WrittenKinds(format) >= 2 && Learned(format.name, format, &LearnedFormats::ProbeOneKind);
+bool LearnedFormats::HoldsOneKind(const EngineFormat& format, const EngineRunner& runner) {
+    return WrittenKinds(format) >= 2 &&
+           Learned(format.name, format, runner, &LearnedFormats::ProbeOneKind);
 }
 
-bool LearnedFormats::KeepsOneWaypointPerName(const EngineFormat& format) {
+bool LearnedFormats::KeepsOneWaypointPerName(const EngineFormat& format,
+                                             const EngineRunner& runner) {
     return format.Writes(DataKind::Waypoints) && format.Reads(DataKind::Waypoints) &&
-           Learned(format.name + OneWaypointPerNameKey, format,
+           Learned(format.name + OneWaypointPerNameKey, format, runner,
                    &LearnedFormats::ProbeOneWaypointPerName);
 }
 
-bool LearnedFormats::Learned(const std::string& key, const EngineFormat& format, Probe probe) {
+bool LearnedFormats::Learned(const std::string& key, const EngineFormat& format,
+                             const EngineRunner& runner, Probe probe) {
+    std::unique_lock lock(m_mutex);
     Load();
+    // Another job asking the same question waits for its answer rather than probing too.
+    m_probeEnded.wait(lock, [&] { return !m_probing.contains(key); });
     const auto known = m_known.find(key);
     if (known != m_known.end()) {
         return known->second;
     }
-    const std::optional<bool> holds = (this->*probe)(format);
+    m_probing.insert(key);
+    lock.unlock();
+    const std::optional<bool> holds = (this->*probe)(format, runner);
+    lock.lock();
+    m_probing.erase(key);
+    m_probeEnded.notify_all();
     if (!holds) {
         return false; // not learned: asked again next time
     }
@@ -131,7 +141,8 @@ void LearnedFormats::Remember(const std::string& key, bool holds) {
 
 // A format that refuses all three kinds at once, or reads back fewer points than it was given,
 // keeps one kind per file.
-std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format) const {
+std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
+                                                 const EngineRunner& runner) const {
     QTemporaryDir dir;
     const std::string source = dir.filePath(QStringLiteral("probe.gpx")).toStdString();
     const std::string written = dir.filePath(QStringLiteral("probe.out")).toStdString();
@@ -141,14 +152,14 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format) con
         arguments.insert(arguments.end(), kinds.begin(), kinds.end());
         arguments.insert(arguments.end(),
                          {"-i", "gpx", "-f", source, "-o", format.name, "-F", written});
-        return m_runner.Run(arguments).Succeeded();
+        return runner.Run(arguments).Succeeded();
     };
     if (!write({"-w", "-t", "-r"})) {
         // Refusing several kinds while writing one is holding one kind per file; an engine that
         // writes nothing at all tells nothing.
         return write({"-w"}) ? std::optional<bool>(true) : std::nullopt;
     }
-    const EngineOutcome read = m_runner.Run(
+    const EngineOutcome read = runner.Run(
         {"-p", "", "-w", "-t", "-r", "-i", format.name, "-f", written, "-x", "validate,debug"});
     // Without a written file or the filter's report the engine told nothing.
     if (!format.ReadsAny() || !read.Succeeded() || !WroteBeside(source) ||
@@ -161,17 +172,18 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format) con
 }
 
 // A format that reads back fewer waypoints than it was given keeps one of each name.
-std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& format) const {
+std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& format,
+                                                            const EngineRunner& runner) const {
     QTemporaryDir dir;
     const std::string source = dir.filePath(QStringLiteral("names.gpx")).toStdString();
     const std::string written = dir.filePath(QStringLiteral("names.out")).toStdString();
     std::ofstream(source) << SameNamesGpx;
-    if (!m_runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
+    if (!runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
              .Succeeded()) {
         return std::nullopt;
     }
     const EngineOutcome read =
-        m_runner.Run({"-p", "", "-w", "-i", format.name, "-f", written, "-x", "validate,debug"});
+        runner.Run({"-p", "", "-w", "-i", format.name, "-f", written, "-x", "validate,debug"});
     const long waypoints = CountsRead(read.output).Of(DataKind::Waypoints);
     // A format that reads back no waypoint at all tells nothing about names.
     if (!read.Succeeded() || waypoints == 0) {

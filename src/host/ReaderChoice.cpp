@@ -10,6 +10,7 @@ namespace tolk {
 
 std::vector<FormatChoice> ReaderChoice::ReadersInTurn(const DocumentInput& input) const {
     std::vector<FormatChoice> readers = input.readers;
+    const std::lock_guard lock(m_mutex);
     const auto last = m_lastReader.find(input.layout);
     if (last != m_lastReader.end()) {
         std::stable_partition(readers.begin(), readers.end(), [&](const FormatChoice& reader) {
@@ -73,6 +74,7 @@ EngineOutcome ReaderChoice::RunConversion(const EngineRunner& runner,
 
 void ReaderChoice::Remember(const std::vector<DocumentInput>& document,
                             const std::vector<EngineInput>& inputs) {
+    const std::lock_guard lock(m_mutex);
     for (std::size_t index = 0; index < inputs.size(); ++index) {
         m_lastReader[document[index].layout] = inputs[index].format.format.name;
     }

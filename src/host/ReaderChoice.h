@@ -5,13 +5,15 @@
 #include "host/HostDocument.h"
 
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace tolk {
 
 /// Chooses the format that reads each file of a document where several may, and remembers per
-/// layout of file the one that last read such a file well.
+/// layout of file the one that last read such a file well. Hosts working side by side share one,
+/// so that the reader of a file never depends on which of them took it.
 class ReaderChoice {
 public:
     /// The input's readers in the order to try them: the one that last read a file of the same
@@ -42,6 +44,7 @@ private:
     /// per type alone, a reader that skips a header row it expects would go first for every
     /// file after one of its own, and its plausible read of fewer rows would be kept.
     std::map<std::string, std::string> m_lastReader;
+    mutable std::mutex m_mutex;
 };
 
 } // namespace tolk
