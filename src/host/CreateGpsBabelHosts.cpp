@@ -27,9 +27,9 @@ std::vector<std::unique_ptr<HostLink>> GpsBabelHostFactory::Create(const GpsBabe
     }
     std::vector<std::unique_ptr<HostLink>> hosts;
     for (int host = 0; host < count; ++host) {
-        hosts.push_back(std::make_unique<GpsBabelHost>(
-            EngineRunner(engine->program, config.timeLimit), engine->version, formats, config,
-            m_knowledge));
+        hosts.push_back(
+            std::make_unique<GpsBabelHost>(EngineRunner(engine->program, config.timeLimit),
+                                           engine->version, formats, config, m_knowledge));
     }
     return hosts;
 }

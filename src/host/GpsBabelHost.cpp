@@ -80,7 +80,11 @@ std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path
         reason = NoReaderReason(type);
         return std::nullopt;
     }
-    return DocumentInput{absolute.string(), type, std::move(readers),
+    const bool named = m_formats.ReaderNamed(type);
+    if (named) {
+        readers.resize(1);
+    }
+    return DocumentInput{absolute.string(), type, std::move(readers), named,
                          AsciiUpper(type) + "\n" + LeadingShape(absolute.string())};
 }
 
@@ -204,8 +208,13 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     if (probePath.empty()) {
         return Refuse(result, Refused, "the host's temporary folder cannot be written");
     }
-    EngineOutcome outcome = m_knowledge->readers.RunConversion(
+    ChosenRun run = m_knowledge->readers.RunConversion(
         m_runner, inputs, engineOutputs, m_document.inputs, seenPaths, probePath, choosing);
+    if (run.noReader) {
+        InUsersPaths(*run.noReader, seenPaths, m_document.inputs, engineOutputs, target);
+        return Refuse(result, run.noneRead ? EngineFailed : NothingWritten, *run.noReader);
+    }
+    EngineOutcome& outcome = run.outcome;
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
         return {FailedCallStatus, outcome.Failure(EngineName, m_runner.Limit())};
@@ -215,9 +224,10 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
     const std::string read = ReadWholeFile(probePath);
-    const ReadCheck check{CheckPositions(read),
-                          format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
-                              m_knowledge->learned.KeepsOneWaypointPerName(format->format, m_runner)};
+    const ReadCheck check{
+        CheckPositions(read), std::ranges::all_of(m_document.inputs, &DocumentInput::readerNamed),
+        format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
+            m_knowledge->learned.KeepsOneWaypointPerName(format->format, m_runner)};
     SaveVerdict verdict = JudgeSave(outcome, check, *format, target, m_document.inputs, outputs);
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);

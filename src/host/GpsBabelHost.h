@@ -5,8 +5,8 @@
 #include "host/EngineView.h"
 #include "host/GpsBabelConfig.h"
 #include "host/HostDocument.h"
-#include "host/HostLink.h"
 #include "host/HostKnowledge.h"
+#include "host/HostLink.h"
 #include "host/TypeFormatMap.h"
 
 #include <cstdint>

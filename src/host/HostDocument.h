@@ -12,6 +12,9 @@ struct DocumentInput {
     std::string path; ///< absolute
     std::string type;
     std::vector<FormatChoice> readers;
+    /// The user named the one reader (hostformats.ini or the command line): its read is taken as
+    /// given.
+    bool readerNamed = false;
     /// The type in upper case and the shape of the file's first line (see LeadingShape).
     std::string layout;
 };

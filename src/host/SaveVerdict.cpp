@@ -48,6 +48,11 @@ SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& check,
                 "the positions read are out of range or mostly zero: the file is "
                 "not one gpsbabel reads as its type says"};
     }
+    if (check.positions == Plausibility::SomeAtZero && !check.readersNamed) {
+        return {GpsBabelHost::NothingWritten,
+                "some positions read lie exactly at 0,0, as a header line read as a point "
+                "would: the file is not one gpsbabel reads as its type says"};
+    }
     if (check.namesWouldMerge) {
         return {GpsBabelHost::NothingWritten,
                 format.format.name + " keeps one waypoint of each name, and waypoints of the " +

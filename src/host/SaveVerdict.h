@@ -23,6 +23,8 @@ struct SaveVerdict {
 /// What the GPX the run wrote of what it read says about the read.
 struct ReadCheck {
     Plausibility positions = Plausibility::Plausible;
+    /// The user named every reader: a read with points at 0,0 is taken as given.
+    bool readersNamed = false;
     /// Waypoints share a name, and the target's format keeps one waypoint of each name.
     bool namesWouldMerge = false;
 };
