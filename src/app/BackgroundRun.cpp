@@ -74,6 +74,10 @@ void BackgroundRun::ShowStatus(const std::string& text) {
     PostToWindow([this, text] { m_windowSink.ShowStatus(text); });
 }
 
+void BackgroundRun::ShowNote(const std::string& text) {
+    PostToWindow([this, text] { m_windowSink.ShowNote(text); });
+}
+
 void BackgroundRun::ShowMessage(const std::string& text) {
     OnWindowThread([this, text] { m_windowSink.ShowMessage(text); });
 }

@@ -40,6 +40,7 @@ public:
 private:
     void ShowStatus(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
+    void ShowNote(const std::string& text) override;
     void FileDone(int index, const FileOutcome& outcome) override;
     void ReportError(const std::string& message) override;
 

@@ -102,6 +102,13 @@ void Tmainfrm::ShowStatus(const std::string& text) {
     statuslbl->setText(QString::fromStdString(text));
 }
 
+// The note on the run stands under the summary as its tool tip, as a file's reason does under
+// its status.
+void Tmainfrm::ShowNote(const std::string& text) {
+    const std::string log = m_records.WorkFolder.empty() ? "" : "; see conversion.log";
+    statuslbl->setToolTip(QString::fromStdString(text + log));
+}
+
 void Tmainfrm::ShowMessage(const std::string& text) {
     m_services.messenger.ShowMessage(text);
 }
@@ -115,7 +122,8 @@ void Tmainfrm::FileDone(int index, const FileOutcome& outcome) {
     if (outcome.closeResult) {
         ShowResultCode(*outcome.closeResult);
     }
-    statuslbl->setToolTip(QString::fromStdString(outcome.reason));
+    statuslbl->setToolTip(
+        QString::fromStdString(outcome.reason.empty() ? outcome.notKept : outcome.reason));
     if (m_runLog) {
         m_runLog->Add(name, outcome);
     }

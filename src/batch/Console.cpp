@@ -66,6 +66,10 @@ void Console::ShowStatus(const std::string& text) {
     std::fflush(m_out);
 }
 
+void Console::ShowNote(const std::string& text) {
+    ShowStatus(text);
+}
+
 void Console::ShowMessage(const std::string& text) {
     std::fflush(m_out);
     std::fprintf(m_err, "%s\n", ConsoleText(text).c_str());

@@ -170,6 +170,7 @@ RunTotals ConversionLoop::Run(RunListener& listener) {
         for (const FileOutcome& outcome : news.finishedInOrder) {
             listener.FileFinished(totals.done++, outcome);
             totals.converted += outcome.converted ? 1 : 0;
+            totals.partlyKept += outcome.converted && !outcome.notKept.empty() ? 1 : 0;
             if (!outcome.mergeMissing.empty()) {
                 totals.mergeMissingList += "\r\n" + outcome.mergeMissing;
             }

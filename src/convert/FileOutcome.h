@@ -20,6 +20,9 @@ struct FileOutcome {
     std::string mergeMissing;
     /// Why the file did not convert, or why part of it failed, in words for the user.
     std::string reason;
+    /// What a converted file's target type could not hold of its data, in words for the user;
+    /// empty when it holds everything.
+    std::string notKept;
     /// The host's result code for closing the document, when it was closed.
     std::optional<std::int32_t> closeResult;
     /// The error that ended the whole command at this file, if one did.

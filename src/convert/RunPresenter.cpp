@@ -43,6 +43,9 @@ void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink) 
     }
     if (command == RunCommand::ConvertAll) {
         sink.ShowStatus(ConvertAllSummary(totals.done, totals.converted));
+        if (totals.partlyKept > 0) {
+            sink.ShowNote(PartlyKeptNote(totals.partlyKept));
+        }
     }
     if (!totals.mergeMissingList.empty()) {
         sink.ShowMessage((command == RunCommand::ConvertAll ? "Unable to find files to merge:"
@@ -61,6 +64,11 @@ RunTotals ConvertAndShow(ConversionLoop& loop, RunCommand command, RunSink& sink
     }
     ShowRunEnd(command, totals, sink);
     return totals;
+}
+
+std::string PartlyKeptNote(int files) {
+    return std::to_string(files) + (files == 1 ? " file" : " files") +
+           " kept only part of their data";
 }
 
 std::string ConvertAllSummary(int done, int converted) {

@@ -31,11 +31,16 @@ private:
 };
 
 /// The end of a command: the error report for a failure; otherwise, for "Convert All", the
-/// summary of the files done in the status line; then the merge files not found, if any.
+/// summary of the files done in the status line and a note of the files that kept only part of
+/// their data; then the merge files not found, if any.
 void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink);
 
 /// Converts the loop's names and shows the run and its end through the sink.
 RunTotals ConvertAndShow(ConversionLoop& loop, RunCommand command, RunSink& sink);
+
+/// The note after the summary of a run in which `files` converted files kept only part of their
+/// data: "3 files kept only part of their data".
+std::string PartlyKeptNote(int files);
 
 /// Summary of "Convert All": "Converted 7 files." plus " NOT CONVERTED = 2" when files failed.
 std::string ConvertAllSummary(int done, int converted);

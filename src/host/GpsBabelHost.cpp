@@ -7,6 +7,7 @@
 #include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
 #include "host/HostReasons.h"
+#include "host/KeepCheck.h"
 #include "host/LeadingShape.h"
 #include "host/PositionCheck.h"
 #include "host/SavePlan.h"
@@ -173,6 +174,7 @@ GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string
 }
 
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
+    m_notKept.clear();
     std::error_code error;
     const std::filesystem::path target = std::filesystem::absolute(path, error);
     const std::string type = TypeOf(target);
@@ -228,13 +230,39 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         CheckPositions(read), std::ranges::all_of(m_document.inputs, &DocumentInput::readerNamed),
         format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
             m_knowledge->learned.KeepsOneWaypointPerName(format->format, m_runner)};
-    SaveVerdict verdict = JudgeSave(outcome, check, *format, target, m_document.inputs, outputs);
+    SaveVerdict verdict = JudgeRun(outcome, check, *format, m_document.inputs);
+    if (verdict.code == Done) {
+        verdict = KeepAndLand(read, CountsRead(outcome.output), *format, engineOutputs.front(),
+                              target, seenFolder, outputs);
+    }
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);
         return Refuse(result, verdict.code, verdict.reason);
     }
     m_knowledge->readers.Remember(m_document.inputs, inputs);
     return Answer(result, Done);
+}
+
+SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCounts& read,
+                                      const FormatChoice& format, const EngineOutput& like,
+                                      const std::filesystem::path& target,
+                                      const std::string& seenFolder,
+                                      std::vector<PlannedOutput>& outputs) {
+    const KeepJob job{m_runner, m_knowledge->learned, format, read};
+    const std::string scratch = m_scratch.Scratch("line.gpx");
+    if (auto failed = WriteNumberedCompanions(job, probeGpx, like, target.string(), seenFolder,
+                                              scratch, outputs)) {
+        return {NothingWritten, *failed};
+    }
+    std::string notKept = NotKept(job, outputs);
+    if (!notKept.empty() && m_config.keepAllOrFail) {
+        return {NotAllKept, notKept};
+    }
+    SaveVerdict verdict = LandOutputs(read, format, target, m_document.inputs, outputs);
+    if (verdict.code == Done) {
+        m_notKept = std::move(notKept);
+    }
+    return verdict;
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {

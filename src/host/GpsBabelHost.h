@@ -7,6 +7,7 @@
 #include "host/HostDocument.h"
 #include "host/HostKnowledge.h"
 #include "host/HostLink.h"
+#include "host/SaveVerdict.h"
 #include "host/TypeFormatMap.h"
 
 #include <cstdint>
@@ -46,6 +47,9 @@ public:
         EngineFailed = 2,   ///< the engine ran and reported failure
         NothingWritten = 3, ///< the engine succeeded but carried no data to the target
         NotMoved = 4,       ///< the finished output could not be moved into place
+        /// The target type cannot hold all that was read, and the configuration asks that such
+        /// a file fail (GpsBabelConfig::keepAllOrFail).
+        NotAllKept = 5,
     };
 
     /// knowledge: what the host learns, shared with the hosts made with it.
@@ -62,6 +66,7 @@ public:
     HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
     HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
     std::string LastReason() const override { return m_reason; }
+    std::string LastNotKept() const override { return m_notKept; }
     std::vector<std::string> FormatsFor(const std::string& type, FormatUse use) const override;
     std::vector<OfferedFormat> FormatsOffered(FormatUse use) const override;
     bool ChooseFormat(const std::string& type, const std::string& format) override;
@@ -75,6 +80,12 @@ private:
                                            const std::string& type,
                                            const std::optional<FormatChoice>& format) const;
     HostStatus Save(const std::string& path, std::int32_t& result);
+    /// Writes what the target's format keeps of one line per file to numbered companions, finds
+    /// what is not kept at all, and moves the outputs into place.
+    SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read,
+                            const FormatChoice& format, const EngineOutput& like,
+                            const std::filesystem::path& target, const std::string& seenFolder,
+                            std::vector<PlannedOutput>& outputs);
 
     EngineRunner m_runner;
     std::string m_version;
@@ -82,6 +93,8 @@ private:
     GpsBabelConfig m_config;
     HostDocument m_document;
     std::string m_reason;
+    /// What the last save that succeeded did not keep.
+    std::string m_notKept;
     /// The target type of the run last asked about (RunRefusals), so that a datum or grid
     /// change its format would drop is refused when it is asked for, not dropped at the save.
     mutable std::string m_runTargetType;

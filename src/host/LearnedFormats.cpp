@@ -1,5 +1,6 @@
 #include "host/LearnedFormats.h"
 
+#include "host/ConversionCommand.h"
 #include "host/EngineCounts.h"
 
 #include <QStandardPaths>
@@ -23,7 +24,8 @@ const char* const ProbeGpx =
     "lat=\"47.4\" lon=\"8.4\"><name>R1B</name></rtept></rte>\n"
     "</gpx>\n";
 
-constexpr long ProbePoints = 5;
+// The points of each kind in the probe, in the order of AllDataKinds.
+constexpr long ProbePoints[] = {1, 2, 2};
 
 // Three waypoints, two of them of one name.
 const char* const SameNamesGpx =
@@ -36,9 +38,39 @@ const char* const SameNamesGpx =
 
 constexpr long SameNamesPoints = 3;
 
-// What a probe's key in the cache is suffixed with, after the format's name: the one-kind
-// answers were kept under the bare name first, so their lines stay valid.
+// What a probe's key in the cache is suffixed with, after the format's name. (The one-kind
+// answers under the bare name counted points of kinds the format does not write as lost.)
+const char* const OneKindKey = "/one-kind";
 const char* const OneWaypointPerNameKey = "/names";
+
+const char* const FirstOnlyKey = "/first-only-";
+const char* const EveryLineKey = "/every-one-";
+
+// Two tracks, or two routes, the first of two points and the second of three, with times: some
+// formats keep only points with one.
+std::string TwoLinesGpx(DataKind kind) {
+    const bool tracks = kind == DataKind::Tracks;
+    const std::string open = tracks ? "<trk><name>L1</name><trkseg>" : "<rte><name>L1</name>";
+    const std::string close = tracks ? "</trkseg></trk>\n" : "</rte>\n";
+    const std::string point = tracks ? "trkpt" : "rtept";
+    std::string gpx = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" "
+                      "creator=\"tolk\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
+    const int points[] = {2, 3};
+    for (int line = 0; line < 2; ++line) {
+        gpx += open;
+        for (int index = 0; index < points[line]; ++index) {
+            const std::string number = std::to_string(line * 3 + index + 1);
+            gpx += "<" + point + " lat=\"47." + number + "\" lon=\"8." + number +
+                   "\"><time>2024-05-01T10:0" + number + ":00Z</time><name>P" + number +
+                   "</name></" + point + ">";
+        }
+        gpx += close;
+    }
+    return gpx + "</gpx>\n";
+}
+
+constexpr long FirstLinePoints = 2;
+constexpr long LinesPoints = 5;
 
 // A line the validate filter prints with its counts.
 const char* const ReportMark = "point ct: ";
@@ -74,18 +106,39 @@ LearnedFormats::LearnedFormats(std::string version, std::string cacheFile)
 
 bool LearnedFormats::HoldsOneKind(const EngineFormat& format, const EngineRunner& runner) {
     return WrittenKinds(format) >= 2 &&
-           Learned(format.name, format, runner, &LearnedFormats::ProbeOneKind);
+           Learned(format.name + OneKindKey, [&] { return ProbeOneKind(format, runner); });
 }
 
 bool LearnedFormats::KeepsOneWaypointPerName(const EngineFormat& format,
                                              const EngineRunner& runner) {
     return format.Writes(DataKind::Waypoints) && format.Reads(DataKind::Waypoints) &&
-           Learned(format.name + OneWaypointPerNameKey, format, runner,
-                   &LearnedFormats::ProbeOneWaypointPerName);
+           Learned(format.name + OneWaypointPerNameKey,
+                   [&] { return ProbeOneWaypointPerName(format, runner); });
 }
 
-bool LearnedFormats::Learned(const std::string& key, const EngineFormat& format,
-                             const EngineRunner& runner, Probe probe) {
+bool LearnedFormats::KeepsFirstOnly(const EngineFormat& format, DataKind kind,
+                                    const EngineRunner& runner) {
+    return LinesProbed(format, kind, runner, FirstOnlyKey,
+                       [](long readBack) { return readBack == FirstLinePoints; });
+}
+
+bool LearnedFormats::KeepsEveryLine(const EngineFormat& format, DataKind kind,
+                                    const EngineRunner& runner) {
+    return LinesProbed(format, kind, runner, EveryLineKey,
+                       [](long readBack) { return readBack >= LinesPoints; });
+}
+
+bool LearnedFormats::LinesProbed(const EngineFormat& format, DataKind kind,
+                                 const EngineRunner& runner, const std::string& suffix,
+                                 const std::function<bool(long)>& answer) {
+    return kind != DataKind::Waypoints && format.Writes(kind) && format.ReadsAny() &&
+           Learned(format.name + suffix + KindName(kind), [&]() -> std::optional<bool> {
+               const std::optional<long> readBack = ProbeLines(format, kind, runner);
+               return readBack ? std::optional<bool>(answer(*readBack)) : std::nullopt;
+           });
+}
+
+bool LearnedFormats::Learned(const std::string& key, const Probe& probe) {
     std::unique_lock lock(m_mutex);
     Load();
     // Another job asking the same question waits for its answer rather than probing too.
@@ -96,7 +149,7 @@ bool LearnedFormats::Learned(const std::string& key, const EngineFormat& format,
     }
     m_probing.insert(key);
     lock.unlock();
-    const std::optional<bool> holds = (this->*probe)(format, runner);
+    const std::optional<bool> holds = probe();
     lock.lock();
     m_probing.erase(key);
     m_probeEnded.notify_all();
@@ -139,8 +192,8 @@ void LearnedFormats::Remember(const std::string& key, bool holds) {
         << m_version + "\t" + key + (holds ? "\t1\n" : "\t0\n");
 }
 
-// A format that refuses all three kinds at once, or reads back fewer points than it was given,
-// keeps one kind per file.
+// A format that refuses all three kinds at once, or reads back fewer points than it was given of
+// the kinds it writes, keeps one kind per file.
 std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
                                                  const EngineRunner& runner) const {
     QTemporaryDir dir;
@@ -168,7 +221,11 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
     }
     // Formats may read one kind back as another (a route as a track): what counts is that every
     // point arrives.
-    return CountsRead(read.output).Total() < ProbePoints;
+    long given = 0;
+    for (DataKind kind : AllDataKinds) {
+        given += format.Writes(kind) ? ProbePoints[static_cast<int>(kind)] : 0;
+    }
+    return CountsRead(read.output).Total() < given;
 }
 
 // A format that reads back fewer waypoints than it was given keeps one of each name.
@@ -190,6 +247,33 @@ std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& 
         return std::nullopt;
     }
     return waypoints < SameNamesPoints;
+}
+
+// How many points of the two lines the format reads back once it wrote them; none when the
+// engine did not finish. A format that wrote nothing reads back none.
+std::optional<long> LearnedFormats::ProbeLines(const EngineFormat& format, DataKind kind,
+                                               const EngineRunner& runner) const {
+    QTemporaryDir dir;
+    const std::string source = dir.filePath(QStringLiteral("lines.gpx")).toStdString();
+    const std::string written = dir.filePath(QStringLiteral("lines.out")).toStdString();
+    std::ofstream(source) << TwoLinesGpx(kind);
+    const EngineOutcome write = runner.Run(
+        {"-p", "", KindFlag(kind), "-i", "gpx", "-f", source, "-o", format.name, "-F", written});
+    if (write.ending != EngineOutcome::Ending::Finished) {
+        return std::nullopt;
+    }
+    std::vector<std::string> arguments{"-p", ""};
+    for (DataKind read : AllDataKinds) {
+        if (format.Reads(read)) {
+            arguments.emplace_back(KindFlag(read));
+        }
+    }
+    arguments.insert(arguments.end(), {"-i", format.name, "-f", written, "-x", "validate,debug"});
+    const EngineOutcome read = runner.Run(arguments);
+    if (read.ending != EngineOutcome::Ending::Finished) {
+        return std::nullopt;
+    }
+    return write.exitCode == 0 ? CountsRead(read.output).Total() : 0;
 }
 
 } // namespace tolk

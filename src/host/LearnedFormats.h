@@ -4,6 +4,7 @@
 #include "host/EngineRunner.h"
 
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -30,18 +31,26 @@ public:
     /// The format keeps one waypoint of each name: given two waypoints of one name, it writes
     /// one of them.
     bool KeepsOneWaypointPerName(const EngineFormat& format, const EngineRunner& runner);
+    /// The format keeps only the first track (or route) of a file: given two, it writes the
+    /// first alone.
+    bool KeepsFirstOnly(const EngineFormat& format, DataKind kind, const EngineRunner& runner);
+    /// The format keeps every track (or route) of a file, as its reader shows: given two, it
+    /// reads back all their points. False also where its reader cannot tell.
+    bool KeepsEveryLine(const EngineFormat& format, DataKind kind, const EngineRunner& runner);
 
 private:
-    using Probe = std::optional<bool> (LearnedFormats::*)(const EngineFormat&,
-                                                          const EngineRunner&) const;
+    using Probe = std::function<std::optional<bool>()>;
 
-    bool Learned(const std::string& key, const EngineFormat& format, const EngineRunner& runner,
-                 Probe probe);
+    bool Learned(const std::string& key, const Probe& probe);
     void Load();
     /// Each probe answers none when the engine's answers tell nothing.
     std::optional<bool> ProbeOneKind(const EngineFormat& format, const EngineRunner& runner) const;
     std::optional<bool> ProbeOneWaypointPerName(const EngineFormat& format,
                                                 const EngineRunner& runner) const;
+    bool LinesProbed(const EngineFormat& format, DataKind kind, const EngineRunner& runner,
+                     const std::string& suffix, const std::function<bool(long)>& answer);
+    std::optional<long> ProbeLines(const EngineFormat& format, DataKind kind,
+                                   const EngineRunner& runner) const;
     void Remember(const std::string& key, bool holds);
 
     std::string m_version;

@@ -35,10 +35,8 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 } // namespace
 
-SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& check,
-                      const FormatChoice& format, const std::filesystem::path& target,
-                      const std::vector<DocumentInput>& inputs,
-                      std::vector<PlannedOutput>& outputs) {
+SaveVerdict JudgeRun(const EngineOutcome& outcome, const ReadCheck& check,
+                     const FormatChoice& format, const std::vector<DocumentInput>& inputs) {
     if (outcome.exitCode != 0) {
         return FailedRunVerdict(outcome, inputs);
     }
@@ -58,7 +56,13 @@ SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& check,
                 format.format.name + " keeps one waypoint of each name, and waypoints of the " +
                     "file share a name: some would be lost"};
     }
-    const KindCounts read = CountsRead(outcome.output);
+    return {};
+}
+
+SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
+                        const std::filesystem::path& target,
+                        const std::vector<DocumentInput>& inputs,
+                        std::vector<PlannedOutput>& outputs) {
     const auto holdsData = [&](const PlannedOutput& output) {
         return output.kind ? read.Of(*output.kind) > 0
                            : std::ranges::any_of(AllDataKinds, [&](DataKind kind) {

@@ -33,6 +33,8 @@ TEST(EngineCounts, ReadsTheValidateReportAndKeepsTheEnginesOwnWords) {
     EXPECT_EQ(counts.Of(DataKind::Routes), 2);
     EXPECT_EQ(counts.Of(DataKind::Tracks), 40);
     EXPECT_EQ(counts.Total(), 45);
+    EXPECT_EQ(counts.Heads(DataKind::Routes), 1);
+    EXPECT_EQ(counts.Heads(DataKind::Tracks), 1);
     EXPECT_EQ(CountsRead("gpx: missing section header\n").Total(), 0);
     EXPECT_EQ(EngineMessage(Report), "sample.src: unexpected line\nvalidate:No input");
     EXPECT_EQ(EngineMessage("a\r\nb\nc\nd\n"), "a\nb\nc");
