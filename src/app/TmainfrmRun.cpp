@@ -122,8 +122,7 @@ void Tmainfrm::FileDone(int index, const FileOutcome& outcome) {
     if (outcome.closeResult) {
         ShowResultCode(*outcome.closeResult);
     }
-    statuslbl->setToolTip(
-        QString::fromStdString(outcome.reason.empty() ? outcome.notKept : outcome.reason));
+    statuslbl->setToolTip(QString::fromStdString(OutcomeNotes(outcome)));
     if (m_runLog) {
         m_runLog->Add(name, outcome);
     }

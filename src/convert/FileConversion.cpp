@@ -48,6 +48,10 @@ public:
             "gpsbabel could not write the file");
         if (saved) {
             m_outcome.notKept = m_host.LastNotKept();
+            // A converted file's reason says how it was read, where the host tells.
+            if (m_outcome.reason.empty()) {
+                m_outcome.reason = m_host.LastReason();
+            }
         }
         success = saved && success;
         m_outcome.converted = success;

@@ -7,7 +7,7 @@ RunLog::RunLog(const std::string& workFolder)
 
 void RunLog::Add(const std::string& fileName, const FileOutcome& outcome) {
     m_file << fileName << '\t' << (outcome.converted ? "Converted" : "NOT converted") << '\t'
-           << (outcome.reason.empty() ? outcome.notKept : outcome.reason) << '\n'
+           << OutcomeNotes(outcome) << '\n'
            << std::flush;
 }
 

@@ -8,9 +8,8 @@
 namespace tolk {
 
 /// The log of the last run, "conversion.log" in the work folder: one line per file, with its
-/// name, its result and the reason when there is one (for a converted file, what it did not
-/// keep), separated by tabs. Written anew per run;
-/// a log that cannot be written is left out, as it never decides a conversion.
+/// name, its result and what its outcome says (OutcomeNotes), separated by tabs. Written anew per
+/// run; a log that cannot be written is left out, as it never decides a conversion.
 class RunLog {
 public:
     explicit RunLog(const std::string& workFolder);

@@ -68,7 +68,7 @@ RunTotals ConvertAndShow(ConversionLoop& loop, RunCommand command, RunSink& sink
 
 std::string PartlyKeptNote(int files) {
     return std::to_string(files) + (files == 1 ? " file" : " files") +
-           " kept only part of their data";
+           (files == 1 ? " kept only part of its data" : " kept only part of their data");
 }
 
 std::string ConvertAllSummary(int done, int converted) {

@@ -3,6 +3,7 @@
 #include "core/PathAsFound.h"
 #include "core/Text.h"
 #include "core/TolkError.h"
+#include "host/ContentType.h"
 #include "host/EngineCounts.h"
 #include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
@@ -81,12 +82,34 @@ std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path
         reason = NoReaderReason(type);
         return std::nullopt;
     }
-    const bool named = m_formats.ReaderNamed(type);
-    if (named) {
-        readers.resize(1);
+    const std::string leading = LeadingBytes(absolute.string());
+    DocumentInput input{absolute.string(),
+                        type,
+                        std::move(readers),
+                        m_formats.ReaderNamed(type),
+                        AsciiUpper(type) + "\n" + LeadingShape(leading),
+                        ""};
+    if (input.readerNamed) {
+        input.readers.resize(1);
+    } else {
+        ReadByContent(input, leading);
     }
-    return DocumentInput{absolute.string(), type, std::move(readers), named,
-                         AsciiUpper(type) + "\n" + LeadingShape(absolute.string())};
+    return input;
+}
+
+// A file whose content plainly belongs to another type (a KML file named ".gpx") is read by that
+// type's readers: its own type's would read nothing, or nonsense.
+void GpsBabelHost::ReadByContent(DocumentInput& input, std::string_view leading) const {
+    const std::optional<ContentType> content = TypeByContent(leading);
+    if (!content || SameAsciiCase(content->type, input.type)) {
+        return;
+    }
+    std::vector<FormatChoice> readers = m_formats.ReadersFor(content->type);
+    if (readers.empty()) {
+        return;
+    }
+    input.readers = std::move(readers);
+    input.readNote = "read as " + content->type + ": the file holds " + content->holds;
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
@@ -175,6 +198,7 @@ GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string
 
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     m_notKept.clear();
+    m_reason.clear();
     std::error_code error;
     const std::filesystem::path target = std::filesystem::absolute(path, error);
     const std::string type = TypeOf(target);
@@ -240,6 +264,11 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return Refuse(result, verdict.code, verdict.reason);
     }
     m_knowledge->readers.Remember(m_document.inputs, inputs);
+    for (const DocumentInput& input : m_document.inputs) {
+        if (!input.readNote.empty()) {
+            m_reason += (m_reason.empty() ? "" : "; ") + input.readNote;
+        }
+    }
     return Answer(result, Done);
 }
 

@@ -75,6 +75,7 @@ public:
 private:
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
+    void ReadByContent(DocumentInput& input, std::string_view leading) const;
     CarryRules Carry() const { return CarryRules(m_formats, m_config.reference); }
     std::optional<std::string> SaveRefusal(const std::filesystem::path& target,
                                            const std::string& type,

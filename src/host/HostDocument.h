@@ -17,6 +17,8 @@ struct DocumentInput {
     bool readerNamed = false;
     /// The type in upper case and the shape of the file's first line (see LeadingShape).
     std::string layout;
+    /// How the file is read when not as its type says ("read as kml: the file holds KML").
+    std::string readNote;
 };
 
 /// The host's open document: the files read together and the datum and grid chosen for them.

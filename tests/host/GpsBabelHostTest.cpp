@@ -351,9 +351,12 @@ TEST_F(GpsBabelHostTest, ModesNamesAndCaseTwinsOnTheFileSystem) {
 
     // Names differing only in case are two files: each converts once, as itself.
     WriteTextFile(Path("a.gpx"), testing::SampleGpx);
-    WriteTextFile(Path("a.GPX"), testing::SampleKml); // a KML file under a GPX name fails
+    WriteTextFile(Path("a.GPX"), testing::SampleKml); // a KML file under a GPX name
     EXPECT_EQ(Convert("a.gpx", "a-lower.kml"), 0);
-    EXPECT_NE(Convert("a.GPX", "a-upper.kml"), 0);
+    EXPECT_EQ(Host().LastReason(), "");
+    EXPECT_EQ(Convert("a.GPX", "a-upper.kml"), 0);
+    EXPECT_EQ(Host().LastReason(), "read as kml: the file holds KML");
+    EXPECT_TRUE(Contains(ReadTextFile(Path("a-upper.kml")), "Summit"));
     EXPECT_EQ(Open("A.gpx"), GpsBabelHost::Refused) << "neither twin is the one asked for";
 }
 

@@ -84,13 +84,13 @@ TEST(LeadingShape, FilesOfOneLayoutShareItOthersDoNot) {
     const auto shape = [&](const std::string& name, const std::string& text) {
         const std::string path = dir.path().toStdString() + "/" + name;
         testing::WriteTextFile(path, text);
-        return LeadingShape(path);
+        return LeadingShape(LeadingBytes(path));
     };
     EXPECT_EQ(shape("a.csv", "No,Lat,Lon\n1,2,3\n"), "a,a,a");
     EXPECT_EQ(shape("b.csv", "No,Latitude,Longitude\n"), "a,a,a");
     EXPECT_EQ(shape("c.csv", "51.5, -0.1, Mill"), shape("d.csv", "7.25, -10.5, Barn\n"));
     EXPECT_NE(shape("e.csv", "time,lat,lon,hMSL\n"), "a,a,a");
-    EXPECT_EQ(LeadingShape(dir.path().toStdString() + "/missing.csv"), "");
+    EXPECT_EQ(LeadingBytes(dir.path().toStdString() + "/missing.csv"), "");
 }
 
 } // namespace
