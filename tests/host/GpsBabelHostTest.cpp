@@ -307,6 +307,15 @@ TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
     m_config.formatChoices = {{"txt", "csv"}};
     m_host.reset();
     EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::Done) << Host().LastReason();
+    // Bytes that no binary reader of the type takes: the reason says none did.
+    std::string bytes(3000, '\0');
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        bytes[at] = static_cast<char>((at * 7919 + 13) % 251);
+    }
+    WriteTextFile(Path("noise.bin"), bytes);
+    EXPECT_NE(Convert("noise.bin", "noise.gpx"), GpsBabelHost::Done);
+    EXPECT_TRUE(Contains(Host().LastReason(), " readers of .bin read this file; the last said: "))
+        << Host().LastReason();
     // A type read by one format only is judged the same way.
     m_config.formatChoices = {{"wpt", "csv"}};
     m_host.reset();
