@@ -61,6 +61,7 @@ FormatChoice GpxReader() {
 bool MayDropLines(const KeepJob& job) {
     return std::ranges::any_of(LineKinds, [&](DataKind kind) {
         return job.read.Of(kind) > 0 && job.format.format.Writes(kind) &&
+               job.format.format.ReadsAny() &&
                !job.learned.KeepsEveryLine(job.format.format, kind, job.runner);
     });
 }
