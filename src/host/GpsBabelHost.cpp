@@ -37,6 +37,17 @@ std::string TypeOf(const std::filesystem::path& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
+// How the files were read where not as their types say, for the reason of a successful save.
+std::string ReadNotes(const std::vector<DocumentInput>& inputs) {
+    std::string notes;
+    for (const DocumentInput& input : inputs) {
+        if (!input.readNote.empty()) {
+            notes += (notes.empty() ? "" : "; ") + input.readNote;
+        }
+    }
+    return notes;
+}
+
 HostStatus Answer(std::int32_t& result, std::int32_t code) {
     result = code;
     return {};
@@ -198,7 +209,6 @@ GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string
 
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     m_notKept.clear();
-    m_reason.clear();
     std::error_code error;
     const std::filesystem::path target = std::filesystem::absolute(path, error);
     const std::string type = TypeOf(target);
@@ -264,11 +274,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
         return Refuse(result, verdict.code, verdict.reason);
     }
     m_knowledge->readers.Remember(m_document.inputs, inputs);
-    for (const DocumentInput& input : m_document.inputs) {
-        if (!input.readNote.empty()) {
-            m_reason += (m_reason.empty() ? "" : "; ") + input.readNote;
-        }
-    }
+    m_reason = ReadNotes(m_document.inputs);
     return Answer(result, Done);
 }
 

@@ -32,8 +32,12 @@ namespace tolk {
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
 /// Where several formats may read a type, each file is read by the one that read the most points
 /// among those whose read looks right (see CheckPositions), starting with the one that read the
-/// previous file of that type and first-line layout (see LeadingShape). Whatever the reader, a read
-/// that looks wrong fails the save.
+/// previous file of that type and first-line layout (see LeadingShape); a file whose first bytes
+/// plainly belong to another type is read by that type's readers (see TypeByContent). When no
+/// candidate reads a file believably the save fails; a reader the user named is taken as given.
+///
+/// What the target's format cannot hold is counted and named (LastNotKept); tracks and routes
+/// after the first go to numbered companions for a format that keeps one per file.
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.

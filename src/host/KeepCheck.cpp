@@ -145,6 +145,7 @@ WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const E
             }
             EngineOutput output = like;
             output.path = pending->TempPath();
+            output.kind = like.kind ? std::optional<DataKind>(kind) : std::nullopt;
             const EngineOutcome run =
                 job.runner.Run(ConversionArguments({{scratchGpx, GpxReader(), kind}}, {output}));
             if (!run.Succeeded()) {
