@@ -44,6 +44,10 @@ KindCounts CountsRead(const std::string& output) {
     return read;
 }
 
+bool ReadNothing(const std::string& output) {
+    return output.find("validate:No input") != std::string::npos;
+}
+
 std::string WithoutCountReport(const std::string& output) {
     std::istringstream lines(output);
     std::string line;

@@ -21,6 +21,9 @@ struct KindCounts {
 /// The counts the validate filter printed in the run's output; zero for kinds it did not report.
 KindCounts CountsRead(const std::string& output);
 
+/// The validate filter failed the run for finding nothing read.
+bool ReadNothing(const std::string& output);
+
 /// The run's output without the validate filter's report.
 std::string WithoutCountReport(const std::string& output);
 

@@ -6,6 +6,7 @@
 #include "host/WholeFile.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tolk {
 namespace {
@@ -26,16 +27,22 @@ void Count(Tries& tries, const std::string& name, const EngineOutcome& outcome) 
     ++tries.failed;
     const std::string message = EngineMessage(outcome.output);
     tries.lastComplaint = message.substr(0, message.find('\n'));
-    // The validate filter's "no input" only says that the reader found nothing.
-    if (tries.firstComplaint.empty() && !message.starts_with("validate:")) {
+    // A reader that found nothing says no more than that, whatever it warned of first.
+    if (tries.firstComplaint.empty() && !ReadNothing(outcome.output)) {
         tries.firstComplaint = name + " said: " + tries.lastComplaint;
     }
 }
 
 std::string NoReaderText(const DocumentInput& input, const Tries& tries, bool& noneRead) {
     noneRead = tries.failed == static_cast<int>(tries.names.size());
-    return noneRead ? NoneReadReason(input.type, tries.names.size(), tries.lastComplaint)
-                    : NoneBelievableReason(input.type, tries.names, tries.firstComplaint);
+    if (!noneRead) {
+        return NoneBelievableReason(input.type, tries.names, tries.firstComplaint);
+    }
+    // Of an empty file each reader says something else; the file simply holds nothing.
+    std::error_code error;
+    return std::filesystem::file_size(input.path, error) == 0
+               ? NothingReadReason({input.type})
+               : NoneReadReason(input.type, tries.names.size(), tries.lastComplaint);
 }
 
 } // namespace

@@ -9,13 +9,10 @@
 namespace tolk {
 namespace {
 
-// The engine's own words when the validate filter found nothing read.
-const char* const NoInputMessage = "validate:No input";
-
 SaveVerdict FailedRunVerdict(const EngineOutcome& outcome,
                              const std::vector<DocumentInput>& inputs) {
     const std::string message = EngineMessage(outcome.output);
-    if (message.find(NoInputMessage) != std::string::npos) {
+    if (ReadNothing(outcome.output)) {
         std::vector<std::string> types;
         for (const DocumentInput& input : inputs) {
             types.push_back(input.type);

@@ -316,6 +316,10 @@ TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
     EXPECT_NE(Convert("noise.bin", "noise.gpx"), GpsBabelHost::Done);
     EXPECT_TRUE(Contains(Host().LastReason(), " readers of .bin read this file; the last said: "))
         << Host().LastReason();
+    // An empty file holds nothing, whatever each reader complains of.
+    WriteTextFile(Path("empty.csv"), "");
+    EXPECT_EQ(Convert("empty.csv", "empty.gpx"), GpsBabelHost::EngineFailed);
+    EXPECT_EQ(Host().LastReason(), "gpsbabel read no data from the file as .csv");
     // A type read by one format only is judged the same way.
     m_config.formatChoices = {{"wpt", "csv"}};
     m_host.reset();
