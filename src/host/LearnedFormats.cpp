@@ -72,6 +72,31 @@ std::string TwoLinesGpx(DataKind kind) {
 constexpr long FirstLinePoints = 2;
 constexpr long LinesPoints = 5;
 
+// One job's probe of a key, the lock let go meanwhile; however the probe ends, the lock is taken
+// again and those waiting for the key are told, so that none waits for ever.
+class ProbeTurn {
+public:
+    ProbeTurn(std::unique_lock<std::mutex>& lock, std::set<std::string>& probing,
+              std::condition_variable& ended, const std::string& key)
+        : m_lock(lock), m_probing(probing), m_ended(ended), m_key(key) {
+        m_probing.insert(m_key);
+        m_lock.unlock();
+    }
+    ~ProbeTurn() {
+        m_lock.lock();
+        m_probing.erase(m_key);
+        m_ended.notify_all();
+    }
+    ProbeTurn(const ProbeTurn&) = delete;
+    ProbeTurn& operator=(const ProbeTurn&) = delete;
+
+private:
+    std::unique_lock<std::mutex>& m_lock;
+    std::set<std::string>& m_probing;
+    std::condition_variable& m_ended;
+    const std::string& m_key;
+};
+
 // A line the validate filter prints with its counts.
 const char* const ReportMark = "point ct: ";
 
@@ -147,12 +172,11 @@ bool LearnedFormats::Learned(const std::string& key, const Probe& probe) {
     if (known != m_known.end()) {
         return known->second;
     }
-    m_probing.insert(key);
-    lock.unlock();
-    const std::optional<bool> holds = probe();
-    lock.lock();
-    m_probing.erase(key);
-    m_probeEnded.notify_all();
+    std::optional<bool> holds;
+    {
+        const ProbeTurn turn(lock, m_probing, m_probeEnded, key);
+        holds = probe();
+    }
     if (!holds) {
         return false; // not learned: asked again next time
     }
