@@ -34,12 +34,14 @@ int RunProgram() {
     SetUpApplication();
     QtMessenger messenger;
     ProgramRecords records;
-    // The host is created during start-up, once the work folder is known.
-    const auto createHost = [&records] {
+    // The host is created during start-up, once the work folder is known; the jobs' hosts made
+    // later share what it learns.
+    GpsBabelHostFactory hostFactory;
+    const auto createHost = [&records, &hostFactory] {
         GpsBabelConfig config;
         config.workFolder = records.WorkFolder;
         config.reference = records.Reference;
-        return CreateGpsBabelHost(config);
+        return std::move(hostFactory.Create(config, 1).front());
     };
     AppServices services{messenger, createHost,
                          QCoreApplication::applicationFilePath().toStdString()};

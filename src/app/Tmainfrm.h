@@ -116,6 +116,7 @@ private:
 
     // RunSink
     void ShowStatus(const std::string& text) override;
+    void ShowNote(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
     void FileDone(int index, const FileOutcome& outcome) override;
     void ReportError(const std::string& message) override;

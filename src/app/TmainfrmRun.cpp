@@ -82,6 +82,13 @@ void Tmainfrm::ShowStatus(const std::string& text) {
     statuslbl->setText(QString::fromStdString(PrintableName(text)));
 }
 
+// The note on the run stands under the summary as its tool tip, as a file's reason does under
+// its status.
+void Tmainfrm::ShowNote(const std::string& text) {
+    const std::string log = m_records.WorkFolder.empty() ? "" : "; see conversion.log";
+    statuslbl->setToolTip(QString::fromStdString(text + log));
+}
+
 void Tmainfrm::ShowMessage(const std::string& text) {
     m_services.messenger.ShowMessage(text);
 }
@@ -94,7 +101,7 @@ void Tmainfrm::FileDone(int, const FileOutcome& outcome) {
     if (outcome.closeResult) {
         ShowResultCode(*outcome.closeResult);
     }
-    statuslbl->setToolTip(QString::fromStdString(PrintableLines(outcome.reason)));
+    statuslbl->setToolTip(QString::fromStdString(PrintableLines(OutcomeNotes(outcome))));
     if (!outcome.failure) {
         Guarded([this] { m_files.SetCurrentIndex(m_files.CurrentIndex() + 1); });
     }

@@ -82,6 +82,7 @@ GpsBabelConfig HostConfigFor(const ProgramFolders& folders, const BatchOptions& 
     config.workFolder = folders.WorkFolder;
     config.reference = ReadReferenceData(folders.ExeFolder);
     config.formatChoices = options.engineFormats;
+    config.keepAllOrFail = options.strict;
     return config;
 }
 

@@ -93,6 +93,10 @@ BatchCommandLine::BatchCommandLine()
         QStringLiteral("Once the checks passed, write the values in effect to the "
                        "settings file, as the window does when it closes.")));
     m_parser.addOption(QCommandLineOption(
+        QStringLiteral("strict"),
+        QStringLiteral("Fail a file whose target type cannot hold all its data (its older target "
+                       "is kept) instead of converting what fits and saying what was not kept.")));
+    m_parser.addOption(QCommandLineOption(
         QStringLiteral("quiet"), QStringLiteral("Print only the summary, messages and errors.")));
     m_parser.addOption(QCommandLineOption(
         QStringLiteral("list-types"),
@@ -170,6 +174,7 @@ void BatchCommandLine::ReadValues() {
     m_options.createTarget = m_parser.isSet(QStringLiteral("create-target"));
     m_options.save = m_parser.isSet(QStringLiteral("save"));
     m_options.quiet = m_parser.isSet(QStringLiteral("quiet"));
+    m_options.strict = m_parser.isSet(QStringLiteral("strict"));
 }
 
 std::string BatchCommandLine::HelpText() const {

@@ -22,6 +22,8 @@ struct BatchOptions {
     bool createTarget = false;
     bool save = false;
     bool quiet = false;
+    /// A file whose target type cannot hold all its data fails.
+    bool strict = false;
 };
 
 } // namespace tolk

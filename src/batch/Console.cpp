@@ -36,6 +36,10 @@ void Console::ShowStatus(const std::string& text) {
     std::fflush(m_out);
 }
 
+void Console::ShowNote(const std::string& text) {
+    ShowStatus(text);
+}
+
 void Console::ShowMessage(const std::string& text) {
     std::fflush(m_out);
     std::fprintf(m_err, "%s\n", PrintableLines(text).c_str());

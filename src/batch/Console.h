@@ -17,6 +17,8 @@ public:
     Console(std::FILE* out, std::FILE* err, bool yesToQuestion);
 
     void ShowStatus(const std::string& text) override;
+    /// On standard output, as the summary it follows.
+    void ShowNote(const std::string& text) override;
 
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;

@@ -27,9 +27,11 @@ void ConsoleReport::FileFinished(int index, const FileOutcome& outcome) {
     if (m_style != ReportStyle::Quiet) {
         std::fprintf(m_out, "%s\n", PrintableName(outcome.status).c_str());
     }
-    if (!outcome.reason.empty()) {
-        std::fflush(m_out);
-        std::fprintf(m_err, "%s: %s\n", name.c_str(), PrintableLines(outcome.reason).c_str());
+    for (const std::string* said : {&outcome.reason, &outcome.notKept}) {
+        if (!said->empty()) {
+            std::fflush(m_out);
+            std::fprintf(m_err, "%s: %s\n", name.c_str(), PrintableLines(*said).c_str());
+        }
     }
     DrawProgress();
     std::fflush(m_out);

@@ -17,8 +17,8 @@ enum class ReportStyle {
 };
 
 /// Prints a run as it goes: each file's messages on standard error, prefixed with its name,
-/// then its status line on standard output and, when there is one, the reason under it on
-/// standard error, in list order.
+/// then its status line on standard output and, when there is one, the reason or what it did
+/// not keep under it on standard error, in list order.
 class ConsoleReport : public RunListener {
 public:
     ConsoleReport(const SourceFileList& files, ReportStyle style, std::FILE* out, std::FILE* err,

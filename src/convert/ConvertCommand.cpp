@@ -92,6 +92,7 @@ void ConvertCommand::Show(const RunNews& news) {
 void ConvertCommand::Count(int index, const FileOutcome& outcome) {
     ++m_totals.done;
     m_totals.converted += outcome.converted ? 1 : 0;
+    m_totals.partlyKept += outcome.converted && !outcome.notKept.empty() ? 1 : 0;
     if (!outcome.mergeMissing.empty()) {
         m_totals.mergeMissingList += "\r\n" + PrintableName(outcome.mergeMissing);
     }

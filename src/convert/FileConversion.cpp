@@ -43,10 +43,17 @@ public:
         }
         success = Merge(baseName, merges) && success;
         ChangeGridAndDatum();
-        success = Succeeded(m_host.SaveFileAs(
-                                PathIn(m_settings.TargetFldr, baseName, m_settings.TargetExt)),
-                            "gpsbabel could not write the file") &&
-                  success;
+        const bool saved = Succeeded(
+            m_host.SaveFileAs(PathIn(m_settings.TargetFldr, baseName, m_settings.TargetExt)),
+            "gpsbabel could not write the file");
+        if (saved) {
+            m_outcome.notKept = m_host.LastNotKept();
+            // A converted file's reason says how it was read, where the host tells.
+            if (m_outcome.reason.empty()) {
+                m_outcome.reason = m_host.LastReason();
+            }
+        }
+        success = saved && success;
         m_outcome.converted = success;
         m_outcome.status = (success ? "Converted: " : "Could NOT convert: ") + baseName;
         m_outcome.closeResult = m_host.CloseWindow();

@@ -18,8 +18,12 @@ struct FileOutcome {
     /// The merge file (base name + "." + merge type) that was not found; empty when none was
     /// missing.
     std::string mergeMissing;
-    /// Why the file did not convert, or why part of it failed, in words for the user.
+    /// Why the file did not convert, or why part of it failed, in words for the user; for a file
+    /// that converted, also how it was read when not as its type says.
     std::string reason;
+    /// What a converted file's target type could not hold of its data, in words for the user;
+    /// empty when it holds everything.
+    std::string notKept;
     /// The host's result code for closing the document, when it was closed.
     std::optional<std::int32_t> closeResult;
     /// The command was stopped while the file was converted, and it was not converted.
@@ -27,5 +31,13 @@ struct FileOutcome {
     /// The error that ended the whole command at this file, if one did.
     std::optional<std::string> failure;
 };
+
+/// What the outcome says besides its status, for a tool tip or a log line: the reason and what
+/// was not kept, either or both.
+inline std::string OutcomeNotes(const FileOutcome& outcome) {
+    return outcome.reason.empty() || outcome.notKept.empty()
+               ? outcome.reason + outcome.notKept
+               : outcome.reason + "; " + outcome.notKept;
+}
 
 } // namespace tolk

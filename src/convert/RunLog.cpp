@@ -8,12 +8,12 @@ RunLog::RunLog(const std::string& workFolder)
     : m_file(workFolder + "/conversion.log", std::ios::out | std::ios::trunc) {}
 
 void RunLog::Add(const std::string& fileName, const FileOutcome& outcome) {
-    std::string reason = outcome.reason;
+    std::string notes = OutcomeNotes(outcome);
     if (!outcome.mergeMissing.empty()) {
-        reason += (reason.empty() ? "" : "; ") + outcome.mergeMissing + " to merge was not found";
+        notes += (notes.empty() ? "" : "; ") + outcome.mergeMissing + " to merge was not found";
     }
     m_file << EscapedLine(fileName) << '\t' << (outcome.converted ? "Converted" : "NOT converted")
-           << '\t' << EscapedLine(reason) << '\n'
+           << '\t' << EscapedLine(notes) << '\n'
            << std::flush;
 }
 

@@ -39,6 +39,9 @@ void RunPresenter::ShowConverting(int index) {
 void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink) {
     if (command == RunCommand::ConvertAll) {
         sink.ShowStatus(ConvertAllSummary(totals.done, totals.converted));
+        if (totals.partlyKept > 0) {
+            sink.ShowNote(PartlyKeptNote(totals.partlyKept));
+        }
     }
     if (totals.failure) {
         sink.ReportError(*totals.failure);
@@ -48,6 +51,11 @@ void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink) 
                                                             : "Unable to find file to merge:") +
                          totals.mergeMissingList);
     }
+}
+
+std::string PartlyKeptNote(int files) {
+    return std::to_string(files) + (files == 1 ? " file" : " files") +
+           (files == 1 ? " kept only part of its data" : " kept only part of their data");
 }
 
 std::string ConvertAllSummary(int done, int converted) {

@@ -30,9 +30,14 @@ private:
     int m_nextToShow = 0;
 };
 
-/// The end of a command: for "Convert All", the summary of the files done in the status line;
-/// the error report for an error that ended the run; then the merge files not found, if any.
+/// The end of a command: for "Convert All", the summary of the files done in the status line and
+/// a note of the files that kept only part of their data; the error report for an error that
+/// ended the run; then the merge files not found, if any.
 void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink);
+
+/// The note after the summary of a run in which `files` converted files kept only part of their
+/// data: "3 files kept only part of their data".
+std::string PartlyKeptNote(int files);
 
 /// Summary of "Convert All": "Converted 7 files." plus " NOT CONVERTED = 2" when files failed.
 std::string ConvertAllSummary(int done, int converted);

@@ -16,6 +16,8 @@ public:
     virtual void ShowStatus(const std::string& text) = 0;
     /// Shows a message and returns once the user has seen it.
     virtual void ShowMessage(const std::string& text) = 0;
+    /// A note on the whole run, shown after its summary.
+    virtual void ShowNote(const std::string& text) = 0;
     /// An error ended the command: the default error report.
     virtual void ReportError(const std::string& message) = 0;
 };

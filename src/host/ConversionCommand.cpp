@@ -6,16 +6,21 @@
 namespace tolk {
 namespace {
 
-const char* KindFlag(DataKind kind) {
-    switch (kind) {
-    case DataKind::Waypoints:
-        return "-w";
-    case DataKind::Tracks:
-        return "-t";
-    case DataKind::Routes:
-        return "-r";
-    }
-    return "";
+struct KindWords {
+    const char* flag;
+    const char* name;
+    const char* point;
+};
+
+// In the order of AllDataKinds.
+constexpr KindWords KindWordTable[] = {
+    {"-w", "waypoints", "waypoint"},
+    {"-t", "tracks", "track point"},
+    {"-r", "routes", "route point"},
+};
+
+const KindWords& KindWordsOf(DataKind kind) {
+    return KindWordTable[static_cast<int>(kind)];
 }
 
 std::string FormatArgument(const FormatChoice& choice) {
@@ -33,18 +38,6 @@ std::string OutputFormatArgument(const EngineOutput& output) {
     return argument;
 }
 
-const char* KindName(DataKind kind) {
-    switch (kind) {
-    case DataKind::Waypoints:
-        return "waypoints";
-    case DataKind::Tracks:
-        return "tracks";
-    case DataKind::Routes:
-        return "routes";
-    }
-    return "";
-}
-
 // A reader asked for a kind it cannot read fails the whole read.
 std::vector<DataKind> KindsRead(const std::vector<EngineInput>& inputs) {
     std::vector<DataKind> kinds;
@@ -59,6 +52,18 @@ std::vector<DataKind> KindsRead(const std::vector<EngineInput>& inputs) {
 }
 
 } // namespace
+
+const char* KindFlag(DataKind kind) {
+    return KindWordsOf(kind).flag;
+}
+
+const char* KindName(DataKind kind) {
+    return KindWordsOf(kind).name;
+}
+
+const char* PointName(DataKind kind) {
+    return KindWordsOf(kind).point;
+}
 
 DataKind KindNamedIn(const std::string& path) {
     const std::string stem = std::filesystem::path(path).stem().string();
@@ -88,8 +93,7 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
                                              const std::vector<EngineOutput>& outputs,
                                              const std::string& probePath) {
     std::vector<std::string> arguments{"-p", ""};
-    std::vector<DataKind> kinds =
-        outputs.empty() ? KindsRead(inputs) : CarriedKinds(inputs, outputs.front().format);
+    std::vector<DataKind> kinds = KindsRead(inputs);
     const DataKind last = inputs.empty() ? DataKind::Waypoints : inputs.front().readAs;
     std::stable_partition(kinds.begin(), kinds.end(),
                           [last](DataKind kind) { return kind != last; });
@@ -100,14 +104,29 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
         arguments.insert(arguments.end(), {"-i", FormatArgument(input.format), "-f", input.path});
     }
     arguments.insert(arguments.end(), {"-x", "validate,checkempty,debug"});
+    if (!probePath.empty()) {
+        arguments.insert(arguments.end(), {"-o", "gpx", "-F", probePath});
+    }
+    if (outputs.empty()) {
+        return arguments;
+    }
+    // What the target's format cannot hold is counted and probed, then left out: some writers
+    // would otherwise write it in a shape of their own.
+    const std::vector<DataKind> carried = CarriedKinds(inputs, outputs.front().format);
+    std::string dropped;
+    for (DataKind kind : kinds) {
+        if (std::ranges::find(carried, kind) == carried.end()) {
+            dropped += std::string(",") + KindName(kind);
+        }
+    }
+    if (!dropped.empty()) {
+        arguments.insert(arguments.end(), {"-x", "nuketypes" + dropped});
+    }
     for (const EngineOutput& output : outputs) {
         if (output.kind) {
             arguments.emplace_back(KindFlag(*output.kind));
         }
         arguments.insert(arguments.end(), {"-o", OutputFormatArgument(output), "-F", output.path});
-    }
-    if (!probePath.empty()) {
-        arguments.insert(arguments.end(), {"-o", "gpx", "-F", probePath});
     }
     return arguments;
 }

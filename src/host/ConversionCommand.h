@@ -16,6 +16,15 @@ struct EngineInput {
     DataKind readAs = DataKind::Waypoints;
 };
 
+/// The engine's flag for a kind: "-w", "-t" or "-r".
+const char* KindFlag(DataKind kind);
+
+/// The kind's name in file names and engine filters: "waypoints", "tracks" or "routes".
+const char* KindName(DataKind kind);
+
+/// One point of the kind in words: "waypoint", "track point" or "route point".
+const char* PointName(DataKind kind);
+
 /// The kind a file of one kind holds by its name: tracks for "walk-tracks.shp", routes for
 /// "walk-routes.shp", waypoints for any other.
 DataKind KindNamedIn(const std::string& path);
@@ -36,12 +45,13 @@ std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
                                    const FormatChoice& output);
 
 /// The engine's arguments for reading every input and writing the outputs in one run, with the
-/// engine's own defaults file switched off. The datum and grid go to the output format only
-/// when it has those options: formats that always hold WGS 84 degrees take neither. Between
-/// reading and writing the validate filter fails a read that yields no data and reports the
-/// counts read, so that the run itself proves what it carried. With a probe path, the run also
-/// writes everything read to that GPX file, whose positions tell a right reader from a wrong one;
-/// with no outputs it only reads, asking for every kind the inputs' formats read.
+/// engine's own defaults file switched off. Every kind the inputs' formats read is read. The
+/// datum and grid go to the output format only when it has those options: formats that always
+/// hold WGS 84 degrees take neither. Between reading and writing the validate filter fails a read
+/// that yields no data and reports the counts read, so that the run itself proves what it
+/// carried. With a probe path, the run also writes everything read to that GPX file, whose
+/// positions tell a right reader from a wrong one. The kinds the outputs' format does not write
+/// are then dropped, and the outputs written.
 /// The waypoint flag comes last before reading: formats that read one kind per file read the
 /// kind of the last flag, and a file of points is a file of waypoints unless its name ends in
 /// "-tracks" or "-routes" (see CompanionPath).

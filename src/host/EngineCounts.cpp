@@ -11,12 +11,15 @@ constexpr int ReasonLines = 3;
 struct CountLine {
     const char* start;
     DataKind kind;
+    bool heads; ///< counts tracks or routes rather than points
 };
 
-constexpr CountLine CountLines[] = {
-    {"point ct: ", DataKind::Waypoints},
-    {"total track point ct: ", DataKind::Tracks},
-    {"total route point ct: ", DataKind::Routes},
+const CountLine CountLines[] = {
+    {"point ct: ", DataKind::Waypoints, false},
+    {"total track point ct: ", DataKind::Tracks, false},
+    {"total route point ct: ", DataKind::Routes, false},
+    {"track head ct: ", DataKind::Tracks, true},
+    {"route head ct: ", DataKind::Routes, true},
 };
 
 bool IsReportLine(const std::string& line) {
@@ -32,12 +35,17 @@ KindCounts CountsRead(const std::string& output) {
     while (std::getline(lines, line)) {
         for (const CountLine& count : CountLines) {
             if (line.starts_with(count.start)) {
-                read.counts[static_cast<int>(count.kind)] = std::strtol(
-                    line.c_str() + std::char_traits<char>::length(count.start), nullptr, 10);
+                (count.heads ? read.heads : read.counts)[static_cast<int>(count.kind)] =
+                    std::strtol(line.c_str() + std::char_traits<char>::length(count.start), nullptr,
+                                10);
             }
         }
     }
     return read;
+}
+
+bool ReadNothing(const std::string& output) {
+    return output.find("validate:No input") != std::string::npos;
 }
 
 std::string WithoutCountReport(const std::string& output) {

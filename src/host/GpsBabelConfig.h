@@ -23,6 +23,9 @@ struct GpsBabelConfig {
     /// in the tab-separated text format for txt takes about half a minute); five minutes leaves
     /// room for large logs while a hung engine cannot hold the window for longer than that.
     std::chrono::milliseconds timeLimit = std::chrono::minutes(5);
+    /// A file the target type cannot hold whole fails (its older target kept) rather than
+    /// converting what fits and saying what it did not keep.
+    bool keepAllOrFail = false;
 };
 
 } // namespace tolk

@@ -3,10 +3,12 @@
 #include "core/PathAsFound.h"
 #include "core/Text.h"
 #include "core/TolkError.h"
+#include "host/ContentType.h"
 #include "host/EngineCounts.h"
 #include "host/EngineView.h"
 #include "host/HostFormatsFile.h"
 #include "host/HostReasons.h"
+#include "host/KeepCheck.h"
 #include "host/LeadingShape.h"
 #include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
@@ -36,6 +38,17 @@ std::string TypeOf(const std::filesystem::path& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
+// How the files were read where not as their types say, for the reason of a successful save.
+std::string ReadNotes(const std::vector<DocumentInput>& inputs) {
+    std::string notes;
+    for (const DocumentInput& input : inputs) {
+        if (!input.readNote.empty()) {
+            notes += (notes.empty() ? "" : "; ") + input.readNote;
+        }
+    }
+    return notes;
+}
+
 HostStatus Answer(std::int32_t& result, std::int32_t code) {
     result = code;
     return {};
@@ -44,12 +57,11 @@ HostStatus Answer(std::int32_t& result, std::int32_t code) {
 } // namespace
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
-                           GpsBabelConfig config)
-    : m_runner(runner), m_version(version), m_formats(std::move(formats)),
-      m_config(std::move(config)),
-      m_learned(std::move(runner), std::move(version), LearnedFormatsCacheFile()) {
-    // Only the conversion's own runs are ended by a stop: a probe of a format must run whole,
-    // or what is learned of the format would be wrong.
+                           GpsBabelConfig config, std::shared_ptr<HostKnowledge> knowledge)
+    : m_runner(std::move(runner)), m_version(std::move(version)), m_formats(std::move(formats)),
+      m_config(std::move(config)), m_knowledge(std::move(knowledge)) {
+    // Cancel ends every run of this host's, probes of formats too: a probe that did not finish
+    // teaches nothing.
     m_runner.StopWhen(m_stopAsked);
 }
 
@@ -86,8 +98,34 @@ std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path
         reason = NoReaderReason(type);
         return std::nullopt;
     }
-    return DocumentInput{absolute.string(), type, std::move(readers),
-                         AsciiUpper(type) + "\n" + LeadingShape(absolute.string())};
+    const std::string leading = LeadingBytes(absolute.string());
+    DocumentInput input{absolute.string(),
+                        type,
+                        std::move(readers),
+                        m_formats.ReaderNamed(type),
+                        AsciiUpper(type) + "\n" + LeadingShape(leading),
+                        ""};
+    if (input.readerNamed) {
+        input.readers.resize(1);
+    } else {
+        ReadByContent(input, leading);
+    }
+    return input;
+}
+
+// A file whose content plainly belongs to another type (a KML file named ".gpx") is read by that
+// type's readers: its own type's would read nothing, or nonsense.
+void GpsBabelHost::ReadByContent(DocumentInput& input, std::string_view leading) const {
+    const std::optional<ContentType> content = TypeByContent(leading);
+    if (!content || SameAsciiCase(content->type, input.type)) {
+        return;
+    }
+    std::vector<FormatChoice> readers = m_formats.ReadersFor(content->type);
+    if (readers.empty()) {
+        return;
+    }
+    input.readers = std::move(readers);
+    input.readNote = "read as " + content->type + ": the file holds " + content->holds;
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
@@ -176,6 +214,7 @@ GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string
 }
 
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
+    m_notKept.clear();
     std::error_code error;
     const std::filesystem::path target = std::filesystem::absolute(path, error);
     const std::string type = TypeOf(target);
@@ -188,7 +227,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     EngineView view;
     const std::string seenFolder = view.Folder(target.parent_path());
     std::vector<PlannedOutput> outputs =
-        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_learned);
+        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_knowledge->learned, m_runner);
     const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
     if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
         return Refuse(result, Refused, "the target folder cannot be written");
@@ -197,7 +236,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     std::vector<EngineInput> inputs;
     for (const DocumentInput& input : m_document.inputs) {
         seenPaths.push_back(view.Source(input.path));
-        inputs.push_back({seenPaths.back(), m_readerChoice.ReadersInTurn(input).front(),
+        inputs.push_back({seenPaths.back(), m_knowledge->readers.ReadersInTurn(input).front(),
                           KindNamedIn(input.path)});
     }
     if (std::ranges::any_of(seenPaths, &std::string::empty)) {
@@ -211,8 +250,13 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     if (probePath.empty()) {
         return Refuse(result, Refused, "the host's temporary folder cannot be written");
     }
-    EngineOutcome outcome = m_readerChoice.RunConversion(
+    ChosenRun run = m_knowledge->readers.RunConversion(
         m_runner, inputs, engineOutputs, m_document.inputs, seenPaths, probePath, choosing);
+    if (run.noReader) {
+        InUsersPaths(*run.noReader, seenPaths, m_document.inputs, engineOutputs, target);
+        return Refuse(result, run.noneRead ? EngineFailed : NothingWritten, *run.noReader);
+    }
+    EngineOutcome& outcome = run.outcome;
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
         const std::string failure = outcome.Failure(EngineName, m_runner.Limit());
@@ -226,20 +270,48 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
                 "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
     }
     const std::string read = ReadWholeFile(probePath);
-    const ReadCheck check{CheckPositions(read),
-                          format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
-                              m_learned.KeepsOneWaypointPerName(format->format)};
-    SaveVerdict verdict = JudgeSave(outcome, check, *format, target, m_document.inputs, outputs);
+    const ReadCheck check{
+        CheckPositions(read), std::ranges::all_of(m_document.inputs, &DocumentInput::readerNamed),
+        format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
+            m_knowledge->learned.KeepsOneWaypointPerName(format->format, m_runner)};
+    SaveVerdict verdict = JudgeRun(outcome, check, *format, m_document.inputs);
+    if (verdict.code == Done) {
+        verdict = KeepAndLand(read, CountsRead(outcome.output), *format, engineOutputs.front(),
+                              target, seenFolder, outputs);
+    }
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);
         return Refuse(result, verdict.code, verdict.reason);
     }
-    m_readerChoice.Remember(m_document.inputs, inputs);
+    m_knowledge->readers.Remember(m_document.inputs, inputs);
+    m_reason = ReadNotes(m_document.inputs);
     return Answer(result, Done);
 }
 
 void GpsBabelHost::TidyFolder(const std::string& folder) {
     RemoveDeadRunsTemporaries(folder);
+}
+
+SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCounts& read,
+                                      const FormatChoice& format, const EngineOutput& like,
+                                      const std::filesystem::path& target,
+                                      const std::string& seenFolder,
+                                      std::vector<PlannedOutput>& outputs) {
+    const KeepJob job{m_runner, m_knowledge->learned, format, read};
+    const std::string scratch = m_scratch.Scratch("line.gpx");
+    if (auto failed = WriteNumberedCompanions(job, probeGpx, like, target.string(), seenFolder,
+                                              scratch, outputs)) {
+        return {NothingWritten, *failed};
+    }
+    std::string notKept = NotKept(job, outputs);
+    if (!notKept.empty() && m_config.keepAllOrFail) {
+        return {NotAllKept, notKept};
+    }
+    SaveVerdict verdict = LandOutputs(read, format, target, m_document.inputs, outputs);
+    if (verdict.code == Done) {
+        m_notKept = std::move(notKept);
+    }
+    return verdict;
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {

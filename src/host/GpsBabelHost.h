@@ -5,9 +5,9 @@
 #include "host/EngineView.h"
 #include "host/GpsBabelConfig.h"
 #include "host/HostDocument.h"
+#include "host/HostKnowledge.h"
 #include "host/HostLink.h"
-#include "host/LearnedFormats.h"
-#include "host/ReaderChoice.h"
+#include "host/SaveVerdict.h"
 #include "host/TypeFormatMap.h"
 
 #include <atomic>
@@ -34,8 +34,12 @@ namespace tolk {
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
 /// Where several formats may read a type, each file is read by the one that read the most points
 /// among those whose read looks right (see CheckPositions), starting with the one that read the
-/// previous file of that type and first-line layout (see LeadingShape). Whatever the reader, a read
-/// that looks wrong fails the save.
+/// previous file of that type and first-line layout (see LeadingShape); a file whose first bytes
+/// plainly belong to another type is read by that type's readers (see TypeByContent). When no
+/// candidate reads a file believably the save fails; a reader the user named is taken as given.
+///
+/// What the target's format cannot hold is counted and named (LastNotKept); tracks and routes
+/// after the first go to numbered companions for a format that keeps one per file.
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.
@@ -49,10 +53,14 @@ public:
         EngineFailed = 2,   ///< the engine ran and reported failure
         NothingWritten = 3, ///< the engine succeeded but carried no data to the target
         NotMoved = 4,       ///< the finished output could not be moved into place
+        /// The target type cannot hold all that was read, and the configuration asks that such
+        /// a file fail (GpsBabelConfig::keepAllOrFail).
+        NotAllKept = 5,
     };
 
+    /// knowledge: what the host learns, shared with the hosts made with it.
     GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
-                 GpsBabelConfig config);
+                 GpsBabelConfig config, std::shared_ptr<HostKnowledge> knowledge);
     GpsBabelHost(const GpsBabelHost&) = delete;
     GpsBabelHost& operator=(const GpsBabelHost&) = delete;
 
@@ -66,6 +74,7 @@ public:
     HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
     HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
     std::string LastReason() const override { return m_reason; }
+    std::string LastNotKept() const override { return m_notKept; }
     std::vector<std::string> FormatsFor(const std::string& type, FormatUse use) const override;
     std::vector<OfferedFormat> FormatsOffered(FormatUse use) const override;
     bool ChooseFormat(const std::string& type, const std::string& format) override;
@@ -76,11 +85,18 @@ public:
 private:
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
+    void ReadByContent(DocumentInput& input, std::string_view leading) const;
     CarryRules Carry() const { return CarryRules(m_formats, m_config.reference); }
     std::optional<std::string> SaveRefusal(const std::filesystem::path& target,
                                            const std::string& type,
                                            const std::optional<FormatChoice>& format) const;
     HostStatus Save(const std::string& path, std::int32_t& result);
+    /// Writes what the target's format keeps of one line per file to numbered companions, finds
+    /// what is not kept at all, and moves the outputs into place.
+    SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read,
+                            const FormatChoice& format, const EngineOutput& like,
+                            const std::filesystem::path& target, const std::string& seenFolder,
+                            std::vector<PlannedOutput>& outputs);
 
     /// Set by Cancel, cleared by OpenFile; the runner ends its runs while it is set.
     std::atomic<bool> m_stopAsked = false;
@@ -90,21 +106,34 @@ private:
     GpsBabelConfig m_config;
     HostDocument m_document;
     std::string m_reason;
-    ReaderChoice m_readerChoice;
+    /// What the last save that succeeded did not keep.
+    std::string m_notKept;
     /// The target type of the run last asked about (RunRefusals), so that a datum or grid
     /// change its format would drop is refused when it is asked for, not dropped at the save.
     mutable std::string m_runTargetType;
-    LearnedFormats m_learned;
+    std::shared_ptr<HostKnowledge> m_knowledge;
     /// The host's own private folder, made once, for the probe files of reader choice.
     EngineView m_scratch;
 };
 
-/// Creates the program's host on Linux from the first working gpsbabel on PATH and the user's
-/// "hostformats.ini" in the work folder; throws when there is no working gpsbabel.
+/// Makes the program's hosts on Linux, each an instance of its own with its own document, all
+/// sharing what they learn (HostKnowledge), so that the reader of a file never depends on which
+/// host took it and each format is probed once, however many hosts there are and whenever they
+/// are made.
+class GpsBabelHostFactory {
+public:
+    /// `count` hosts from the first working gpsbabel on PATH and the user's "hostformats.ini" in
+    /// the work folder, found once for all of them; throws when there is no working gpsbabel.
+    std::vector<std::unique_ptr<HostLink>> Create(const GpsBabelConfig& config, int count);
+
+private:
+    std::shared_ptr<HostKnowledge> m_knowledge;
+};
+
+/// One host of a factory of its own.
 std::unique_ptr<HostLink> CreateGpsBabelHost(const GpsBabelConfig& config);
 
-/// The same for `count` hosts, each an instance of its own with its own document, from one
-/// search for the engine (so that parallel jobs do not each pay for it).
+/// `count` hosts of a factory of their own.
 std::vector<std::unique_ptr<HostLink>> CreateGpsBabelHosts(const GpsBabelConfig& config, int count);
 
 } // namespace tolk

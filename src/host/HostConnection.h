@@ -36,6 +36,8 @@ public:
     std::int32_t ChangeGrid(const std::string& name);
     /// The host's reason for its last nonzero result; empty when absent or silent.
     std::string LastReason() const { return m_link ? m_link->LastReason() : std::string(); }
+    /// What the host's last successful save did not keep; empty when absent or silent.
+    std::string LastNotKept() const { return m_link ? m_link->LastNotKept() : std::string(); }
     /// The host's causes for refusing such a run; none when the host is absent (the calls
     /// themselves then fail as they always have).
     std::vector<std::string> RunRefusals(const RunRequest& request) const {

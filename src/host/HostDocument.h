@@ -12,8 +12,13 @@ struct DocumentInput {
     std::string path; ///< absolute
     std::string type;
     std::vector<FormatChoice> readers;
+    /// The user named the one reader (hostformats.ini or the command line): its read is taken as
+    /// given.
+    bool readerNamed = false;
     /// The type in upper case and the shape of the file's first line (see LeadingShape).
     std::string layout;
+    /// How the file is read when not as its type says ("read as kml: the file holds KML").
+    std::string readNote;
 };
 
 /// The host's open document: the files read together and the datum and grid chosen for them.

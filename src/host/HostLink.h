@@ -63,9 +63,15 @@ public:
     virtual HostStatus ChangeGrid(const std::string& name, std::int32_t& result) = 0;
 
     /// Why the last call that returned a nonzero result code did so, in words for the user
-    /// (for example the engine's own message); empty when the host does not say. Not part of
-    /// the automation interface: a host that cannot tell leaves it empty.
+    /// (for example the engine's own message); empty when the host does not say. After a
+    /// successful SaveFileAs, how a file was read when not as its type says ("read as kml: the
+    /// file holds KML"), or empty. Not part of the automation interface: a host that cannot
+    /// tell leaves it empty.
     virtual std::string LastReason() const { return {}; }
+    /// What the last successful SaveFileAs did not keep of what it read, in words for the user
+    /// ("747 track points not kept: the target type holds waypoints only"); empty when it kept
+    /// everything or the host does not say.
+    virtual std::string LastNotKept() const { return {}; }
     /// The causes for which the host could not carry out such a run, one line each (for example
     /// "no gpsbabel format reads .xyz files"); empty when it can. Asked before a run starts.
     virtual std::vector<std::string> RunRefusals(const RunRequest&) const { return {}; }

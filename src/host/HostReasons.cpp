@@ -20,4 +20,21 @@ std::string NothingReadReason(const std::vector<std::string>& types) {
     return reason;
 }
 
+std::string NoneReadReason(const std::string& type, std::size_t count,
+                           const std::string& lastSaid) {
+    return "none of the " + std::to_string(count) + " readers of ." + type +
+           " read this file; the last said: " + (lastSaid.empty() ? "nothing" : lastSaid);
+}
+
+std::string NoneBelievableReason(const std::string& type, const std::vector<std::string>& names,
+                                 const std::string& complaint) {
+    std::string reason = "none of the " + std::to_string(names.size()) + " readers of ." + type +
+                         " read believable positions from this file (tried";
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        reason += (index == 0 ? " " : ", ") + names[index];
+    }
+    reason += ")";
+    return complaint.empty() ? reason : reason + "; " + complaint;
+}
+
 } // namespace tolk

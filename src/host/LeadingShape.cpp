@@ -5,7 +5,8 @@
 namespace tolk {
 namespace {
 
-constexpr std::streamsize LookedAtBytes = 128;
+constexpr std::streamsize ReadBytes = 1024;
+constexpr std::size_t ShapedBytes = 128;
 
 char ShapeOf(char byte) {
     if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z')) {
@@ -16,13 +17,18 @@ char ShapeOf(char byte) {
 
 } // namespace
 
-std::string LeadingShape(const std::string& path) {
+std::string LeadingBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    std::string bytes(LookedAtBytes, '\0');
-    file.read(bytes.data(), LookedAtBytes);
+    std::string bytes(ReadBytes, '\0');
+    file.read(bytes.data(), ReadBytes);
     bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
+}
+
+std::string LeadingShape(std::string_view bytes) {
+    const std::string_view line = bytes.substr(0, ShapedBytes);
     std::string shape;
-    for (char byte : bytes.substr(0, bytes.find('\n'))) {
+    for (char byte : line.substr(0, line.find('\n'))) {
         if (shape.empty() || shape.back() != ShapeOf(byte)) {
             shape.push_back(ShapeOf(byte));
         }

@@ -1,5 +1,6 @@
 #include "host/LearnedFormats.h"
 
+#include "host/ConversionCommand.h"
 #include "host/EngineCounts.h"
 
 #include <QStandardPaths>
@@ -23,7 +24,8 @@ const char* const ProbeGpx =
     "lat=\"47.4\" lon=\"8.4\"><name>R1B</name></rtept></rte>\n"
     "</gpx>\n";
 
-constexpr long ProbePoints = 5;
+// The points of each kind in the probe, in the order of AllDataKinds.
+constexpr long ProbePoints[] = {1, 2, 2};
 
 // Three waypoints, two of them of one name.
 const char* const SameNamesGpx =
@@ -36,9 +38,64 @@ const char* const SameNamesGpx =
 
 constexpr long SameNamesPoints = 3;
 
-// What a probe's key in the cache is suffixed with, after the format's name: the one-kind
-// answers were kept under the bare name first, so their lines stay valid.
+// What a probe's key in the cache is suffixed with, after the format's name. (The one-kind
+// answers under the bare name counted points of kinds the format does not write as lost.)
+const char* const OneKindKey = "/one-kind";
 const char* const OneWaypointPerNameKey = "/names";
+
+const char* const FirstOnlyKey = "/first-only-";
+const char* const EveryLineKey = "/every-one-";
+
+// Two tracks, or two routes, the first of two points and the second of three, with times: some
+// formats keep only points with one.
+std::string TwoLinesGpx(DataKind kind) {
+    const bool tracks = kind == DataKind::Tracks;
+    const std::string open = tracks ? "<trk><name>L1</name><trkseg>" : "<rte><name>L1</name>";
+    const std::string close = tracks ? "</trkseg></trk>\n" : "</rte>\n";
+    const std::string point = tracks ? "trkpt" : "rtept";
+    std::string gpx = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" "
+                      "creator=\"tolk\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
+    const int points[] = {2, 3};
+    for (int line = 0; line < 2; ++line) {
+        gpx += open;
+        for (int index = 0; index < points[line]; ++index) {
+            const std::string number = std::to_string(line * 3 + index + 1);
+            gpx += "<" + point + " lat=\"47." + number + "\" lon=\"8." + number +
+                   "\"><time>2024-05-01T10:0" + number + ":00Z</time><name>P" + number +
+                   "</name></" + point + ">";
+        }
+        gpx += close;
+    }
+    return gpx + "</gpx>\n";
+}
+
+constexpr long FirstLinePoints = 2;
+constexpr long LinesPoints = 5;
+
+// One job's probe of a key, the lock let go meanwhile; however the probe ends, the lock is taken
+// again and those waiting for the key are told, so that none waits for ever.
+class ProbeTurn {
+public:
+    ProbeTurn(std::unique_lock<std::mutex>& lock, std::set<std::string>& probing,
+              std::condition_variable& ended, const std::string& key)
+        : m_lock(lock), m_probing(probing), m_ended(ended), m_key(key) {
+        m_probing.insert(m_key);
+        m_lock.unlock();
+    }
+    ~ProbeTurn() {
+        m_lock.lock();
+        m_probing.erase(m_key);
+        m_ended.notify_all();
+    }
+    ProbeTurn(const ProbeTurn&) = delete;
+    ProbeTurn& operator=(const ProbeTurn&) = delete;
+
+private:
+    std::unique_lock<std::mutex>& m_lock;
+    std::set<std::string>& m_probing;
+    std::condition_variable& m_ended;
+    const std::string& m_key;
+};
 
 // A line the validate filter prints with its counts.
 const char* const ReportMark = "point ct: ";
@@ -69,27 +126,57 @@ std::string LearnedFormatsCacheFile() {
                             : folder.toStdString() + "/Orvane/TOLK/learned-formats.txt";
 }
 
-LearnedFormats::LearnedFormats(EngineRunner runner, std::string version, std::string cacheFile)
-    : m_runner(std::move(runner)), m_version(std::move(version)),
-      m_cacheFile(std::move(cacheFile)) {}
+LearnedFormats::LearnedFormats(std::string version, std::string cacheFile)
+    : m_version(std::move(version)), m_cacheFile(std::move(cacheFile)) {}
 
-bool LearnedFormats::HoldsOneKind(const EngineFormat& format) {
-    return WrittenKinds(format) >= 2 && Learned(format.name, format, &LearnedFormats::ProbeOneKind);
+bool LearnedFormats::HoldsOneKind(const EngineFormat& format, const EngineRunner& runner) {
+    return WrittenKinds(format) >= 2 &&
+           Learned(format.name + OneKindKey, [&] { return ProbeOneKind(format, runner); });
 }
 
-bool LearnedFormats::KeepsOneWaypointPerName(const EngineFormat& format) {
+bool LearnedFormats::KeepsOneWaypointPerName(const EngineFormat& format,
+                                             const EngineRunner& runner) {
     return format.Writes(DataKind::Waypoints) && format.Reads(DataKind::Waypoints) &&
-           Learned(format.name + OneWaypointPerNameKey, format,
-                   &LearnedFormats::ProbeOneWaypointPerName);
+           Learned(format.name + OneWaypointPerNameKey,
+                   [&] { return ProbeOneWaypointPerName(format, runner); });
 }
 
-bool LearnedFormats::Learned(const std::string& key, const EngineFormat& format, Probe probe) {
+bool LearnedFormats::KeepsFirstOnly(const EngineFormat& format, DataKind kind,
+                                    const EngineRunner& runner) {
+    return LinesProbed(format, kind, runner, FirstOnlyKey,
+                       [](long readBack) { return readBack == FirstLinePoints; });
+}
+
+bool LearnedFormats::KeepsEveryLine(const EngineFormat& format, DataKind kind,
+                                    const EngineRunner& runner) {
+    return LinesProbed(format, kind, runner, EveryLineKey,
+                       [](long readBack) { return readBack >= LinesPoints; });
+}
+
+bool LearnedFormats::LinesProbed(const EngineFormat& format, DataKind kind,
+                                 const EngineRunner& runner, const std::string& suffix,
+                                 const std::function<bool(long)>& answer) {
+    return kind != DataKind::Waypoints && format.Writes(kind) && format.ReadsAny() &&
+           Learned(format.name + suffix + KindName(kind), [&]() -> std::optional<bool> {
+               const std::optional<long> readBack = ProbeLines(format, kind, runner);
+               return readBack ? std::optional<bool>(answer(*readBack)) : std::nullopt;
+           });
+}
+
+bool LearnedFormats::Learned(const std::string& key, const Probe& probe) {
+    std::unique_lock lock(m_mutex);
     Load();
+    // Another job asking the same question waits for its answer rather than probing too.
+    m_probeEnded.wait(lock, [&] { return !m_probing.contains(key); });
     const auto known = m_known.find(key);
     if (known != m_known.end()) {
         return known->second;
     }
-    const std::optional<bool> holds = (this->*probe)(format);
+    std::optional<bool> holds;
+    {
+        const ProbeTurn turn(lock, m_probing, m_probeEnded, key);
+        holds = probe();
+    }
     if (!holds) {
         return false; // not learned: asked again next time
     }
@@ -129,9 +216,10 @@ void LearnedFormats::Remember(const std::string& key, bool holds) {
         << m_version + "\t" + key + (holds ? "\t1\n" : "\t0\n");
 }
 
-// A format that refuses all three kinds at once, or reads back fewer points than it was given,
-// keeps one kind per file.
-std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format) const {
+// A format that refuses all three kinds at once, or reads back fewer points than it was given of
+// the kinds it writes, keeps one kind per file.
+std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
+                                                 const EngineRunner& runner) const {
     QTemporaryDir dir;
     const std::string source = dir.filePath(QStringLiteral("probe.gpx")).toStdString();
     const std::string written = dir.filePath(QStringLiteral("probe.out")).toStdString();
@@ -141,14 +229,14 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format) con
         arguments.insert(arguments.end(), kinds.begin(), kinds.end());
         arguments.insert(arguments.end(),
                          {"-i", "gpx", "-f", source, "-o", format.name, "-F", written});
-        return m_runner.Run(arguments).Succeeded();
+        return runner.Run(arguments).Succeeded();
     };
     if (!write({"-w", "-t", "-r"})) {
         // Refusing several kinds while writing one is holding one kind per file; an engine that
         // writes nothing at all tells nothing.
         return write({"-w"}) ? std::optional<bool>(true) : std::nullopt;
     }
-    const EngineOutcome read = m_runner.Run(
+    const EngineOutcome read = runner.Run(
         {"-p", "", "-w", "-t", "-r", "-i", format.name, "-f", written, "-x", "validate,debug"});
     // Without a written file or the filter's report the engine told nothing.
     if (!format.ReadsAny() || !read.Succeeded() || !WroteBeside(source) ||
@@ -157,27 +245,59 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format) con
     }
     // Formats may read one kind back as another (a route as a track): what counts is that every
     // point arrives.
-    return CountsRead(read.output).Total() < ProbePoints;
+    long given = 0;
+    for (DataKind kind : AllDataKinds) {
+        given += format.Writes(kind) ? ProbePoints[static_cast<int>(kind)] : 0;
+    }
+    return CountsRead(read.output).Total() < given;
 }
 
 // A format that reads back fewer waypoints than it was given keeps one of each name.
-std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& format) const {
+std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& format,
+                                                            const EngineRunner& runner) const {
     QTemporaryDir dir;
     const std::string source = dir.filePath(QStringLiteral("names.gpx")).toStdString();
     const std::string written = dir.filePath(QStringLiteral("names.out")).toStdString();
     std::ofstream(source) << SameNamesGpx;
-    if (!m_runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
+    if (!runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
              .Succeeded()) {
         return std::nullopt;
     }
     const EngineOutcome read =
-        m_runner.Run({"-p", "", "-w", "-i", format.name, "-f", written, "-x", "validate,debug"});
+        runner.Run({"-p", "", "-w", "-i", format.name, "-f", written, "-x", "validate,debug"});
     const long waypoints = CountsRead(read.output).Of(DataKind::Waypoints);
     // A format that reads back no waypoint at all tells nothing about names.
     if (!read.Succeeded() || waypoints == 0) {
         return std::nullopt;
     }
     return waypoints < SameNamesPoints;
+}
+
+// How many points of the two lines the format reads back once it wrote them; none when the
+// engine did not finish. A format that wrote nothing reads back none.
+std::optional<long> LearnedFormats::ProbeLines(const EngineFormat& format, DataKind kind,
+                                               const EngineRunner& runner) const {
+    QTemporaryDir dir;
+    const std::string source = dir.filePath(QStringLiteral("lines.gpx")).toStdString();
+    const std::string written = dir.filePath(QStringLiteral("lines.out")).toStdString();
+    std::ofstream(source) << TwoLinesGpx(kind);
+    const EngineOutcome write = runner.Run(
+        {"-p", "", KindFlag(kind), "-i", "gpx", "-f", source, "-o", format.name, "-F", written});
+    if (write.ending != EngineOutcome::Ending::Finished) {
+        return std::nullopt;
+    }
+    std::vector<std::string> arguments{"-p", ""};
+    for (DataKind read : AllDataKinds) {
+        if (format.Reads(read)) {
+            arguments.emplace_back(KindFlag(read));
+        }
+    }
+    arguments.insert(arguments.end(), {"-i", format.name, "-f", written, "-x", "validate,debug"});
+    const EngineOutcome read = runner.Run(arguments);
+    if (read.ending != EngineOutcome::Ending::Finished) {
+        return std::nullopt;
+    }
+    return write.exitCode == 0 ? CountsRead(read.output).Total() : 0;
 }
 
 } // namespace tolk

@@ -5,13 +5,25 @@
 #include "host/HostDocument.h"
 
 #include <map>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tolk {
 
+/// A conversion run with its readers chosen, or why no reader could be chosen for a file.
+struct ChosenRun {
+    EngineOutcome outcome;
+    /// Why no candidate read one of the files believably; the run's outcome then tells nothing.
+    std::optional<std::string> noReader;
+    /// Every candidate reader of that file failed outright (rather than reading nonsense).
+    bool noneRead = false;
+};
+
 /// Chooses the format that reads each file of a document where several may, and remembers per
-/// layout of file the one that last read such a file well.
+/// layout of file the one that last read such a file well. Hosts working side by side share one,
+/// so that the reader of a file never depends on which of them took it.
 class ReaderChoice {
 public:
     /// The input's readers in the order to try them: the one that last read a file of the same
@@ -20,28 +32,31 @@ public:
 
     /// Runs the conversion with the readers in `inputs`, which also writes a probe of what it
     /// read to `probePath`; when `choosing` and the probe does not look right, chooses each
-    /// input's reader anew (into `inputs`) and runs again. `seenPaths` are the inputs' paths as
-    /// the engine sees them, in the order of `document`.
-    EngineOutcome RunConversion(const EngineRunner& runner, std::vector<EngineInput>& inputs,
-                                const std::vector<EngineOutput>& outputs,
-                                const std::vector<DocumentInput>& document,
-                                const std::vector<std::string>& seenPaths,
-                                const std::string& probePath, bool choosing) const;
+    /// input's reader anew (into `inputs`) and runs again, unless no candidate of some input
+    /// reads it believably. `seenPaths` are the inputs' paths as the engine sees them, in the
+    /// order of `document`.
+    ChosenRun RunConversion(const EngineRunner& runner, std::vector<EngineInput>& inputs,
+                            const std::vector<EngineOutput>& outputs,
+                            const std::vector<DocumentInput>& document,
+                            const std::vector<std::string>& seenPaths, const std::string& probePath,
+                            bool choosing) const;
 
     /// Remembers the readers of a save that succeeded, `inputs` in the order of `document`.
     void Remember(const std::vector<DocumentInput>& document,
                   const std::vector<EngineInput>& inputs);
 
 private:
+    /// The readers chosen, or (in `run`) why there are none.
     std::vector<EngineInput> ChooseReaders(const EngineRunner& runner,
                                            const std::vector<DocumentInput>& document,
                                            const std::vector<std::string>& seenPaths,
-                                           const std::string& probePath) const;
+                                           const std::string& probePath, ChosenRun& run) const;
 
     /// Per layout of file (DocumentInput::layout), the format that last read such a file well:
     /// per type alone, a reader that skips a header row it expects would go first for every
     /// file after one of its own, and its plausible read of fewer rows would be kept.
     std::map<std::string, std::string> m_lastReader;
+    mutable std::mutex m_mutex;
 };
 
 } // namespace tolk

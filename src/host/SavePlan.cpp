@@ -7,7 +7,7 @@ namespace tolk {
 std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
                                        const std::filesystem::path& target,
                                        const std::string& seenFolder, const FormatChoice& format,
-                                       LearnedFormats& learned) {
+                                       LearnedFormats& learned, const EngineRunner& runner) {
     // Every kind some candidate reader may read and the format writes.
     std::vector<DataKind> kinds;
     for (DataKind kind : AllDataKinds) {
@@ -21,7 +21,7 @@ std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
         }
     }
     std::vector<PlannedOutput> outputs;
-    if (kinds.size() < 2 || !learned.HoldsOneKind(format.format)) {
+    if (kinds.size() < 2 || !learned.HoldsOneKind(format.format, runner)) {
         outputs.push_back(
             {std::nullopt, std::make_unique<PendingOutput>(target.string(), seenFolder)});
         return outputs;

@@ -26,7 +26,7 @@ struct PlannedOutput {
 std::vector<PlannedOutput> PlanOutputs(const std::vector<DocumentInput>& inputs,
                                        const std::filesystem::path& target,
                                        const std::string& seenFolder, const FormatChoice& format,
-                                       LearnedFormats& learned);
+                                       LearnedFormats& learned, const EngineRunner& runner);
 
 /// What the engine is to write for each planned output: its temporary file in `format`, with the
 /// datum and grid keyword chosen (empty for none).

@@ -9,13 +9,10 @@
 namespace tolk {
 namespace {
 
-// The engine's own words when the validate filter found nothing read.
-const char* const NoInputMessage = "validate:No input";
-
 SaveVerdict FailedRunVerdict(const EngineOutcome& outcome,
                              const std::vector<DocumentInput>& inputs) {
     const std::string message = EngineMessage(outcome.output);
-    if (message.find(NoInputMessage) != std::string::npos) {
+    if (ReadNothing(outcome.output)) {
         std::vector<std::string> types;
         for (const DocumentInput& input : inputs) {
             types.push_back(input.type);
@@ -35,10 +32,8 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 } // namespace
 
-SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& check,
-                      const FormatChoice& format, const std::filesystem::path& target,
-                      const std::vector<DocumentInput>& inputs,
-                      std::vector<PlannedOutput>& outputs) {
+SaveVerdict JudgeRun(const EngineOutcome& outcome, const ReadCheck& check,
+                     const FormatChoice& format, const std::vector<DocumentInput>& inputs) {
     if (outcome.exitCode != 0) {
         return FailedRunVerdict(outcome, inputs);
     }
@@ -48,12 +43,23 @@ SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& check,
                 "the positions read are out of range or mostly zero: the file is "
                 "not one gpsbabel reads as its type says"};
     }
+    if (check.positions == Plausibility::SomeAtZero && !check.readersNamed) {
+        return {GpsBabelHost::NothingWritten,
+                "some positions read lie exactly at 0,0, as a header line read as a point "
+                "would: the file is not one gpsbabel reads as its type says"};
+    }
     if (check.namesWouldMerge) {
         return {GpsBabelHost::NothingWritten,
                 format.format.name + " keeps one waypoint of each name, and waypoints of the " +
                     "file share a name: some would be lost"};
     }
-    const KindCounts read = CountsRead(outcome.output);
+    return {};
+}
+
+SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
+                        const std::filesystem::path& target,
+                        const std::vector<DocumentInput>& inputs,
+                        std::vector<PlannedOutput>& outputs) {
     const auto holdsData = [&](const PlannedOutput& output) {
         return output.kind ? read.Of(*output.kind) > 0
                            : std::ranges::any_of(AllDataKinds, [&](DataKind kind) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/ConversionCommand.h"
+#include "host/EngineCounts.h"
 #include "host/EngineRunner.h"
 #include "host/HostDocument.h"
 #include "host/PositionCheck.h"
@@ -23,16 +24,22 @@ struct SaveVerdict {
 /// What the GPX the run wrote of what it read says about the read.
 struct ReadCheck {
     Plausibility positions = Plausibility::Plausible;
+    /// The user named every reader: a read with points at 0,0 is taken as given.
+    bool readersNamed = false;
     /// Waypoints share a name, and the target's format keeps one waypoint of each name.
     bool namesWouldMerge = false;
 };
 
-/// Judges the save's run of `inputs` to `target` in `format`, given what the check of its read
-/// found, and moves what it wrote into place.
-SaveVerdict JudgeSave(const EngineOutcome& outcome, const ReadCheck& read,
-                      const FormatChoice& format, const std::filesystem::path& target,
-                      const std::vector<DocumentInput>& inputs,
-                      std::vector<PlannedOutput>& outputs);
+/// Judges the save's run of `inputs` in `format`, given what the check of its read found.
+SaveVerdict JudgeRun(const EngineOutcome& outcome, const ReadCheck& read,
+                     const FormatChoice& format, const std::vector<DocumentInput>& inputs);
+
+/// Moves what the run wrote into place at `target` and its companions, once each output that
+/// was to hold data (of the counts `read`) holds some; never over one of the `inputs`.
+SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
+                        const std::filesystem::path& target,
+                        const std::vector<DocumentInput>& inputs,
+                        std::vector<PlannedOutput>& outputs);
 
 /// Names the files in `reason` as the user knows them: the inputs by their own paths (the engine
 /// saw them as `seenPaths`, in the order of `inputs`) and the outputs by the target's.

@@ -41,6 +41,11 @@ std::optional<FormatChoice> TypeFormatMap::ForType(const std::string& type) cons
     return format != nullptr ? std::optional<FormatChoice>({*format, {}}) : std::nullopt;
 }
 
+bool TypeFormatMap::ReaderNamed(const std::string& type) const {
+    const auto chosen = UsersChoice(type);
+    return chosen && *chosen && (*chosen)->format.ReadsAny();
+}
+
 std::vector<FormatChoice> TypeFormatMap::ReadersFor(const std::string& type) const {
     std::vector<FormatChoice> readers;
     const auto chosen = UsersChoice(type);

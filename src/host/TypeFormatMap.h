@@ -33,6 +33,8 @@ public:
     /// The formats that may read the type, most likely first; the user's choice comes first and
     /// a format that reads nothing is left out.
     std::vector<FormatChoice> ReadersFor(const std::string& type) const;
+    /// The user chose a format for the type that reads: it is then the one reader.
+    bool ReaderNamed(const std::string& type) const;
 
 private:
     /// The user's line for the type: none when there is no line, an empty format when the line

@@ -221,6 +221,18 @@ TEST_F(RunWindowTest, AFailedFileShowsItsReasonAsTheStatusTipAndInTheRunLog) {
     EXPECT_EQ(ReadLog(), "a.txt\tConverted\t\nb.txt\tNOT converted\tmissing section header\n");
 }
 
+TEST_F(RunWindowTest, WhatAFileDidNotKeepIsItsTipAndLogLineAndTheRunSaysHowMany) {
+    StartWith(1, {"a.txt"});
+    m_script->notKept = "5 track points not kept: the target type holds waypoints only";
+
+    ClickAndWait(*m_window, "convall");
+
+    EXPECT_EQ(Status(), "Converted 1 files.");
+    EXPECT_EQ(Find<QLabel>("statuslbl")->toolTip(),
+              "1 file kept only part of its data; see conversion.log");
+    EXPECT_EQ(ReadLog(), "a.txt\tConverted\t" + m_script->notKept + "\n");
+}
+
 TEST_F(RunWindowTest, TheHostsRefusalsAreShownAndNothingIsConverted) {
     StartWith(2, {"a.txt"});
     m_script->refusals = {"no gpsbabel format reads .txt files"};

@@ -146,6 +146,25 @@ TEST_F(BatchCommandTest, ChecksRefuseAndConvertNothing) {
     EXPECT_EQ(FilesIn(m_home / "new"), (std::vector<std::string>{"a.kml", "c d.kml"}));
 }
 
+TEST_F(BatchCommandTest, WhatATargetTypeCannotHoldIsSaidOrWithStrictFailsTheFile) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=ov2\r\nMergeExt=\r\n");
+    const Finished run = RunBatch({});
+    EXPECT_EQ(run.out, "Converted: a\nCould NOT convert: b\nConverted: c d\n"
+                       "Converted 2 files. NOT CONVERTED = 1\n"
+                       "2 files kept only part of their data\n");
+    EXPECT_NE(run.err.find("a.gpx: 2 track points and 2 route points not kept: the target type "
+                           "holds waypoints only\n"),
+              std::string::npos)
+        << run.err;
+
+    WriteTextFile(m_home / "out/a.ov2", "the old a");
+    const Finished strict = RunBatch({"--strict"});
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_EQ(strict.out.rfind("Could NOT convert: a\n", 0), 0u) << strict.out;
+    EXPECT_NE(strict.err.find("a.gpx: 2 track points"), std::string::npos) << strict.err;
+    EXPECT_EQ(ReadTextFile(m_home / "out/a.ov2"), "the old a");
+}
+
 TEST_F(BatchCommandTest, ExitStatusesTellAllFromSomeFromBadUsage) {
     WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=\r\nGrid=\r\n");
     fs::remove(m_home / "src/b.gpx");

@@ -108,6 +108,7 @@ public:
     }
     void ShowStatus(const std::string& text) override { lines.push_back(text); }
     void ShowMessage(const std::string& text) override { lines.push_back("message: " + text); }
+    void ShowNote(const std::string& text) override { lines.push_back("note: " + text); }
     void ReportError(const std::string& message) override { lines.push_back("error: " + message); }
 
     std::vector<int> started;

@@ -149,8 +149,18 @@ TEST_F(ConversionArgumentsTest, ReadsEveryInputAndCarriesWhatBothSidesHold) {
               (Strings{"-p", "", "-t", "-r", "-w", "-i", "gpx", "-f", "/in/a,b.gpx", "-i", "fmtd",
                        "-f", "/in/-a.loc", "-x", "validate,checkempty,debug", "-o", "kml", "-F",
                        "/out/.t.kml"}));
-    EXPECT_EQ(ConversionArguments(inputs, {{"/o.kml", Choice("kml"), "", "", {}}}, "/p.gpx").back(),
-              "/p.gpx");
+    // Every kind is read, counted and probed; what the target's format cannot hold is dropped
+    // before it is written.
+    EXPECT_EQ(ConversionArguments(inputs, {{"/o.txt", Choice("text"), "", "", {}}}, "/p.gpx"),
+              (Strings{"-p",         "",     "-t",
+                       "-r",         "-w",   "-i",
+                       "gpx",        "-f",   "/in/a,b.gpx",
+                       "-i",         "fmtd", "-f",
+                       "/in/-a.loc", "-x",   "validate,checkempty,debug",
+                       "-o",         "gpx",  "-F",
+                       "/p.gpx",     "-x",   "nuketypes,tracks,routes",
+                       "-o",         "text", "-F",
+                       "/o.txt"}));
     // A format of one kind per file: one output per kind, each after its kind's flag; a file
     // named for tracks is read as tracks (its flag comes last).
     EXPECT_EQ(ConversionArguments({{"/in/w-tracks.kml", Choice("kml"), DataKind::Tracks}},

@@ -295,8 +295,31 @@ TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
     WriteTextFile(Path("noise.csv"), noise);
     WriteTextFile(Path("noise.gpx"), "the old target");
     EXPECT_EQ(Convert("noise.csv", "noise.gpx"), GpsBabelHost::NothingWritten);
-    EXPECT_TRUE(Contains(Host().LastReason(), "out of range or mostly zero"))
+    EXPECT_TRUE(Contains(Host().LastReason(), "none of the 8 readers of .csv read believable "
+                                              "positions from this file (tried csv, "))
         << Host().LastReason();
+    // A header line read as a point at 0,0 by every reader: no read is taken for want of a
+    // better one.
+    WriteTextFile(Path("head.txt"), "Name,Latitude,Longitude\nP1,47.1,8.2\nP2,47.2,8.3\n");
+    EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::NothingWritten);
+    EXPECT_TRUE(Contains(Host().LastReason(), "readers of .txt read believable positions"));
+    // Unless the user named the reader: its read is taken as given.
+    m_config.formatChoices = {{"txt", "csv"}};
+    m_host.reset();
+    EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::Done) << Host().LastReason();
+    // Bytes that no binary reader of the type takes: the reason says none did.
+    std::string bytes(3000, '\0');
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        bytes[at] = static_cast<char>((at * 7919 + 13) % 251);
+    }
+    WriteTextFile(Path("noise.bin"), bytes);
+    EXPECT_NE(Convert("noise.bin", "noise.gpx"), GpsBabelHost::Done);
+    EXPECT_TRUE(Contains(Host().LastReason(), " readers of .bin read this file; the last said: "))
+        << Host().LastReason();
+    // An empty file holds nothing, whatever each reader complains of.
+    WriteTextFile(Path("empty.csv"), "");
+    EXPECT_EQ(Convert("empty.csv", "empty.gpx"), GpsBabelHost::EngineFailed);
+    EXPECT_EQ(Host().LastReason(), "gpsbabel read no data from the file as .csv");
     // A type read by one format only is judged the same way.
     m_config.formatChoices = {{"wpt", "csv"}};
     m_host.reset();
@@ -341,9 +364,12 @@ TEST_F(GpsBabelHostTest, ModesNamesAndCaseTwinsOnTheFileSystem) {
 
     // Names differing only in case are two files: each converts once, as itself.
     WriteTextFile(Path("a.gpx"), testing::SampleGpx);
-    WriteTextFile(Path("a.GPX"), testing::SampleKml); // a KML file under a GPX name fails
+    WriteTextFile(Path("a.GPX"), testing::SampleKml); // a KML file under a GPX name
     EXPECT_EQ(Convert("a.gpx", "a-lower.kml"), 0);
-    EXPECT_NE(Convert("a.GPX", "a-upper.kml"), 0);
+    EXPECT_EQ(Host().LastReason(), "");
+    EXPECT_EQ(Convert("a.GPX", "a-upper.kml"), 0);
+    EXPECT_EQ(Host().LastReason(), "read as kml: the file holds KML");
+    EXPECT_TRUE(Contains(ReadTextFile(Path("a-upper.kml")), "Summit"));
     EXPECT_EQ(Open("A.gpx"), GpsBabelHost::Refused) << "neither twin is the one asked for";
 }
 

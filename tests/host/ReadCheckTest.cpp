@@ -33,6 +33,8 @@ TEST(EngineCounts, ReadsTheValidateReportAndKeepsTheEnginesOwnWords) {
     EXPECT_EQ(counts.Of(DataKind::Routes), 2);
     EXPECT_EQ(counts.Of(DataKind::Tracks), 40);
     EXPECT_EQ(counts.Total(), 45);
+    EXPECT_EQ(counts.Heads(DataKind::Routes), 1);
+    EXPECT_EQ(counts.Heads(DataKind::Tracks), 1);
     EXPECT_EQ(CountsRead("gpx: missing section header\n").Total(), 0);
     EXPECT_EQ(EngineMessage(Report), "sample.src: unexpected line\nvalidate:No input");
     EXPECT_EQ(EngineMessage("a\r\nb\nc\nd\n"), "a\nb\nc");
@@ -82,13 +84,13 @@ TEST(LeadingShape, FilesOfOneLayoutShareItOthersDoNot) {
     const auto shape = [&](const std::string& name, const std::string& text) {
         const std::string path = dir.path().toStdString() + "/" + name;
         testing::WriteTextFile(path, text);
-        return LeadingShape(path);
+        return LeadingShape(LeadingBytes(path));
     };
     EXPECT_EQ(shape("a.csv", "No,Lat,Lon\n1,2,3\n"), "a,a,a");
     EXPECT_EQ(shape("b.csv", "No,Latitude,Longitude\n"), "a,a,a");
     EXPECT_EQ(shape("c.csv", "51.5, -0.1, Mill"), shape("d.csv", "7.25, -10.5, Barn\n"));
     EXPECT_NE(shape("e.csv", "time,lat,lon,hMSL\n"), "a,a,a");
-    EXPECT_EQ(LeadingShape(dir.path().toStdString() + "/missing.csv"), "");
+    EXPECT_EQ(LeadingBytes(dir.path().toStdString() + "/missing.csv"), "");
 }
 
 } // namespace

@@ -23,6 +23,7 @@ public:
         }
     }
     void ShowMessage(const std::string& text) override { m_messenger.ShowMessage(text); }
+    void ShowNote(const std::string& text) override { notes.push_back(text); }
     void FileDone(int index, const FileOutcome& outcome) override {
         done.push_back(index);
         outcomes.push_back(outcome);
@@ -30,6 +31,7 @@ public:
     void ReportError(const std::string& message) override { m_messenger.ReportError(message); }
 
     std::vector<std::string> statuses;
+    std::vector<std::string> notes;
     std::vector<int> done;
     std::vector<FileOutcome> outcomes;
     std::function<void(const std::string&)> onStatus;

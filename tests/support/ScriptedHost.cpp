@@ -57,6 +57,7 @@ HostStatus ScriptedHost::RefreshMap(std::int32_t& result) {
 }
 
 HostStatus ScriptedHost::OpenFile(const std::string& path, std::int32_t& result) {
+    m_saved = false;
     return m_script->Answer("OpenFile", path, result);
 }
 
@@ -65,7 +66,9 @@ HostStatus ScriptedHost::CloseWindow(std::int32_t& result) {
 }
 
 HostStatus ScriptedHost::SaveFileAs(const std::string& path, std::int32_t& result) {
-    return m_script->Answer("SaveFileAs", path, result);
+    const HostStatus status = m_script->Answer("SaveFileAs", path, result);
+    m_saved = !status.Failed() && result == 0;
+    return status;
 }
 
 HostStatus ScriptedHost::MergeFile(const std::string& path, std::int32_t& result) {

@@ -19,8 +19,10 @@ struct HostScript {
     /// Every call in order, as "Operation" or "Operation(argument)".
     std::vector<std::string> calls;
     std::string version = "Scripted host 1.0";
-    /// What LastReason answers.
+    /// What LastReason answers, except after a save that succeeded.
     std::string reason;
+    /// What LastNotKept answers after a save that succeeded.
+    std::string notKept;
     /// What RunRefusals answers; the requests it was asked are kept in runRequests.
     std::vector<std::string> refusals;
     std::vector<RunRequest> runRequests;
@@ -72,7 +74,8 @@ public:
     HostStatus GetVersion(std::string& version) override;
     HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
     HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
-    std::string LastReason() const override { return m_script->reason; }
+    std::string LastReason() const override { return m_saved ? std::string() : m_script->reason; }
+    std::string LastNotKept() const override { return m_saved ? m_script->notKept : std::string(); }
     std::vector<std::string> RunRefusals(const RunRequest& request) const override {
         m_script->runRequests.push_back(request);
         return m_script->refusals;
@@ -85,6 +88,8 @@ public:
 
 private:
     std::shared_ptr<HostScript> m_script;
+    /// The document's save succeeded.
+    bool m_saved = false;
 };
 
 /// A failure status with the given description.
