@@ -140,7 +140,7 @@ private:
 
     bool ConnectHosts() {
         try {
-            m_host.Attach(CreateGpsBabelHost(m_hostConfig));
+            m_host.Attach(MakeHost());
         } catch (const std::exception& error) {
             m_console.ShowMessage("Unable to open interface to TOLK.");
             m_console.Complain(error.what());
@@ -151,6 +151,11 @@ private:
             return false;
         }
         return true;
+    }
+
+    // The hosts of a run share what they learn of readers and formats.
+    std::unique_ptr<HostLink> MakeHost() {
+        return std::move(m_hostFactory.Create(m_hostConfig, 1).front());
     }
 
     int ConvertAll() {
@@ -177,6 +182,7 @@ private:
     ProgramFolders m_folders;
     ConversionSettings m_settings;
     GpsBabelConfig m_hostConfig;
+    GpsBabelHostFactory m_hostFactory;
     SourceFileList m_files;
     HostConnection m_host;
 };
