@@ -2,6 +2,7 @@
 
 #include "convert/FileOutcome.h"
 #include "convert/MergeIndex.h"
+#include "convert/RunBoard.h"
 #include "core/ConversionSettings.h"
 #include "host/HostConnection.h"
 
@@ -15,24 +16,15 @@
 
 namespace tolk {
 
-/// What a run has to show since it was last asked.
-struct RunNews {
-    /// The listed files that began, in the order they began (list order).
-    std::vector<int> started;
-    /// The outcomes of the files from the first one not yet taken on, in list order.
-    std::vector<FileOutcome> finishedInOrder;
-    /// No file will begin or finish after these.
-    bool last = false;
-};
-
 /// The one loop of the conversion commands: each job converts whole files on its own host, on a
 /// thread of its own, and the outcomes are taken in list order, so that what is shown and
-/// counted is that of a run with one job. A file is handed to a job only while fewer files than
-/// there are jobs are begun but not yet shown (Shown), so that whatever holds the showing (a
-/// message box waiting for its answer) holds the run, and whatever ends the run, every file
-/// begun is finished and shown.
+/// counted is that of a run with one job. Jobs take stretches of files as long as their hosts
+/// like to be told of ahead (HostLink::FilesAhead), and tell them. A file begins only while
+/// fewer files than the jobs' stretches are begun but not yet shown (Shown), and not while the
+/// showing is held (Hold: a message box waiting for its answer); whatever ends the run, every
+/// file begun is finished and shown.
 ///
-/// An error that ends the command at a file, or Stop, ends the handing out; the files in
+/// An error that ends the command at a file, or Stop, ends the beginning of files; the files in
 /// progress finish. After Stop, a file still in progress after the grace time has its engine
 /// run ended by its host (HostLink::Cancel) and fails as stopped.
 class ConversionLoop : public QObject {
@@ -55,8 +47,10 @@ public:
     void Start();
     /// What happened since the last call, waiting up to `wait` for something to happen.
     RunNews TakeNews(std::chrono::milliseconds wait = std::chrono::milliseconds(0));
-    /// The first `count` listed files have been shown, which lets further files begin.
-    void Shown(int count);
+    /// The listed files before `index` have been shown, which lets further files begin.
+    void Shown(int index);
+    /// While held, no file begins (the showing waits for the user).
+    void Hold(bool held);
     /// From any thread: no further file begins.
     void Stop();
 
@@ -71,12 +65,13 @@ signals:
     void NewsReady();
 
 private:
-    class Board;
-
     template <class Work>
     void StartThread(Work&& work);
     /// A job's thread: converts the files it is handed on its host.
     void ConvertFiles(int job);
+    /// Tells the host the files of a stretch of several, but those not to be converted.
+    void TellAhead(HostConnection& host, FileStretch stretch) const;
+    FileOutcome Convert(HostConnection& host, int index) const;
     /// The thread that ends the engine runs still going once a stop's grace time has passed.
     void EndRunsAfterStop();
 
@@ -86,7 +81,7 @@ private:
     /// Per listed file, the earlier listed file of the same base name, whose target it shares.
     std::vector<std::optional<std::string>> m_earlier;
     MergeIndex m_merges;
-    std::unique_ptr<Board> m_board;
+    std::unique_ptr<RunBoard> m_board;
     std::vector<std::unique_ptr<QThread>> m_threads;
 };
 

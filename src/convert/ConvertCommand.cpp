@@ -78,19 +78,27 @@ void ConvertCommand::Show(const RunNews& news) {
     for (const int index : news.started) {
         m_listener.FileStarted(index);
     }
-    for (const FileOutcome& outcome : news.finishedInOrder) {
-        const int index = m_totals.done;
+    for (const auto& [index, outcome] : news.finishedInOrder) {
+        // A message box holds the run until it is answered.
+        const bool boxes = !outcome.messages.empty();
+        m_loop.Hold(boxes);
         m_listener.FileFinished(index, outcome);
         if (m_log) {
             m_log->Add(m_loop.Names()[static_cast<std::size_t>(index)], outcome);
         }
         Count(index, outcome);
-        m_loop.Shown(m_totals.done);
+        m_loop.Hold(false);
+        m_loop.Shown(index + 1);
     }
 }
 
 void ConvertCommand::Count(int index, const FileOutcome& outcome) {
     ++m_totals.done;
+    // After a stop, the first file passed over is where to go on, unless one before failed.
+    if (!m_totals.resumeAt && index > m_lastShown + 1 && m_loop.StopAsked()) {
+        m_totals.resumeAt = m_lastShown + 1;
+    }
+    m_lastShown = index;
     m_totals.converted += outcome.converted ? 1 : 0;
     m_totals.partlyKept += outcome.converted && !outcome.notKept.empty() ? 1 : 0;
     if (!outcome.mergeMissing.empty()) {
@@ -106,9 +114,8 @@ void ConvertCommand::Count(int index, const FileOutcome& outcome) {
 
 void ConvertCommand::End() {
     m_over = true;
-    if (m_loop.StopAsked() && !m_totals.resumeAt &&
-        m_totals.done < static_cast<int>(m_loop.Names().size())) {
-        m_totals.resumeAt = m_totals.done;
+    if (m_loop.StopAsked() && !m_totals.resumeAt && m_lastShown + 1 < ListedCount()) {
+        m_totals.resumeAt = m_lastShown + 1;
     }
     m_listener.RunEnded();
     ShowRunEnd(m_command, m_totals, m_sink);

@@ -67,6 +67,7 @@ private:
     void Show(const RunNews& news);
     void Count(int index, const FileOutcome& outcome);
     void End();
+    int ListedCount() const { return static_cast<int>(m_loop.Names().size()); }
 
     RunCommand m_command;
     ConversionLoop m_loop;
@@ -75,6 +76,8 @@ private:
     CommandSink& m_sink;
     std::optional<RunLog> m_log;
     RunTotals m_totals;
+    /// The listed file shown last; -1 before the first.
+    int m_lastShown = -1;
     bool m_showing = false;
     bool m_over = false;
 };

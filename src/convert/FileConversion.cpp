@@ -24,6 +24,20 @@ std::string SourcePath(const ConversionSettings& settings, const std::string& fi
     return listed != built && std::filesystem::exists(built, error) ? listed : built;
 }
 
+// The path as built: the host takes the type from it, whatever the file's own case.
+std::string MergePath(const ConversionSettings& settings, const std::string& baseName) {
+    return PathIn(settings.SourceFldr, baseName, settings.MergeExt);
+}
+
+std::string TargetPath(const ConversionSettings& settings, const std::string& baseName) {
+    return PathIn(settings.TargetFldr, baseName, settings.TargetExt);
+}
+
+// The merge file's name when merging is asked for; empty when not.
+std::string MergeName(const ConversionSettings& settings, const std::string& baseName) {
+    return settings.MergeExt.empty() ? std::string() : baseName + "." + settings.MergeExt;
+}
+
 // One file's sequence; the outcome collects what it shows.
 class FileSequence {
 public:
@@ -43,9 +57,8 @@ public:
         }
         success = Merge(baseName, merges) && success;
         ChangeGridAndDatum();
-        const bool saved = Succeeded(
-            m_host.SaveFileAs(PathIn(m_settings.TargetFldr, baseName, m_settings.TargetExt)),
-            "gpsbabel could not write the file");
+        const bool saved = Succeeded(m_host.SaveFileAs(TargetPath(m_settings, baseName)),
+                                     "gpsbabel could not write the file");
         if (saved) {
             m_outcome.notKept = m_host.LastNotKept();
             // A converted file's reason says how it was read, where the host tells.
@@ -75,18 +88,16 @@ private:
     // A merge partner that the host could not merge fails the file: "Converted" would claim
     // data that never arrived.
     bool Merge(const std::string& baseName, const MergeIndex& merges) {
-        if (m_settings.MergeExt.empty()) {
+        const std::string name = MergeName(m_settings, baseName);
+        if (name.empty()) {
             return true;
         }
-        const std::string name = baseName + "." + m_settings.MergeExt;
         if (!merges.Has(name)) {
             m_outcome.mergeMissing = name;
             return true;
         }
-        // The path as built: the host takes the type from it, whatever the file's own case.
-        return Succeeded(
-            m_host.MergeFile(PathIn(m_settings.SourceFldr, baseName, m_settings.MergeExt)),
-            "gpsbabel could not merge " + name);
+        return Succeeded(m_host.MergeFile(MergePath(m_settings, baseName)),
+                         "gpsbabel could not merge " + name);
     }
 
     void ChangeGridAndDatum() {
@@ -131,6 +142,15 @@ FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host
         }
     }
     return outcome;
+}
+
+ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::string& fileName,
+                                const MergeIndex& merges) {
+    const std::string baseName = BaseName(fileName);
+    const std::string mergeName = MergeName(settings, baseName);
+    return {SourcePath(settings, fileName, baseName),
+            !mergeName.empty() && merges.Has(mergeName) ? MergePath(settings, baseName) : "",
+            settings.Grid, settings.Datum, TargetPath(settings, baseName)};
 }
 
 FileOutcome TargetTakenOutcome(const ConversionSettings& settings, const std::string& fileName,

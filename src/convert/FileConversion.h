@@ -17,6 +17,10 @@ namespace tolk {
 FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
                         const std::string& fileName, const MergeIndex& merges);
 
+/// The file as ConvertFile will name it to the host, so that the host can be told ahead.
+ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::string& fileName,
+                                const MergeIndex& merges);
+
 /// The outcome of a listed file whose target an earlier listed file of the same base name is
 /// converted to ("a.GPX" after "a.gpx"): it fails with its reason and the host is not asked, so
 /// that no "Converted" is claimed for data that the other file's output replaced.

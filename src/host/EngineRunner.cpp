@@ -36,6 +36,30 @@ QStringList ToQt(const std::vector<std::string>& arguments) {
     return list;
 }
 
+void StartEngine(QProcess& process, const std::string& program,
+                 const std::vector<std::string>& arguments) {
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    // The engine reads file names from its arguments in the locale's encoding and words its
+    // messages in the locale's language: UTF-8 and plain English, whatever the user's setting.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromStdString(program), ToQt(arguments));
+}
+
+// How a process that ended by itself ended.
+EngineOutcome::Ending EndingOf(const QProcess& process) {
+    if (process.exitStatus() != QProcess::CrashExit) {
+        return EngineOutcome::Ending::Finished;
+    }
+    // Killed from outside on purpose (Ctrl-C at the terminal reaches the whole process group):
+    // that is a stop, not a fault of the engine's. After a crash the exit code is the signal.
+    const int signal = process.exitCode();
+    return signal == SIGINT || signal == SIGTERM ? EngineOutcome::Ending::Stopped
+                                                 : EngineOutcome::Ending::Crashed;
+}
+
 // Waits for the engine to end, in steps when a stop may be asked for, and kills it past the
 // time limit or once the stop is asked for.
 EngineOutcome::Ending WaitForEnd(QProcess& process, std::chrono::milliseconds limit,
@@ -53,14 +77,7 @@ EngineOutcome::Ending WaitForEnd(QProcess& process, std::chrono::milliseconds li
         const auto step = stopWhen != nullptr ? std::min(left, StopCheck) : left;
         process.waitForFinished(static_cast<int>(std::min<long long>(step.count(), INT32_MAX)));
     }
-    if (process.exitStatus() != QProcess::CrashExit) {
-        return EngineOutcome::Ending::Finished;
-    }
-    // Killed from outside on purpose (Ctrl-C at the terminal reaches the whole process group):
-    // that is a stop, not a fault of the engine's. After a crash the exit code is the signal.
-    const int signal = process.exitCode();
-    return signal == SIGINT || signal == SIGTERM ? EngineOutcome::Ending::Stopped
-                                                 : EngineOutcome::Ending::Crashed;
+    return EndingOf(process);
 }
 
 } // namespace
@@ -99,15 +116,7 @@ EngineRunner::EngineRunner(std::string program, std::chrono::milliseconds limit)
 
 EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments) const {
     QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
-    // The engine reads file names from its arguments in the locale's encoding and words its
-    // messages in the locale's language: UTF-8 and plain English, whatever the user's setting.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    process.setProcessEnvironment(environment);
-    process.start(QString::fromStdString(m_program), ToQt(arguments));
-
+    StartEngine(process, m_program, arguments);
     EngineOutcome outcome;
     if (!process.waitForStarted()) {
         outcome.ending = EngineOutcome::Ending::FailedToStart;
@@ -118,6 +127,85 @@ EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments) const
     outcome.exitCode = process.exitCode();
     outcome.output += process.readAll().toStdString();
     return outcome;
+}
+
+EngineStream::EngineStream(const EngineRunner& runner, const std::vector<std::string>& arguments,
+                           std::string mark)
+    : m_process(std::make_unique<QProcess>()), m_limit(runner.Limit()),
+      m_stopWhen(runner.StopFlag()), m_mark("\n" + std::move(mark)) {
+    StartEngine(*m_process, runner.Program(), arguments);
+    if (!m_process->waitForStarted()) {
+        m_output = m_process->errorString().toStdString();
+        m_ending = EngineOutcome::Ending::FailedToStart;
+    }
+}
+
+EngineStream::~EngineStream() {
+    if (Running()) {
+        m_process->kill();
+        m_process->waitForFinished();
+    }
+}
+
+bool EngineStream::Running() const {
+    return m_ending == EngineOutcome::Ending::Finished &&
+           m_process->state() != QProcess::NotRunning;
+}
+
+int EngineStream::ExitCode() const {
+    return m_process->exitCode();
+}
+
+bool EngineStream::WaitForMarks(int count) {
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point deadline = Clock::now() + m_limit;
+    while (static_cast<int>(m_markEnds.size()) < count && Running()) {
+        if (m_stopWhen != nullptr && m_stopWhen->load()) {
+            End(EngineOutcome::Ending::Stopped);
+            break;
+        }
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            End(EngineOutcome::Ending::TimedOut);
+            break;
+        }
+        const std::size_t marks = m_markEnds.size();
+        m_process->waitForReadyRead(static_cast<int>(std::min(left, StopCheck).count()));
+        ReadOutput();
+        if (m_markEnds.size() > marks) {
+            deadline = Clock::now() + m_limit;
+        }
+    }
+    ReadOutput();
+    if (m_ending == EngineOutcome::Ending::Finished && m_process->state() == QProcess::NotRunning) {
+        m_ending = EndingOf(*m_process);
+    }
+    return static_cast<int>(m_markEnds.size()) >= count;
+}
+
+void EngineStream::ReadOutput() {
+    m_output += m_process->readAll().toStdString();
+    // A mark counts once its whole line is there; the output is looked through once.
+    while (true) {
+        const auto found = m_output.find(m_mark, m_scanned);
+        const auto end =
+            found == std::string::npos ? std::string::npos : m_output.find('\n', found + 1);
+        if (end == std::string::npos) {
+            const std::size_t partial = std::min(m_output.size(), m_mark.size());
+            m_scanned = std::max(m_scanned, found != std::string::npos
+                                                ? found
+                                                : m_output.size() - partial);
+            return;
+        }
+        m_markEnds.push_back(end + 1);
+        m_scanned = end + 1;
+    }
+}
+
+void EngineStream::End(EngineOutcome::Ending ending) {
+    m_process->kill();
+    m_process->waitForFinished();
+    m_ending = ending;
 }
 
 } // namespace tolk

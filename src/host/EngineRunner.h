@@ -2,8 +2,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
+
+class QProcess;
 
 namespace tolk {
 
@@ -36,11 +39,51 @@ public:
 
     const std::string& Program() const { return m_program; }
     std::chrono::milliseconds Limit() const { return m_limit; }
+    const std::atomic<bool>* StopFlag() const { return m_stopWhen; }
 
 private:
     std::string m_program;
     std::chrono::milliseconds m_limit;
     const std::atomic<bool>* m_stopWhen = nullptr;
+};
+
+/// One engine run whose output is read as it comes, for runs that convert many files one after
+/// the other: the caller waits for each file's mark (a line the run prints once the file is
+/// done) in turn. The time limit counts from the last mark, so each file has the limit of a run
+/// of its own. The run is killed when the object goes.
+class EngineStream {
+public:
+    /// Starts the runner's engine; `mark` is the start of the line that marks a step done.
+    EngineStream(const EngineRunner& runner, const std::vector<std::string>& arguments,
+                 std::string mark);
+    ~EngineStream();
+    EngineStream(const EngineStream&) = delete;
+    EngineStream& operator=(const EngineStream&) = delete;
+
+    /// Reads the output until `count` marks were printed, the run ended, its time since the last
+    /// mark ran out or a stop was asked for; true when the marks were printed.
+    bool WaitForMarks(int count);
+    /// Where each mark's line ends in Output(), in order.
+    const std::vector<std::size_t>& MarkEnds() const { return m_markEnds; }
+    const std::string& Output() const { return m_output; }
+    /// How the run ended; Finished while it goes on.
+    EngineOutcome::Ending Ending() const { return m_ending; }
+    /// The run's exit code once it finished by itself.
+    int ExitCode() const;
+    bool Running() const;
+
+private:
+    void ReadOutput();
+    void End(EngineOutcome::Ending ending);
+
+    std::unique_ptr<QProcess> m_process;
+    std::chrono::milliseconds m_limit;
+    const std::atomic<bool>* m_stopWhen;
+    std::string m_mark;
+    std::string m_output;
+    std::size_t m_scanned = 0;
+    std::vector<std::size_t> m_markEnds;
+    EngineOutcome::Ending m_ending = EngineOutcome::Ending::Finished;
 };
 
 } // namespace tolk

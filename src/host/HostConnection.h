@@ -74,6 +74,15 @@ public:
         }
     }
 
+    /// How many files the host would be told of at once; 1 when absent.
+    int FilesAhead() const { return m_link ? m_link->FilesAhead() : 1; }
+    /// Tells the host the files the calls to come will convert; nothing when absent.
+    void ExpectFiles(const std::vector<ExpectedFile>& files) {
+        if (m_link) {
+            m_link->ExpectFiles(files);
+        }
+    }
+
 private:
     template <class Call>
     std::int32_t CallForCode(Call&& call);

@@ -25,6 +25,15 @@ struct RunRequest {
     std::string grid;
 };
 
+/// A file that the calls to come will convert, named as those calls will name it.
+struct ExpectedFile {
+    std::string source; ///< OpenFile's path
+    std::string merge;  ///< MergeFile's path; empty when none is merged
+    std::string grid;   ///< ChangeGrid's name; empty for none
+    std::string datum;  ///< ChangeDatum's name; empty for none
+    std::string target; ///< SaveFileAs's path
+};
+
 /// Whether a file type is to be read (as a source or merge file) or written (as a target).
 enum class FormatUse { Read, Write };
 
@@ -92,6 +101,14 @@ public:
     /// Removes from the folder what the host's runs in processes that no longer run left behind
     /// there (temporaries of a killed program); never what a running process is writing.
     virtual void TidyFolder(const std::string&) {}
+    /// How many files the host would be told of at once (ExpectFiles); 1 for a host that gains
+    /// nothing from knowing what comes.
+    virtual int FilesAhead() const { return 1; }
+    /// The files that the calls to come will convert, in this order, so that the host may get
+    /// ahead with them; an empty list takes back what it was told. The host still answers each
+    /// call as it would without being told, and a file whose calls differ from what it was told
+    /// is converted as told by its calls.
+    virtual void ExpectFiles(const std::vector<ExpectedFile>&) {}
 };
 
 } // namespace tolk

@@ -188,7 +188,10 @@ TEST_F(RunWindowTest, ABoxOnScreenHoldsTheRun) {
             m_script->calls, [](const std::string& call) { return call.starts_with("OpenFile"); }));
     };
     ClickAndWait(window, "convall");
-    EXPECT_EQ(openedDuringBoxes, (std::vector<std::size_t>{2, 3, 4, 5, 5}));
+    ASSERT_EQ(openedDuringBoxes.size(), 5u);
+    for (std::size_t box = 0; box < openedDuringBoxes.size(); ++box) {
+        EXPECT_LE(openedDuringBoxes[box], box + 2) << "no more than the two jobs' files begun";
+    }
     EXPECT_EQ(Status(), "Converted 5 files.");
 }
 

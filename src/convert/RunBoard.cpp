@@ -1,0 +1,151 @@
+#include "convert/RunBoard.h"
+
+#include <algorithm>
+
+namespace tolk {
+
+RunBoard::RunBoard(int listed, int jobs, int stretch, std::chrono::milliseconds stopGrace)
+    : m_outcomes(static_cast<std::size_t>(listed)),
+      m_abandoned(static_cast<std::size_t>(listed), false), m_jobs(std::max(1, jobs)),
+      m_stretch(std::max(1, stretch)), m_stopGrace(stopGrace),
+      m_converting(static_cast<std::size_t>(m_jobs), NoFile) {}
+
+FileStretch RunBoard::Take() {
+    const std::lock_guard lock(m_mutex);
+    if (m_ended) {
+        return {};
+    }
+    // An even share of what is left, so that the jobs end together.
+    const int left = Listed() - m_next;
+    const int share = std::min(m_stretch, (left + m_jobs - 1) / m_jobs);
+    const FileStretch stretch{m_next, m_next + share};
+    m_next = stretch.end;
+    return stretch;
+}
+
+bool RunBoard::Ready(int index) const {
+    return !m_held && index - m_shown < m_jobs * m_stretch;
+}
+
+bool RunBoard::Begin(int job, int index) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_ended || Ready(index); });
+    if (m_ended) {
+        return false;
+    }
+    m_started.push_back(index);
+    m_converting[static_cast<std::size_t>(job)] = index;
+    m_changed.notify_all();
+    return true;
+}
+
+void RunBoard::Finish(int job, int index, FileOutcome outcome) {
+    const std::lock_guard lock(m_mutex);
+    m_ended = m_ended || outcome.failure.has_value();
+    outcome.stopped = m_stopAsked && !outcome.converted;
+    m_outcomes[static_cast<std::size_t>(index)] = std::move(outcome);
+    m_converting[static_cast<std::size_t>(job)] = NoFile;
+    m_changed.notify_all();
+}
+
+void RunBoard::Abandon(int first, int end) {
+    const std::lock_guard lock(m_mutex);
+    for (int index = first; index < end; ++index) {
+        m_abandoned[static_cast<std::size_t>(index)] = true;
+    }
+    m_changed.notify_all();
+}
+
+void RunBoard::JobEnded() {
+    const std::lock_guard lock(m_mutex);
+    --m_jobsRunning;
+    m_changed.notify_all();
+}
+
+void RunBoard::StartJobs(int count) {
+    const std::lock_guard lock(m_mutex);
+    m_jobsRunning = count;
+}
+
+void RunBoard::Stop() {
+    const std::lock_guard lock(m_mutex);
+    if (!m_stopAsked) {
+        m_stopAsked = true;
+        m_endRunsAt = std::min(m_endRunsAt.value_or(Clock::time_point::max()),
+                               Clock::now() + m_stopGrace);
+    }
+    m_ended = true;
+    m_changed.notify_all();
+}
+
+void RunBoard::Hurry() {
+    const std::lock_guard lock(m_mutex);
+    m_ended = true;
+    m_endRunsAt = Clock::now();
+    m_changed.notify_all();
+}
+
+bool RunBoard::StopAsked() {
+    const std::lock_guard lock(m_mutex);
+    return m_stopAsked;
+}
+
+void RunBoard::Shown(int count) {
+    const std::lock_guard lock(m_mutex);
+    m_shown = std::max(m_shown, count);
+    m_changed.notify_all();
+}
+
+void RunBoard::Hold(bool held) {
+    const std::lock_guard lock(m_mutex);
+    m_held = held;
+    m_changed.notify_all();
+}
+
+bool RunBoard::HasNews() const {
+    const auto taken = static_cast<std::size_t>(m_taken);
+    return !m_started.empty() ||
+           (m_taken < m_next && (m_outcomes[taken] || m_abandoned[taken])) ||
+           (AllTaken() && !m_lastGiven);
+}
+
+RunNews RunBoard::TakeNews(std::chrono::milliseconds wait) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait_for(lock, wait, [this] { return HasNews(); });
+    RunNews news;
+    news.started.swap(m_started);
+    for (; m_taken < m_next; ++m_taken) {
+        std::optional<FileOutcome>& outcome = m_outcomes[static_cast<std::size_t>(m_taken)];
+        if (outcome) {
+            news.finishedInOrder.emplace_back(m_taken, std::move(*outcome));
+            outcome.reset();
+        } else if (!m_abandoned[static_cast<std::size_t>(m_taken)]) {
+            break;
+        }
+    }
+    news.last = AllTaken();
+    m_lastGiven = news.last;
+    return news;
+}
+
+void RunBoard::WaitForJobs(const std::function<void(const std::vector<int>&)>& endRuns,
+                           std::chrono::milliseconds again) {
+    std::unique_lock lock(m_mutex);
+    while (m_jobsRunning > 0) {
+        if (!m_endRunsAt) {
+            m_changed.wait(lock);
+            continue;
+        }
+        if (Clock::now() < *m_endRunsAt) {
+            m_changed.wait_until(lock, *m_endRunsAt);
+            continue;
+        }
+        const std::vector<int> converting = m_converting;
+        lock.unlock();
+        endRuns(converting);
+        lock.lock();
+        m_changed.wait_for(lock, again);
+    }
+}
+
+} // namespace tolk

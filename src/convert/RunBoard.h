@@ -1,0 +1,105 @@
+#pragma once
+
+#include "convert/FileOutcome.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tolk {
+
+/// What a run has to show since it was last asked.
+struct RunNews {
+    /// The listed files that began, in the order they began (list order).
+    std::vector<int> started;
+    /// The files done, each with its outcome, in list order from the first one not yet taken on.
+    /// Files handed out but never begun (after a stop) are passed over.
+    std::vector<std::pair<int, FileOutcome>> finishedInOrder;
+    /// No file will begin or finish after these.
+    bool last = false;
+};
+
+/// A stretch of listed files handed to one job: [first, end).
+struct FileStretch {
+    int first = 0;
+    int end = 0;
+
+    bool Empty() const { return first >= end; }
+};
+
+/// The shared state of a conversion run: hands the listed files out to the jobs in list order, in
+/// stretches, and collects their outcomes so that they can be taken in list order whatever order
+/// the jobs finish in. A file begins only while it is fewer than jobs times `stretch` files ahead
+/// of the showing (with stretches of one file: while fewer files than jobs are unshown) and
+/// nothing holds the showing. Knows which file each job is converting, so that a stop can end
+/// it. Safe to use from every thread of a run.
+class RunBoard {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr int NoFile = -1;
+
+    /// `stretch` is the most files a job takes at once; after a stop, the files in progress have
+    /// `stopGrace` before their engine runs are ended.
+    RunBoard(int listed, int jobs, int stretch, std::chrono::milliseconds stopGrace);
+
+    /// The next stretch for the job: its share of what is left, at most `stretch` files; empty
+    /// when none is left or the run was ended.
+    FileStretch Take();
+    /// Waits until the job's file may begin; false when the run was ended, and the file and the
+    /// rest of its stretch are then never begun.
+    bool Begin(int job, int index);
+    void Finish(int job, int index, FileOutcome outcome);
+    /// The files from `first` to `end` were handed out but will never begin.
+    void Abandon(int first, int end);
+    void JobEnded();
+
+    /// No further file begins; the grace time for the files in progress starts.
+    void Stop();
+    /// No further file begins, and the engine runs of the files in progress are to end now.
+    void Hurry();
+    bool StopAsked();
+    /// The first `count` listed files have been shown.
+    void Shown(int count);
+    /// While held (a message box on screen), no file begins.
+    void Hold(bool held);
+
+    /// What happened since the last call, waiting up to `wait` for something to happen.
+    RunNews TakeNews(std::chrono::milliseconds wait);
+    /// Waits until every job has ended; once the time to end runs has come, calls
+    /// `endRuns(converting)` with the file each job is converting (NoFile for none), and again
+    /// every `again` until the jobs end.
+    void WaitForJobs(const std::function<void(const std::vector<int>&)>& endRuns,
+                     std::chrono::milliseconds again);
+    void StartJobs(int count);
+
+private:
+    int Listed() const { return static_cast<int>(m_outcomes.size()); }
+    bool AllTaken() const { return m_taken == m_next && (m_ended || m_next == Listed()); }
+    bool HasNews() const;
+    bool Ready(int index) const;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<std::optional<FileOutcome>> m_outcomes;
+    std::vector<bool> m_abandoned;
+    const int m_jobs;
+    const int m_stretch;
+    const std::chrono::milliseconds m_stopGrace;
+    std::vector<int> m_converting;
+    std::vector<int> m_started;
+    int m_next = 0;
+    int m_taken = 0;
+    int m_shown = 0;
+    int m_jobsRunning = 0;
+    bool m_held = false;
+    bool m_ended = false;
+    bool m_stopAsked = false;
+    bool m_lastGiven = false;
+    std::optional<Clock::time_point> m_endRunsAt;
+};
+
+} // namespace tolk
