@@ -14,7 +14,8 @@ namespace tolk {
 
 /// What a run has to show since it was last asked.
 struct RunNews {
-    /// The listed files that began, in the order they began (list order).
+    /// The listed files that began, in the order they began (near list order: jobs begin their
+    /// files side by side).
     std::vector<int> started;
     /// The files done, each with its outcome, in list order from the first one not yet taken on.
     /// Files handed out but never begun (after a stop) are passed over.

@@ -2,13 +2,16 @@
 
 #include "convert/BaseName.h"
 
+#include <algorithm>
+
 namespace tolk {
 
 RunPresenter::RunPresenter(const std::vector<std::string>& names, RunSink& sink)
     : m_names(names), m_sink(sink) {}
 
 void RunPresenter::FileStarted(int index) {
-    m_lastStarted = index;
+    // Jobs begin their files at once, so not always in list order.
+    m_lastStarted = std::max(m_lastStarted, index);
     if (index == m_nextToShow) {
         ShowConverting(index);
     }

@@ -33,8 +33,8 @@ public:
 class RunListener {
 public:
     virtual ~RunListener() = default;
-    /// A job began converting the listed file at the index. Files start in list order, but
-    /// several may be under way at once.
+    /// A job began converting the listed file at the index. Several may be under way at once,
+    /// and they need not begin in list order.
     virtual void FileStarted(int index) = 0;
     /// The file at the index is done; called strictly in list order. The run waits for the
     /// return before it lets a further file begin.

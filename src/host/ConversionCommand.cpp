@@ -89,17 +89,22 @@ std::string CompanionPath(const std::string& targetPath, DataKind kind) {
     return path.string();
 }
 
-std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
-                                             const std::vector<EngineOutput>& outputs,
-                                             const std::string& probePath) {
-    std::vector<std::string> arguments{"-p", ""};
+std::vector<std::string> ConversionFlags(const std::vector<EngineInput>& inputs) {
     std::vector<DataKind> kinds = KindsRead(inputs);
     const DataKind last = inputs.empty() ? DataKind::Waypoints : inputs.front().readAs;
     std::stable_partition(kinds.begin(), kinds.end(),
                           [last](DataKind kind) { return kind != last; });
+    std::vector<std::string> flags;
     for (DataKind kind : kinds) {
-        arguments.emplace_back(KindFlag(kind));
+        flags.emplace_back(KindFlag(kind));
     }
+    return flags;
+}
+
+std::vector<std::string> ConversionSteps(const std::vector<EngineInput>& inputs,
+                                         const std::vector<EngineOutput>& outputs,
+                                         const std::string& probePath) {
+    std::vector<std::string> arguments;
     for (const EngineInput& input : inputs) {
         arguments.insert(arguments.end(), {"-i", FormatArgument(input.format), "-f", input.path});
     }
@@ -114,7 +119,7 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
     // would otherwise write it in a shape of their own.
     const std::vector<DataKind> carried = CarriedKinds(inputs, outputs.front().format);
     std::string dropped;
-    for (DataKind kind : kinds) {
+    for (DataKind kind : KindsRead(inputs)) {
         if (std::ranges::find(carried, kind) == carried.end()) {
             dropped += std::string(",") + KindName(kind);
         }
@@ -127,6 +132,17 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
             arguments.emplace_back(KindFlag(*output.kind));
         }
         arguments.insert(arguments.end(), {"-o", OutputFormatArgument(output), "-F", output.path});
+    }
+    return arguments;
+}
+
+std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
+                                             const std::vector<EngineOutput>& outputs,
+                                             const std::string& probePath) {
+    std::vector<std::string> arguments{"-p", ""};
+    for (std::vector<std::string> part :
+         {ConversionFlags(inputs), ConversionSteps(inputs, outputs, probePath)}) {
+        arguments.insert(arguments.end(), part.begin(), part.end());
     }
     return arguments;
 }

@@ -59,6 +59,16 @@ std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inp
                                              const std::vector<EngineOutput>& outputs,
                                              const std::string& probePath = {});
 
+/// The kind flags ConversionArguments begins with: every kind the inputs' formats read, that of
+/// the first input's readAs last.
+std::vector<std::string> ConversionFlags(const std::vector<EngineInput>& inputs);
+
+/// What follows the flags in ConversionArguments: the inputs read, checked and probed, and the
+/// outputs written. Runs of several conversions give the engine these one after the other.
+std::vector<std::string> ConversionSteps(const std::vector<EngineInput>& inputs,
+                                         const std::vector<EngineOutput>& outputs,
+                                         const std::string& probePath = {});
+
 /// Where the data of one kind goes when the target's format holds one kind per file and the
 /// target's own name holds another kind: "walk.shp" gives "walk-tracks.shp".
 std::string CompanionPath(const std::string& targetPath, DataKind kind);

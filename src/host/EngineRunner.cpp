@@ -37,13 +37,16 @@ QStringList ToQt(const std::vector<std::string>& arguments) {
 }
 
 void StartEngine(QProcess& process, const std::string& program,
-                 const std::vector<std::string>& arguments) {
+                 const std::vector<std::string>& arguments, bool frozenClock = false) {
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
     // The engine reads file names from its arguments in the locale's encoding and words its
     // messages in the locale's language: UTF-8 and plain English, whatever the user's setting.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    if (frozenClock) {
+        environment.insert(QStringLiteral("GPSBABEL_FREEZE_TIME"), QStringLiteral("1"));
+    }
     process.setProcessEnvironment(environment);
     process.start(QString::fromStdString(program), ToQt(arguments));
 }
@@ -115,8 +118,16 @@ EngineRunner::EngineRunner(std::string program, std::chrono::milliseconds limit)
     : m_program(std::move(program)), m_limit(limit) {}
 
 EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments) const {
+    return Run(arguments, false);
+}
+
+EngineOutcome EngineRunner::RunWithFrozenClock(const std::vector<std::string>& arguments) const {
+    return Run(arguments, true);
+}
+
+EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments, bool frozenClock) const {
     QProcess process;
-    StartEngine(process, m_program, arguments);
+    StartEngine(process, m_program, arguments, frozenClock);
     EngineOutcome outcome;
     if (!process.waitForStarted()) {
         outcome.ending = EngineOutcome::Ending::FailedToStart;
@@ -192,9 +203,8 @@ void EngineStream::ReadOutput() {
             found == std::string::npos ? std::string::npos : m_output.find('\n', found + 1);
         if (end == std::string::npos) {
             const std::size_t partial = std::min(m_output.size(), m_mark.size());
-            m_scanned = std::max(m_scanned, found != std::string::npos
-                                                ? found
-                                                : m_output.size() - partial);
+            m_scanned =
+                std::max(m_scanned, found != std::string::npos ? found : m_output.size() - partial);
             return;
         }
         m_markEnds.push_back(end + 1);

@@ -34,6 +34,9 @@ public:
     EngineRunner(std::string program, std::chrono::milliseconds limit);
 
     EngineOutcome Run(const std::vector<std::string>& arguments) const;
+    /// The same with the engine's clock stopped at 1970, so that what it writes of the present
+    /// (a file's creation time) is the same from run to run.
+    EngineOutcome RunWithFrozenClock(const std::vector<std::string>& arguments) const;
     /// Later runs end (Ending::Stopped) once the flag is set; it must outlive the runner.
     void StopWhen(const std::atomic<bool>& flag) { m_stopWhen = &flag; }
 
@@ -42,6 +45,8 @@ public:
     const std::atomic<bool>* StopFlag() const { return m_stopWhen; }
 
 private:
+    EngineOutcome Run(const std::vector<std::string>& arguments, bool frozenClock) const;
+
     std::string m_program;
     std::chrono::milliseconds m_limit;
     const std::atomic<bool>* m_stopWhen = nullptr;

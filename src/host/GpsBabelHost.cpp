@@ -4,8 +4,8 @@
 #include "core/Text.h"
 #include "core/TolkError.h"
 #include "host/ContentType.h"
-#include "host/EngineCounts.h"
 #include "host/EngineView.h"
+#include "host/HostCalls.h"
 #include "host/HostFormatsFile.h"
 #include "host/HostReasons.h"
 #include "host/KeepCheck.h"
@@ -21,40 +21,6 @@
 #include <filesystem>
 
 namespace tolk {
-namespace {
-
-// The status of a call that failed: the automation layer's "unspecified error".
-constexpr std::int32_t FailedCallStatus = static_cast<std::int32_t>(0x80004005u);
-
-const char* const EngineName = "gpsbabel";
-
-// The input/output error whose text is "Disk full".
-constexpr int DiskFullError = 101;
-
-// The file type is what follows the last "." of the file name, as the converter builds it.
-std::string TypeOf(const std::filesystem::path& path) {
-    const std::string name = path.filename().string();
-    const auto dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
-// How the files were read where not as their types say, for the reason of a successful save.
-std::string ReadNotes(const std::vector<DocumentInput>& inputs) {
-    std::string notes;
-    for (const DocumentInput& input : inputs) {
-        if (!input.readNote.empty()) {
-            notes += (notes.empty() ? "" : "; ") + input.readNote;
-        }
-    }
-    return notes;
-}
-
-HostStatus Answer(std::int32_t& result, std::int32_t code) {
-    result = code;
-    return {};
-}
-
-} // namespace
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
                            GpsBabelConfig config, std::shared_ptr<HostKnowledge> knowledge)
@@ -107,25 +73,28 @@ std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path
                         ""};
     if (input.readerNamed) {
         input.readers.resize(1);
-    } else {
-        ReadByContent(input, leading);
+    } else if (const std::optional<ContentType> content = TypeByContent(leading)) {
+        ReadByContent(input, *content);
     }
     return input;
 }
 
 // A file whose content plainly belongs to another type (a KML file named ".gpx") is read by that
-// type's readers: its own type's would read nothing, or nonsense.
-void GpsBabelHost::ReadByContent(DocumentInput& input, std::string_view leading) const {
-    const std::optional<ContentType> content = TypeByContent(leading);
-    if (!content || SameAsciiCase(content->type, input.type)) {
-        return;
+// type's readers: its own type's would read nothing, or nonsense. The format named like the
+// content's type is then sure to read it.
+void GpsBabelHost::ReadByContent(DocumentInput& input, const ContentType& content) const {
+    if (!SameAsciiCase(content.type, input.type)) {
+        std::vector<FormatChoice> readers = m_formats.ReadersFor(content.type);
+        if (readers.empty()) {
+            return;
+        }
+        input.readers = std::move(readers);
+        input.readNote = "read as " + content.type + ": the file holds " + content.holds;
     }
-    std::vector<FormatChoice> readers = m_formats.ReadersFor(content->type);
-    if (readers.empty()) {
-        return;
+    if (input.readers.front().format.name == content.type) {
+        input.readers.resize(1);
+        input.readerConfirmed = true;
     }
-    input.readers = std::move(readers);
-    input.readNote = "read as " + content->type + ": the file holds " + content->holds;
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
@@ -195,123 +164,8 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
     return Save(path, result);
 }
 
-std::optional<std::string>
-GpsBabelHost::SaveRefusal(const std::filesystem::path& target, const std::string& type,
-                          const std::optional<FormatChoice>& format) const {
-    if (!format || !format->format.WritesAny()) {
-        return NoWriterReason(type);
-    }
-    const std::vector<std::string> carry =
-        Carry().CarryRefusals(type, format->format, m_document.datum, m_document.gridKeyword);
-    if (!carry.empty()) {
-        return carry.front();
-    }
-    const auto isTarget = [&](const DocumentInput& input) { return SameFile(input.path, target); };
-    if (std::ranges::any_of(m_document.inputs, isTarget)) {
-        return "the target is one of the files read";
-    }
-    return std::nullopt;
-}
-
-HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
-    m_notKept.clear();
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::absolute(path, error);
-    const std::string type = TypeOf(target);
-    const std::optional<FormatChoice> format = m_formats.ForType(type);
-    const auto refusal = error ? std::optional<std::string>("the target path cannot be used")
-                               : SaveRefusal(target, type, format);
-    if (refusal) {
-        return Refuse(result, Refused, *refusal);
-    }
-    EngineView view;
-    const std::string seenFolder = view.Folder(target.parent_path());
-    std::vector<PlannedOutput> outputs =
-        PlanOutputs(m_document.inputs, target, seenFolder, *format, m_knowledge->learned, m_runner);
-    const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
-    if (seenFolder.empty() || std::ranges::any_of(outputs, notReady)) {
-        return Refuse(result, Refused, "the target folder cannot be written");
-    }
-    std::vector<std::string> seenPaths;
-    std::vector<EngineInput> inputs;
-    for (const DocumentInput& input : m_document.inputs) {
-        seenPaths.push_back(view.Source(input.path));
-        inputs.push_back({seenPaths.back(), m_knowledge->readers.ReadersInTurn(input).front(),
-                          KindNamedIn(input.path)});
-    }
-    if (std::ranges::any_of(seenPaths, &std::string::empty)) {
-        return Refuse(result, Refused, "the files to read cannot be reached");
-    }
-    const std::vector<EngineOutput> engineOutputs =
-        EngineOutputs(outputs, *format, m_document.datum, m_document.gridKeyword);
-    const bool choosing = std::ranges::any_of(
-        m_document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
-    const std::string probePath = m_scratch.Scratch("probe.gpx");
-    if (probePath.empty()) {
-        return Refuse(result, Refused, "the host's temporary folder cannot be written");
-    }
-    ChosenRun run = m_knowledge->readers.RunConversion(
-        m_runner, inputs, engineOutputs, m_document.inputs, seenPaths, probePath, choosing);
-    if (run.noReader) {
-        InUsersPaths(*run.noReader, seenPaths, m_document.inputs, engineOutputs, target);
-        return Refuse(result, run.noneRead ? EngineFailed : NothingWritten, *run.noReader);
-    }
-    EngineOutcome& outcome = run.outcome;
-    if (outcome.ending != EngineOutcome::Ending::Finished) {
-        outcome.output = WithoutCountReport(outcome.output);
-        const std::string failure = outcome.Failure(EngineName, m_runner.Limit());
-        if (outcome.ending == EngineOutcome::Ending::FailedToStart) {
-            return {FailedCallStatus, failure};
-        }
-        return Refuse(result, EngineFailed, failure);
-    }
-    if (outcome.exitCode == 0 && outputs.front().pending->DiskFull()) {
-        return {FailedCallStatus,
-                "Unable to write to " + target.string() + ": " + IoErrorText(DiskFullError)};
-    }
-    const std::string read = ReadWholeFile(probePath);
-    const ReadCheck check{
-        CheckPositions(read), std::ranges::all_of(m_document.inputs, &DocumentInput::readerNamed),
-        format->format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
-            m_knowledge->learned.KeepsOneWaypointPerName(format->format, m_runner)};
-    SaveVerdict verdict = JudgeRun(outcome, check, *format, m_document.inputs);
-    if (verdict.code == Done) {
-        verdict = KeepAndLand(read, CountsRead(outcome.output), *format, engineOutputs.front(),
-                              target, seenFolder, outputs);
-    }
-    if (verdict.code != Done) {
-        InUsersPaths(verdict.reason, seenPaths, m_document.inputs, engineOutputs, target);
-        return Refuse(result, verdict.code, verdict.reason);
-    }
-    m_knowledge->readers.Remember(m_document.inputs, inputs);
-    m_reason = ReadNotes(m_document.inputs);
-    return Answer(result, Done);
-}
-
 void GpsBabelHost::TidyFolder(const std::string& folder) {
     RemoveDeadRunsTemporaries(folder);
-}
-
-SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCounts& read,
-                                      const FormatChoice& format, const EngineOutput& like,
-                                      const std::filesystem::path& target,
-                                      const std::string& seenFolder,
-                                      std::vector<PlannedOutput>& outputs) {
-    const KeepJob job{m_runner, m_knowledge->learned, format, read};
-    const std::string scratch = m_scratch.Scratch("line.gpx");
-    if (auto failed = WriteNumberedCompanions(job, probeGpx, like, target.string(), seenFolder,
-                                              scratch, outputs)) {
-        return {NothingWritten, *failed};
-    }
-    std::string notKept = NotKept(job, outputs);
-    if (!notKept.empty() && m_config.keepAllOrFail) {
-        return {NotAllKept, notKept};
-    }
-    SaveVerdict verdict = LandOutputs(read, format, target, m_document.inputs, outputs);
-    if (verdict.code == Done) {
-        m_notKept = std::move(notKept);
-    }
-    return verdict;
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {

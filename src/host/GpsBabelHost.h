@@ -1,12 +1,15 @@
 #pragma once
 
 #include "host/CarryRules.h"
+#include "host/ContentType.h"
 #include "host/EngineRunner.h"
 #include "host/EngineView.h"
 #include "host/GpsBabelConfig.h"
 #include "host/HostDocument.h"
 #include "host/HostKnowledge.h"
 #include "host/HostLink.h"
+#include "host/RunAhead.h"
+#include "host/SaveSetup.h"
 #include "host/SaveVerdict.h"
 #include "host/TypeFormatMap.h"
 
@@ -81,22 +84,30 @@ public:
     std::vector<std::string> RunRefusals(const RunRequest& request) const override;
     void Cancel() override { m_stopAsked = true; }
     void TidyFolder(const std::string& folder) override;
+    int FilesAhead() const override;
+    void ExpectFiles(const std::vector<ExpectedFile>& files) override;
 
 private:
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
-    void ReadByContent(DocumentInput& input, std::string_view leading) const;
+    void ReadByContent(DocumentInput& input, const ContentType& content) const;
     CarryRules Carry() const { return CarryRules(m_formats, m_config.reference); }
-    std::optional<std::string> SaveRefusal(const std::filesystem::path& target,
+    std::optional<std::string> SaveRefusal(const HostDocument& document,
+                                           const std::filesystem::path& target,
                                            const std::string& type,
                                            const std::optional<FormatChoice>& format) const;
     HostStatus Save(const std::string& path, std::int32_t& result);
-    /// Writes what the target's format keeps of one line per file to numbered companions, finds
-    /// what is not kept at all, and moves the outputs into place.
-    SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read,
-                            const FormatChoice& format, const EngineOutput& like,
-                            const std::filesystem::path& target, const std::string& seenFolder,
-                            std::vector<PlannedOutput>& outputs);
+    /// Makes ready the save of the document to the path, its probe (if it needs one) under that
+    /// name in the host's folder; none, with the refusal, when it cannot be made.
+    std::optional<SaveSetup> SetUpSave(const HostDocument& document, const std::string& path,
+                                       const std::string& probeName, std::string& refusal);
+    bool NeedsProbe(const SaveSetup& setup);
+    HostStatus Land(SaveSetup& setup, ChosenRun run, std::int32_t& result);
+    SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read, SaveSetup& setup);
+    std::optional<RunAhead::Step> StepFor(const ExpectedFile& file) const;
+    std::optional<HostStatus> SaveAhead(std::size_t step, std::int32_t& result);
+    bool StartAhead(std::size_t first);
+    bool SharesRuns(const SaveSetup& setup);
 
     /// Set by Cancel, cleared by OpenFile; the runner ends its runs while it is set.
     std::atomic<bool> m_stopAsked = false;
@@ -114,6 +125,8 @@ private:
     std::shared_ptr<HostKnowledge> m_knowledge;
     /// The host's own private folder, made once, for the probe files of reader choice.
     EngineView m_scratch;
+    /// The files the job told of, and the engine run that converts them ahead.
+    RunAhead m_ahead;
 };
 
 /// Makes the program's hosts on Linux, each an instance of its own with its own document, all

@@ -19,6 +19,9 @@ struct DocumentInput {
     std::string layout;
     /// How the file is read when not as its type says ("read as kml: the file holds KML").
     std::string readNote;
+    /// The file's first bytes show it to be of the format its first reader is (a GPX root
+    /// element for the gpx reader): that reader reads it, and cannot take noise for points.
+    bool readerConfirmed = false;
 };
 
 /// The host's open document: the files read together and the datum and grid chosen for them.

@@ -38,10 +38,13 @@ public:
     /// reads back all their points. False also where its reader cannot tell.
     bool KeepsEveryLine(const EngineFormat& format, DataKind kind, const EngineRunner& runner);
 
-private:
+    /// Answers none when the engine's answers tell nothing, and is then asked again next time.
     using Probe = std::function<std::optional<bool>()>;
-
+    /// The fact of that key (the format's name and what is asked of it) for this engine version,
+    /// probed once.
     bool Learned(const std::string& key, const Probe& probe);
+
+private:
     void Load();
     /// Each probe answers none when the engine's answers tell nothing.
     std::optional<bool> ProbeOneKind(const EngineFormat& format, const EngineRunner& runner) const;

@@ -252,11 +252,9 @@ TEST_F(BatchCommandTest, OutputThatIsNoTerminalHoldsNoControlCharacters) {
 // the hung file's engine is ended, every file begun is reported, then the summary.
 TEST_F(BatchCommandTest, ACrashFailsItsFileAndASignalStopsTheRun) {
     WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=\r\nGrid=\r\n");
-    testing::WriteStandInEngine(m_home / "engine",
-                                "case \"$*\" in *'/a.gpx '*) kill -SEGV $$;; *'/c d.gpx '*) "
-                                "echo > '" +
-                                    m_home / "hanging" + "'; exec /bin/sleep 60;; esac\nexec '" +
-                                    testing::InstalledEngine() + "' \"$@\"");
+    testing::WriteFaultyEngine(m_home / "engine", {{"a.gpx", "kill -SEGV $$"},
+                                                   {"c d.gpx", "echo > '" + m_home / "hanging" +
+                                                                   "'; exec /bin/sleep 60"}});
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PATH"), Home("engine"));
     for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {

@@ -86,11 +86,9 @@ protected:
         OnB(":");
     }
 
-    /// The stand-in engine runs the shell commands before converting b.gpx.
+    /// The stand-in engine runs the shell commands when it reaches b.gpx.
     void OnB(const std::string& commands) {
-        testing::WriteStandInEngine(m_home / "engine", "case \"$*\" in *'/b.gpx '*) " + commands +
-                                                           ";; esac\nexec '" +
-                                                           testing::InstalledEngine() + "' \"$@\"");
+        testing::WriteFaultyEngine(m_home / "engine", {{"b.gpx", commands}});
     }
     HostFactory Factory() const {
         return [] {

@@ -1,0 +1,309 @@
+// The gpsbabel host's save: made ready, run alone or among the files it was told of ahead, then
+// judged and moved into place.
+#include "core/TolkError.h"
+#include "host/EngineCounts.h"
+#include "host/GpsBabelHost.h"
+#include "host/HostCalls.h"
+#include "host/HostReasons.h"
+#include "host/KeepCheck.h"
+#include "host/PositionCheck.h"
+#include "host/SharedRuns.h"
+#include "host/WaypointNames.h"
+#include "host/WholeFile.h"
+
+#include <algorithm>
+
+namespace tolk {
+namespace {
+
+// The input/output error whose text is "Disk full".
+constexpr int DiskFullError = 101;
+
+// How many files a job is told of at once: enough that starting the engine costs little beside
+// converting them, few enough that a stop or a failure leaves little to do again.
+constexpr int FilesPerRun = 200;
+
+// How the files were read where not as their types say, for the reason of a successful save.
+std::string ReadNotes(const std::vector<DocumentInput>& inputs) {
+    std::string notes;
+    for (const DocumentInput& input : inputs) {
+        if (!input.readNote.empty()) {
+            notes += (notes.empty() ? "" : "; ") + input.readNote;
+        }
+    }
+    return notes;
+}
+
+} // namespace
+
+int GpsBabelHost::FilesAhead() const {
+    return FilesPerRun;
+}
+
+void GpsBabelHost::ExpectFiles(const std::vector<ExpectedFile>& files) {
+    std::vector<std::optional<RunAhead::Step>> steps;
+    for (const ExpectedFile& file : files) {
+        steps.push_back(StepFor(file));
+    }
+    m_ahead.Expect(std::move(steps));
+}
+
+// The document the file's calls will make, as OpenFile, MergeFile, ChangeGrid and ChangeDatum
+// make it; none when one of them would be refused.
+std::optional<RunAhead::Step> GpsBabelHost::StepFor(const ExpectedFile& file) const {
+    RunAhead::Step step{{true, {}, {}, {}}, file.target};
+    std::string reason;
+    for (const std::string& path : {file.source, file.merge}) {
+        std::optional<DocumentInput> input =
+            path.empty() ? std::nullopt : ReadableInput(path, reason);
+        if (!input && !path.empty()) {
+            return std::nullopt;
+        }
+        if (input) {
+            step.document.inputs.push_back(std::move(*input));
+        }
+    }
+    const CarryRules carry = Carry();
+    if (!file.datum.empty()) {
+        const std::optional<std::string> datum = carry.OfferedDatum(file.datum);
+        if (!datum || carry.TargetRefusal(m_runTargetType, *datum, "")) {
+            return std::nullopt;
+        }
+        step.document.datum = *datum;
+    }
+    if (!file.grid.empty()) {
+        const std::optional<std::string> keyword = carry.GridKeyword(file.grid);
+        if (!keyword || carry.TargetRefusal(m_runTargetType, "", *keyword)) {
+            return std::nullopt;
+        }
+        step.document.gridKeyword = *keyword;
+    }
+    return step;
+}
+
+HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
+    m_notKept.clear();
+    if (const std::optional<std::size_t> step = m_ahead.Find(m_document, path)) {
+        if (const std::optional<HostStatus> status = SaveAhead(*step, result)) {
+            return *status;
+        }
+    }
+    std::string refusal;
+    std::optional<SaveSetup> setup = SetUpSave(m_document, path, "probe.gpx", refusal);
+    if (!setup) {
+        return Refuse(result, Refused, refusal);
+    }
+    ChosenRun run = m_knowledge->readers.RunConversion(
+        m_runner, setup->inputs, setup->engineOutputs, setup->document, setup->seenPaths,
+        setup->probePath, setup->choosing);
+    return Land(*setup, std::move(run), result);
+}
+
+// The file's part of a run among the files told of ahead; none where it is to be converted
+// alone: it is not in such a run, the run ended on it (its own run says why), or its reader is
+// to be chosen (and the files after it then go on in a run that knows the choice).
+std::optional<HostStatus> GpsBabelHost::SaveAhead(std::size_t step, std::int32_t& result) {
+    if (!m_ahead.Covers(step) && !StartAhead(step)) {
+        return std::nullopt;
+    }
+    RunAhead::FilePart file = m_ahead.Take(step);
+    switch (file.part) {
+    case RunAhead::Part::NotInRun:
+    case RunAhead::Part::Failed:
+        return std::nullopt;
+    case RunAhead::Part::TimedOut:
+    case RunAhead::Part::Stopped:
+        file.outcome.output = WithoutCountReport(file.outcome.output);
+        return Refuse(result, EngineFailed, file.outcome.Failure(EngineName, m_runner.Limit()));
+    case RunAhead::Part::Converted:
+        break;
+    }
+    SaveSetup& setup = *file.setup;
+    if (setup.choosing &&
+        CheckPositions(ReadWholeFile(setup.probePath)) != Plausibility::Plausible) {
+        m_ahead.GiveUp();
+        return std::nullopt;
+    }
+    return Land(setup, ChosenRun{std::move(file.outcome), std::nullopt, false}, result);
+}
+
+// Starts a run over the told files from the step on, as far as they can share one; false when
+// not even two can, and the step is then converted alone.
+bool GpsBabelHost::StartAhead(std::size_t first) {
+    std::vector<SaveSetup> setups;
+    std::vector<std::string> flags;
+    for (std::size_t step = first; step < m_ahead.Steps() && m_ahead.StepAt(step); ++step) {
+        std::string refusal;
+        const RunAhead::Step& told = *m_ahead.StepAt(step);
+        std::optional<SaveSetup> setup = SetUpSave(
+            told.document, told.target, "ahead" + std::to_string(setups.size()) + ".gpx", refusal);
+        if (!setup || !SharesRuns(*setup) ||
+            (!setups.empty() && ConversionFlags(setup->inputs) != flags)) {
+            break;
+        }
+        flags = ConversionFlags(setup->inputs);
+        setups.push_back(std::move(*setup));
+    }
+    if (setups.size() < 2) {
+        return false;
+    }
+    m_ahead.Start(first, std::move(setups), flags, m_runner);
+    return true;
+}
+
+// A file may share a run when it writes one file, whose format forgets the files before it.
+bool GpsBabelHost::SharesRuns(const SaveSetup& setup) {
+    return setup.outputs.size() == 1 && !setup.outputs.front().kind &&
+           ForgetsBetweenFiles(m_knowledge->learned, setup.format.format, m_runner);
+}
+
+std::optional<std::string>
+GpsBabelHost::SaveRefusal(const HostDocument& document, const std::filesystem::path& target,
+                          const std::string& type,
+                          const std::optional<FormatChoice>& format) const {
+    if (!format || !format->format.WritesAny()) {
+        return NoWriterReason(type);
+    }
+    const std::vector<std::string> carry =
+        Carry().CarryRefusals(type, format->format, document.datum, document.gridKeyword);
+    if (!carry.empty()) {
+        return carry.front();
+    }
+    const auto isTarget = [&](const DocumentInput& input) { return SameFile(input.path, target); };
+    if (std::ranges::any_of(document.inputs, isTarget)) {
+        return "the target is one of the files read";
+    }
+    return std::nullopt;
+}
+
+std::optional<SaveSetup> GpsBabelHost::SetUpSave(const HostDocument& document,
+                                                 const std::string& path,
+                                                 const std::string& probeName,
+                                                 std::string& refusal) {
+    SaveSetup setup;
+    std::error_code error;
+    setup.target = std::filesystem::absolute(path, error);
+    const std::string type = TypeOf(setup.target);
+    const std::optional<FormatChoice> format = m_formats.ForType(type);
+    const auto refused = error ? std::optional<std::string>("the target path cannot be used")
+                               : SaveRefusal(document, setup.target, type, format);
+    if (refused) {
+        refusal = *refused;
+        return std::nullopt;
+    }
+    setup.format = *format;
+    setup.document = document.inputs;
+    setup.seenFolder = setup.view->Folder(setup.target.parent_path());
+    setup.outputs = PlanOutputs(document.inputs, setup.target, setup.seenFolder, *format,
+                                m_knowledge->learned, m_runner);
+    const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
+    if (setup.seenFolder.empty() || std::ranges::any_of(setup.outputs, notReady)) {
+        refusal = "the target folder cannot be written";
+        return std::nullopt;
+    }
+    for (const DocumentInput& input : document.inputs) {
+        setup.seenPaths.push_back(setup.view->Source(input.path));
+        setup.inputs.push_back({setup.seenPaths.back(),
+                                m_knowledge->readers.ReadersInTurn(input).front(),
+                                KindNamedIn(input.path)});
+    }
+    if (std::ranges::any_of(setup.seenPaths, &std::string::empty)) {
+        refusal = "the files to read cannot be reached";
+        return std::nullopt;
+    }
+    setup.engineOutputs =
+        EngineOutputs(setup.outputs, *format, document.datum, document.gridKeyword);
+    setup.choosing = std::ranges::any_of(
+        document.inputs, [](const DocumentInput& input) { return input.readers.size() > 1; });
+    if (NeedsProbe(setup)) {
+        setup.probePath = m_scratch.Scratch(probeName);
+        if (setup.probePath.empty()) {
+            refusal = "the host's temporary folder cannot be written";
+            return std::nullopt;
+        }
+    }
+    return setup;
+}
+
+// The GPX of what was read tells a right reader from a wrong one, shows waypoints of one name
+// and holds the lines a format that keeps one per file needs written to companions. A file whose
+// content confirms its one reader, for a format that needs neither, does without: on a large
+// file it would cost the engine much of its time again.
+bool GpsBabelHost::NeedsProbe(const SaveSetup& setup) {
+    if (setup.choosing || !std::ranges::all_of(setup.document, &DocumentInput::readerConfirmed)) {
+        return true;
+    }
+    LearnedFormats& learned = m_knowledge->learned;
+    const EngineFormat& format = setup.format.format;
+    return (format.Writes(DataKind::Waypoints) &&
+            learned.KeepsOneWaypointPerName(format, m_runner)) ||
+           std::ranges::any_of(
+               std::initializer_list<DataKind>{DataKind::Tracks, DataKind::Routes},
+               [&](DataKind kind) { return learned.KeepsFirstOnly(format, kind, m_runner); });
+}
+
+// Judges the save's run and moves what it wrote into place.
+HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& result) {
+    if (run.noReader) {
+        InUsersPaths(*run.noReader, setup.seenPaths, setup.document, setup.engineOutputs,
+                     setup.target);
+        return Refuse(result, run.noneRead ? EngineFailed : NothingWritten, *run.noReader);
+    }
+    EngineOutcome& outcome = run.outcome;
+    if (outcome.ending != EngineOutcome::Ending::Finished) {
+        outcome.output = WithoutCountReport(outcome.output);
+        const std::string failure = outcome.Failure(EngineName, m_runner.Limit());
+        if (outcome.ending == EngineOutcome::Ending::FailedToStart) {
+            return {FailedCallStatus, failure};
+        }
+        return Refuse(result, EngineFailed, failure);
+    }
+    if (outcome.exitCode == 0 && setup.outputs.front().pending->DiskFull()) {
+        return {FailedCallStatus,
+                "Unable to write to " + setup.target.string() + ": " + IoErrorText(DiskFullError)};
+    }
+    const std::string read = setup.probePath.empty() ? "" : ReadWholeFile(setup.probePath);
+    const FormatChoice& format = setup.format;
+    const ReadCheck check{
+        setup.probePath.empty() ? Plausibility::Plausible : CheckPositions(read),
+        std::ranges::all_of(setup.document, &DocumentInput::readerNamed),
+        format.format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
+            m_knowledge->learned.KeepsOneWaypointPerName(format.format, m_runner)};
+    SaveVerdict verdict = JudgeRun(outcome, check, format, setup.document);
+    if (verdict.code == Done) {
+        verdict = KeepAndLand(read, CountsRead(outcome.output), setup);
+    }
+    if (verdict.code != Done) {
+        InUsersPaths(verdict.reason, setup.seenPaths, setup.document, setup.engineOutputs,
+                     setup.target);
+        return Refuse(result, verdict.code, verdict.reason);
+    }
+    m_knowledge->readers.Remember(setup.document, setup.inputs);
+    m_reason = ReadNotes(setup.document);
+    return Answer(result, Done);
+}
+
+// Writes what the target's format keeps of one line per file to numbered companions, finds what
+// is not kept at all, and moves the outputs into place.
+SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCounts& read,
+                                      SaveSetup& setup) {
+    const KeepJob job{m_runner, m_knowledge->learned, setup.format, read};
+    const std::string scratch = m_scratch.Scratch("line.gpx");
+    if (auto failed = WriteNumberedCompanions(job, probeGpx, setup.engineOutputs.front(),
+                                              setup.target.string(), setup.seenFolder, scratch,
+                                              setup.outputs)) {
+        return {NothingWritten, *failed};
+    }
+    std::string notKept = NotKept(job, setup.outputs);
+    if (!notKept.empty() && m_config.keepAllOrFail) {
+        return {NotAllKept, notKept};
+    }
+    SaveVerdict verdict =
+        LandOutputs(read, setup.format, setup.target, setup.document, setup.outputs);
+    if (verdict.code == Done) {
+        m_notKept = std::move(notKept);
+    }
+    return verdict;
+}
+
+} // namespace tolk

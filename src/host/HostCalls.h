@@ -1,0 +1,32 @@
+#pragma once
+
+#include "host/HostLink.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace tolk {
+
+// What the gpsbabel host's calls share.
+
+/// The status of a call that failed: the automation layer's "unspecified error".
+inline constexpr std::int32_t FailedCallStatus = static_cast<std::int32_t>(0x80004005u);
+
+/// The engine's name in what the host says.
+inline constexpr const char* EngineName = "gpsbabel";
+
+/// A call made, with its result code.
+inline HostStatus Answer(std::int32_t& result, std::int32_t code) {
+    result = code;
+    return {};
+}
+
+/// The file type is what follows the last "." of the file name, as the converter builds it.
+inline std::string TypeOf(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+} // namespace tolk
