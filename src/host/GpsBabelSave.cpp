@@ -151,9 +151,15 @@ bool GpsBabelHost::StartAhead(std::size_t first) {
     return true;
 }
 
-// A file may share a run when it writes one file, whose format forgets the files before it.
+// A file may share a run when its readers are settled (a reader still to be chosen for its
+// layout would most likely be wrong for the files after it too) and it writes one file, whose
+// format forgets the files before it.
 bool GpsBabelHost::SharesRuns(const SaveSetup& setup) {
-    return setup.outputs.size() == 1 && !setup.outputs.front().kind &&
+    const ReaderChoice& readers = m_knowledge->readers;
+    return std::ranges::all_of(
+               setup.document,
+               [&](const DocumentInput& input) { return readers.Settled(input); }) &&
+           setup.outputs.size() == 1 && !setup.outputs.front().kind &&
            ForgetsBetweenFiles(m_knowledge->learned, setup.format.format, m_runner);
 }
 

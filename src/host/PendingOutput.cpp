@@ -1,8 +1,8 @@
 #include "host/PendingOutput.h"
 
 #include <QCryptographicHash>
+#include <QString>
 #include <QSysInfo>
-#include <QTemporaryFile>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -19,9 +19,14 @@
 namespace tolk {
 namespace {
 
-// Hidden, so that the source file list never shows a conversion in progress. The full name is
-// the prefix, a tag of this machine, "-", the process number, "-" and a random part.
+// The folder of an output in the making is hidden, so that the source file list never shows a
+// conversion in progress. Its full name is the prefix, a tag of this machine, "-", the process
+// number, "-" and a random part.
 const char* const TempPrefix = ".tolk-";
+
+// The output's name in its folder, before its extension: companion files the engine writes
+// beside it differ only in their extensions.
+const char* const OutputStem = "out";
 
 // A write that failed for want of room leaves less than a few blocks free.
 constexpr std::uintmax_t FullBelowBytes = 16 * 1024;
@@ -114,9 +119,7 @@ void RemoveDeadRunsTemporaries(const std::string& folder) {
     }
     for (const std::string& name : dead) {
         std::error_code ignored;
-        if (std::filesystem::is_regular_file(std::filesystem::path(folder) / name, ignored)) {
-            std::filesystem::remove(std::filesystem::path(folder) / name, ignored);
-        }
+        std::filesystem::remove_all(std::filesystem::path(folder) / name, ignored);
     }
 }
 
@@ -127,28 +130,24 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 PendingOutput::PendingOutput(const std::string& targetPath, const std::string& seenFolder)
     : m_target(targetPath) {
-    // The temporary file keeps the target's extension: some formats name their companion files
-    // by replacing it.
     const std::filesystem::path folder =
         seenFolder.empty() ? m_target.parent_path() : std::filesystem::path(seenFolder);
-    const std::filesystem::path pattern =
-        folder / (OwnTempStart() + "XXXXXX" + m_target.extension().string());
+    std::string pattern = (folder / (OwnTempStart() + "XXXXXX")).string();
     ++OwnPending;
-    QTemporaryFile file(QString::fromStdString(pattern.string()));
-    file.setAutoRemove(false);
-    if (file.open()) {
-        m_tempPath = file.fileName().toStdString();
+    if (mkdtemp(pattern.data()) != nullptr) {
+        m_folder = pattern;
+        // The output keeps the target's extension: some formats name their companion files by
+        // replacing it.
+        m_tempPath =
+            (m_folder / (std::string(OutputStem) + m_target.extension().string())).string();
     }
 }
 
 PendingOutput::~PendingOutput() {
     --OwnPending;
-    if (m_committed) {
-        return;
-    }
-    for (const Move& move : WrittenFiles()) {
+    if (Ready()) {
         std::error_code ignored;
-        std::filesystem::remove(move.from, ignored);
+        std::filesystem::remove_all(m_folder, ignored);
     }
 }
 
@@ -171,22 +170,17 @@ std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {
     if (!Ready()) {
         return moves;
     }
-    const std::filesystem::path temp(m_tempPath);
-    const std::filesystem::path folder = temp.parent_path();
-    const std::string stem = temp.stem().string();
-    const std::string companionStart = stem + ".";
-    // Names are compared as read, and paths made only for the few that match: a target folder
-    // may hold many thousands of files, and this runs once for every file converted into it.
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
+    const std::string companionStart = std::string(OutputStem) + ".";
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(m_folder.c_str()), closedir);
     if (!dir) {
         return moves;
     }
     while (const dirent* entry = readdir(dir.get())) {
         const std::string_view name = entry->d_name;
-        if (name == stem || name.starts_with(companionStart)) {
+        if (name == OutputStem || name.starts_with(companionStart)) {
             std::filesystem::path to = m_target;
-            to.replace_extension(name.substr(stem.size()));
-            moves.push_back({folder / name, to});
+            to.replace_extension(name.substr(std::string_view(OutputStem).size()));
+            moves.push_back({m_folder / name, to});
         }
     }
     return moves;
@@ -215,7 +209,9 @@ bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
             return false;
         }
     }
-    m_committed = true;
+    std::error_code ignored;
+    std::filesystem::remove_all(m_folder, ignored);
+    m_folder.clear();
     return true;
 }
 

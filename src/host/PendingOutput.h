@@ -6,17 +6,18 @@
 
 namespace tolk {
 
-/// An output that the engine writes under a hidden temporary name in the target's own folder and
-/// that is moved into place only once it is complete, so that a failed run never leaves a partial
-/// file nor destroys the file it was to replace. Some formats write companion files named after
-/// the output with other extensions (a shapefile's ".shx" and ".dbf"): every file the engine
-/// writes under the temporary name moves with it, keeping its own extension. Whatever has not
-/// been moved into place is removed when the object goes. The temporary name tells the machine
-/// and the process that writes it, so that what a killed program left can be told from what a
-/// running one is writing (RemoveDeadRunsTemporaries).
+/// An output that the engine writes into a hidden private folder inside the target's own folder
+/// and that is moved into place only once it is complete, so that a failed run never leaves a
+/// partial file nor destroys the file it was to replace. Some formats write companion files named
+/// after the output with other extensions (a shapefile's ".shx" and ".dbf"): every file the
+/// engine writes so moves with it, keeping its own extension; the folder of its own means no
+/// look through a target folder of many thousands of files. The folder goes with the object,
+/// with whatever was not moved into place. Its name tells the machine and the process that
+/// writes it, so that what a killed program left can be told from what a running one is writing
+/// (RemoveDeadRunsTemporaries).
 class PendingOutput {
 public:
-    /// Creates the empty temporary file beside the target; Ready() tells whether that worked.
+    /// Creates the private folder beside the target; Ready() tells whether that worked.
     /// seenFolder is the path through which the engine reaches the target's folder (a link to
     /// it); empty for the folder itself.
     explicit PendingOutput(const std::string& targetPath, const std::string& seenFolder = {});
@@ -24,7 +25,7 @@ public:
     PendingOutput(const PendingOutput&) = delete;
     PendingOutput& operator=(const PendingOutput&) = delete;
 
-    bool Ready() const { return !m_tempPath.empty(); }
+    bool Ready() const { return !m_folder.empty(); }
     /// Where the output is to go after all, once the run has shown which of several it is.
     void Retarget(const std::string& targetPath) { m_target = targetPath; }
     /// Where the engine is to write.
@@ -48,8 +49,8 @@ private:
     std::vector<Move> WrittenFiles() const;
 
     std::filesystem::path m_target;
+    std::filesystem::path m_folder;
     std::string m_tempPath;
-    bool m_committed = false;
 };
 
 /// Removes from the folder the temporary outputs that programs on this machine which no longer run

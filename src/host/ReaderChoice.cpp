@@ -59,6 +59,11 @@ std::vector<FormatChoice> ReaderChoice::ReadersInTurn(const DocumentInput& input
     return readers;
 }
 
+bool ReaderChoice::Settled(const DocumentInput& input) const {
+    const std::lock_guard lock(m_mutex);
+    return input.readers.size() == 1 || m_lastReader.contains(input.layout);
+}
+
 std::vector<EngineInput> ReaderChoice::ChooseReaders(const EngineRunner& runner,
                                                      const std::vector<DocumentInput>& document,
                                                      const std::vector<std::string>& seenPaths,

@@ -41,6 +41,10 @@ public:
                             const std::vector<std::string>& seenPaths, const std::string& probePath,
                             bool choosing) const;
 
+    /// Whether the input's reader is settled: it has one candidate, or one read a file of its
+    /// layout well before.
+    bool Settled(const DocumentInput& input) const;
+
     /// Remembers the readers of a save that succeeded, `inputs` in the order of `document`.
     void Remember(const std::vector<DocumentInput>& document,
                   const std::vector<EngineInput>& inputs);

@@ -11,27 +11,30 @@
 namespace tolk {
 namespace {
 
-// Every kind, GPX 1.1, times and a route to run distances along.
+// Every kind, GPX 1.1, times and a route to run distances along. Both files hold one waypoint
+// alike, which some writers keep once in a run.
 const char* const FirstGpx =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<gpx version=\"1.1\" creator=\"tolk\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
     "<wpt lat=\"46.1\" lon=\"7.1\"><name>A1</name></wpt>\n"
+    "<wpt lat=\"46.4\" lon=\"7.4\"><name>Same</name></wpt>\n"
     "<rte><name>AR</name><rtept lat=\"46.2\" lon=\"7.2\"><name>R1</name></rtept>"
     "<rtept lat=\"46.3\" lon=\"7.3\"><name>R2</name></rtept></rte>\n"
     "<trk><name>AT</name><trkseg><trkpt lat=\"46.0\" lon=\"7.0\"><time>2020-01-01T00:00:00Z"
     "</time></trkpt><trkpt lat=\"46.5\" lon=\"7.5\"><time>2020-01-01T01:00:00Z</time></trkpt>"
     "</trkseg></trk>\n</gpx>\n";
 
-// Another place, GPX 1.0, other names.
+// Another place, GPX 1.0, other names, and a track without times, which some writers sum up
+// with what they kept of the track before.
 const char* const SecondGpx =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<gpx version=\"1.0\" creator=\"tolk\" xmlns=\"http://www.topografix.com/GPX/1/0\">\n"
     "<wpt lat=\"-33.1\" lon=\"151.1\"><name>B1</name></wpt>\n"
+    "<wpt lat=\"46.4\" lon=\"7.4\"><name>Same</name></wpt>\n"
     "<rte><name>BR</name><rtept lat=\"-33.2\" lon=\"151.2\"><name>S1</name></rtept>"
     "<rtept lat=\"-33.3\" lon=\"151.3\"><name>S2</name></rtept></rte>\n"
-    "<trk><name>BT</name><trkseg><trkpt lat=\"-33.0\" lon=\"151.0\"><time>2021-01-01T00:00:00Z"
-    "</time></trkpt><trkpt lat=\"-33.5\" lon=\"151.5\"><time>2021-01-01T02:00:00Z</time>"
-    "</trkpt></trkseg></trk>\n</gpx>\n";
+    "<trk><name>BT</name><trkseg><trkpt lat=\"-33.0\" lon=\"151.0\"/>"
+    "<trkpt lat=\"-33.5\" lon=\"151.5\"/></trkseg></trk>\n</gpx>\n";
 
 const char* const ForgetsKey = "/forgets-between-files";
 

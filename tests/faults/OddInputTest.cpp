@@ -109,7 +109,7 @@ TEST_F(OddInputTest, EmptyAndBinaryFilesOfTheTypeFailAndTheRunGoesOn) {
 TEST_F(OddInputTest, PathsNearTheSystemsLengthLimitConvert) {
     std::string folder = m_home.Path();
     const std::size_t room =
-        PATH_MAX - std::string("/.tolk-12345678-4194304-XXXXXX.kml").size() - 8;
+        PATH_MAX - std::string("/.tolk-12345678-4194304-XXXXXX/out.kml").size() - 8;
     while (folder.size() + 201 < room) {
         folder += "/" + std::string(200, 'd');
     }

@@ -43,8 +43,9 @@ TEST_F(PendingOutputTest, OutputAndCompanionsMoveIntoPlaceReplacingOldOnes) {
     testing::WriteTextFile(Path("walk.shp"), "old");
     PendingOutput output(Path("walk.shp"));
     ASSERT_TRUE(output.Ready());
-    EXPECT_EQ(fs::path(output.TempPath()).parent_path(), fs::path(m_dir.path().toStdString()));
-    EXPECT_TRUE(fs::path(output.TempPath()).filename().string().starts_with("."));
+    const fs::path privateFolder = fs::path(output.TempPath()).parent_path();
+    EXPECT_EQ(privateFolder.parent_path(), fs::path(m_dir.path().toStdString()));
+    EXPECT_TRUE(privateFolder.filename().string().starts_with("."));
     EXPECT_FALSE(output.HasContent());
     testing::WriteTextFile(output.TempPath(), "shapes");
     WriteCompanion(output, ".dbf", "table");
@@ -83,7 +84,7 @@ TEST_F(PendingOutputTest, AFolderInTheTargetsPlaceIsKept) {
 // writing, another machine's and anything else stays.
 TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
     std::optional<PendingOutput> live(std::in_place, Path("walk.kml"));
-    const std::string liveName = fs::path(live->TempPath()).filename().string();
+    const std::string liveName = fs::path(live->TempPath()).parent_path().filename().string();
     const std::string ownPid = "-" + std::to_string(getpid()) + "-";
     const auto named = [&](const std::string& pid) {
         std::string name = liveName;
@@ -96,22 +97,20 @@ TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
     ASSERT_TRUE(exited.waitForFinished());
     std::string otherMachine = named(deadPid);
     otherMachine.replace(otherMachine.find('-') + 1, 8, "zzzzzzzz");
-    const Strings kept = {".tolk-x.kml", liveName, otherMachine, "walk.gpx"};
-    for (const std::string& name : kept) {
-        testing::WriteTextFile(Path(name), "x");
+    testing::WriteTextFile(Path(".tolk-x.kml"), "x");
+    testing::WriteTextFile(Path("walk.gpx"), "x");
+    for (const std::string& folder : {otherMachine, named(deadPid)}) {
+        testing::WriteTextFile(Path(folder + "/out.kml"), "x");
     }
-    testing::WriteTextFile(Path(named(deadPid)), "dead");
-    fs::path companion(Path(named(deadPid)));
-    testing::WriteTextFile(companion.replace_extension(".shx").string(), "dead");
+    Strings expected = {".tolk-x.kml", liveName, otherMachine, "walk.gpx"};
+    std::ranges::sort(expected);
 
     RemoveDeadRunsTemporaries(m_dir.path().toStdString());
-
-    Strings expected = kept;
-    std::ranges::sort(expected);
     EXPECT_EQ(Names(), expected);
 
     // This program's own, left when it could not remove them, go once nothing of it is pending.
-    testing::WriteTextFile(Path(named(std::to_string(getpid()))) + ".left", "x");
+    const std::string left = named(std::to_string(getpid())) + "left";
+    testing::WriteTextFile(Path(left + "/out.kml"), "x");
     live.reset();
     RemoveDeadRunsTemporaries(m_dir.path().toStdString());
     std::erase(expected, liveName);
