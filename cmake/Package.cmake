@@ -23,5 +23,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # the window's layout is measured in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gpsbabel, qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
+# Under a Wayland session Qt draws the window natively with this plugin; without it, the window
+# still opens through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The folder of the machine-wide record: made on installation, removed on purge
+# (data/package/postinst.in and postrm.in).
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${PROJECT_BINARY_DIR}/data/package/postinst ${PROJECT_BINARY_DIR}/data/package/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 
 include(CPack)

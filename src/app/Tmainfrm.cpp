@@ -3,6 +3,7 @@
 #include "app/AppTitle.h"
 #include "app/DesignPlacement.h"
 #include "convert/ReferenceLists.h"
+#include "core/DataFiles.h"
 #include "core/ErrorReport.h"
 
 #include <QApplication>
@@ -61,7 +62,7 @@ void Tmainfrm::ConnectHandlers() {
 void Tmainfrm::FormCreate() {
     Timer1->stop();
     FindFolders();
-    m_records.HelpFile = m_records.ExeFolder + HelpFileName;
+    m_records.HelpFile = DataFilePath(m_records.ExeFolder, HelpFileName);
     m_settingsPath = m_records.SettingsPath();
     LoadSettingsFile();
     PlaceOnScreen(m_records.Settings.WBounds);
