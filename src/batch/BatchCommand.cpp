@@ -1,11 +1,10 @@
 #include "batch/BatchCommand.h"
 
 #include "batch/BatchCommandLine.h"
+#include "batch/BatchQueries.h"
 #include "batch/BatchSettings.h"
-#include "batch/CompletionValues.h"
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
-#include "batch/TypeListing.h"
 #include "convert/ConversionLoop.h"
 #include "convert/ReferenceLists.h"
 #include "convert/RunChecks.h"
@@ -49,16 +48,6 @@ std::vector<HostConnection> CreateHosts(const GpsBabelConfig& config, int jobs, 
         hosts.emplace_back(std::move(link));
     }
     return hosts;
-}
-
-// The host's configuration: the reference lists beside the program, the user's format choices
-// in the work folder and those given for this run.
-GpsBabelConfig HostConfigFor(const ProgramFolders& folders, const BatchOptions& options) {
-    GpsBabelConfig config;
-    config.workFolder = folders.WorkFolder;
-    config.reference = ReadReferenceData(folders.ExeFolder);
-    config.formatChoices = options.engineFormats;
-    return config;
 }
 
 class BatchConversion {
@@ -150,23 +139,10 @@ private:
     std::vector<HostConnection> m_hosts;
 };
 
-// The offered types with the formats the host finds for them, as the settings' work folder and
-// the command line choose them.
-int ListTypes(const BatchOptions& options) {
-    Console console(stdout, stderr, false);
-    ProgramFolders folders;
-    ConversionSettings settings;
-    LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), console, folders,
-                      settings);
-    const HostConnection host(CreateGpsBabelHost(HostConfigFor(folders, options)));
-    std::fputs(TypeListing(host).c_str(), stdout);
-    return AllConverted;
-}
-
-int Convert(const BatchOptions& options, bool listTypes) {
+int Convert(const BatchOptions& options) {
     BatchConversion conversion(options);
     try {
-        return listTypes ? ListTypes(options) : conversion.Run();
+        return conversion.Run();
     } catch (const std::exception& error) {
         conversion.ReportError(error.what());
     } catch (...) {
@@ -181,27 +157,15 @@ int RunBatchCommand(const QStringList& arguments) {
     BatchCommandLine commandLine;
     const BatchCommandLine::Outcome outcome = commandLine.Parse(arguments);
     switch (outcome) {
-    case BatchCommandLine::Outcome::Help:
-        std::fputs(commandLine.HelpText().c_str(), stdout);
-        return AllConverted;
-    case BatchCommandLine::Outcome::Version:
-        std::printf("%s\n", BatchCommandLine::VersionText().c_str());
-        return AllConverted;
-    case BatchCommandLine::Outcome::CompletionValues:
-        std::fputs(CompletionValues(commandLine.CompletionList(),
-                                    QCoreApplication::applicationDirPath().toStdString() + "/")
-                       .c_str(),
-                   stdout);
-        return AllConverted;
     case BatchCommandLine::Outcome::UsageError:
         std::fprintf(stderr, "tolkconv-batch: %s\nTry 'tolkconv-batch --help'.\n",
                      commandLine.Error().c_str());
         return UsageOrSetupFailed;
     case BatchCommandLine::Outcome::Run:
-    case BatchCommandLine::Outcome::ListTypes:
-        break;
+        return Convert(commandLine.Options());
+    default:
+        return AnswerQuery(commandLine, outcome);
     }
-    return Convert(commandLine.Options(), outcome == BatchCommandLine::Outcome::ListTypes);
 }
 
 } // namespace tolk

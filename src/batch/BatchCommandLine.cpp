@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <algorithm>
+#include <utility>
 
 namespace tolk {
 namespace {
@@ -59,7 +60,7 @@ std::optional<std::string> ValueIfSet(const QCommandLineParser& parser, const ch
     return parser.value(QString::fromLatin1(name)).toStdString();
 }
 
-// Asked by the bash completion, not by people, so --help leaves it out.
+// Asked by the bash completion for the types, not by people, so --help leaves it out.
 QCommandLineOption CompletionOption() {
     QCommandLineOption option(QStringLiteral("completion-values"),
                               QStringLiteral("Print the values of a list for the shell."),
@@ -98,6 +99,12 @@ BatchCommandLine::BatchCommandLine()
         QStringLiteral("list-types"),
         QStringLiteral("List every offered file type with the gpsbabel formats that read and "
                        "write it (none where no format is found), then exit.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("list-datums"),
+        QStringLiteral("List the datums --datum takes, one a line, then exit.")));
+    m_parser.addOption(
+        QCommandLineOption(QStringLiteral("list-grids"),
+                           QStringLiteral("List the grids --grid takes, one a line, then exit.")));
 }
 
 BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) {
@@ -123,7 +130,15 @@ BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) 
         return Outcome::UsageError;
     }
     ReadValues();
-    return m_parser.isSet(QStringLiteral("list-types")) ? Outcome::ListTypes : Outcome::Run;
+    const std::pair<const char*, Outcome> queries[] = {{"list-types", Outcome::ListTypes},
+                                                       {"list-datums", Outcome::ListDatums},
+                                                       {"list-grids", Outcome::ListGrids}};
+    for (const auto& [name, query] : queries) {
+        if (m_parser.isSet(QString::fromLatin1(name))) {
+            return query;
+        }
+    }
+    return Outcome::Run;
 }
 
 bool BatchCommandLine::ReadJobs() {

@@ -23,6 +23,9 @@ struct GpsBabelConfig {
     /// in the tab-separated text format for txt takes about half a minute); five minutes leaves
     /// room for large logs while a hung engine cannot hold the window for longer than that.
     std::chrono::milliseconds timeLimit = std::chrono::minutes(5);
+    /// Whether what the engine answers at start-up is kept in the user's cache folder; a command
+    /// that only answers a question leaves nothing behind.
+    bool keepEngineAnswers = true;
 };
 
 } // namespace tolk
