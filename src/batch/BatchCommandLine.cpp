@@ -41,8 +41,12 @@ const ValueOption ValueOptions[] = {
      "\"Same as Source folder\" for this run.",
      "folder"},
     {"target-type", "Target file type (e.g. kml).", "type"},
-    {"datum", "Datum to change to, as in DATUMS.TXT; an empty value means no change.", "name"},
-    {"grid", "Grid to change to, as in the window's list; an empty value means no change.", "name"},
+    {"datum",
+     "Datum to change to, one of those --list-datums prints; an empty value means no "
+     "change.",
+     "name"},
+    {"grid", "Grid to change to, one of those --list-grids prints; an empty value means no change.",
+     "name"},
     {"engine-format",
      "Read and write files of the type with this gpsbabel format (and its options), for this "
      "run, over the choices of hostformats.ini; may be given for several types.",
