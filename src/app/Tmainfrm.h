@@ -54,6 +54,8 @@ protected:
 private:
     void CreateControls();
     void CreateLabels();
+    /// The notice's red, readable on the window's background; again when the colours change.
+    void ColourNotice();
     void CreateMenu();
     void SetTabOrder();
     void ConnectHandlers();

@@ -55,7 +55,11 @@ bool Tmainfrm::event(QEvent* event) {
     if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
         FitLabelsToText();
     }
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ColourNotice();
+    }
+    return handled;
 }
 
 void Tmainfrm::FormResize() {

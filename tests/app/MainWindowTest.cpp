@@ -1,5 +1,6 @@
 #include "CommandWindowTest.h"
 #include "WindowRun.h"
+#include "app/ReadableColour.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -294,6 +295,37 @@ TEST_F(MainWindowTest, FixedTextsFitTheirDesignPlaces) {
                 << name << " " << list->itemText(item).toStdString();
         }
     }
+}
+
+// Every text must read on what lies behind it, under the light palette and under a dark one the
+// user switches to while the window is open: a colour the window sets comes with its partner.
+TEST_F(MainWindowTest, EveryLabelReadsUnderALightAndADarkPalette) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, QColor(53, 53, 53)},
+             {QPalette::WindowText, Qt::white},
+             {QPalette::Base, QColor(35, 35, 35)},
+             {QPalette::Text, Qt::white},
+             {QPalette::Button, QColor(53, 53, 53)},
+             {QPalette::ButtonText, Qt::white}}) {
+        dark.setColor(role, colour);
+    }
+    Start();
+    for (const QPalette& palette : {light, dark, light}) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        for (const QLabel* label : m_window->findChildren<QLabel*>()) {
+            const QWidget* behind =
+                label->autoFillBackground() ? static_cast<const QWidget*>(label) : m_window.get();
+            EXPECT_GE(Contrast(label->palette().color(QPalette::WindowText),
+                               behind->palette().color(QPalette::Window)),
+                      4.5)
+                << label->objectName().toStdString() << " on "
+                << palette.color(QPalette::Window).name().toStdString();
+        }
+    }
+    EXPECT_EQ(Find<QLabel>("statuslbl")->palette().color(QPalette::Window), QColor(255, 255, 153));
 }
 
 } // namespace
