@@ -9,8 +9,15 @@ folder to another type, optionally merging a file of a third type and
 changing the grid and the datum. The conversions are carried out by
 gpsbabel. The package holds the window program tolkconv and the
 command-line program tolkconv-batch.")
-set(TOLK_PACKAGE_MAINTAINER "tolkconv developers <tolkconv@example.org>"
-    CACHE STRING "Maintainer field of the Debian package")
+# The maintainer is whoever builds and hands out the package; Debian's tools take that person
+# from DEBFULLNAME and DEBEMAIL. Without them the package says it is a local build, with an
+# address in the domain reserved never to work (.invalid) rather than a made-up one.
+if(DEFINED ENV{DEBFULLNAME} AND DEFINED ENV{DEBEMAIL})
+    set(maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+    set(maintainer "tolkconv local build <local-build@tolkconv.invalid>")
+endif()
+set(TOLK_PACKAGE_MAINTAINER ${maintainer} CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_PACKAGE_CONTACT ${TOLK_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /)
 set(CPACK_STRIP_FILES ON)
