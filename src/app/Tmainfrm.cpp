@@ -100,6 +100,9 @@ void Tmainfrm::ShowHostVersion() {
 
 void Tmainfrm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Under Wayland Qt draws the frame itself and knows it once the showing is done.
+    QMetaObject::invokeMethod(
+        this, [this] { Guarded([this] { FollowFrame(); }); }, Qt::QueuedConnection);
     if (!m_shown) {
         m_shown = true;
         Guarded([this] { FormShow(); });

@@ -107,6 +107,8 @@ private:
     void mnuOpenClick();
 
     void PlaceOnScreen(const WindowBounds& bounds);
+    /// Takes the frame into account once it is known; true when that changed the window's size.
+    bool FollowFrame();
     void DeclareMinimumSize();
     void FitLabelsToText();
 

@@ -50,28 +50,12 @@ private:
 
 class MainWindowTest : public testing::CommandWindowTest {
 protected:
-    /// Resizes as a user dragging the frame would: to this outer size.
-    void DragTo(int outerWidth, int outerHeight) {
-        const QSize frame = FrameExtent();
-        m_window->resize(outerWidth - frame.width(), outerHeight - frame.height());
-    }
-    QSize FrameExtent() const { return m_window->frameGeometry().size() - m_window->size(); }
     std::map<QString, QRect> ChildGeometries() const {
         std::map<QString, QRect> geometries;
         for (const QWidget* child : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             geometries[child->objectName()] = child->geometry();
         }
         return geometries;
-    }
-    /// The six anchored values, checked against the current client area.
-    void ExpectAnchoredToClientArea() {
-        const int width = m_window->width();
-        const int height = m_window->height();
-        EXPECT_EQ(Find("FileListBox1")->geometry(), QRect(312, 64, width - 322, height - 74));
-        EXPECT_EQ(Find("BitBtn1")->geometry(), QRect(width - 73, 8, 57, 25));
-        EXPECT_EQ(Find("convone")->geometry(), QRect(8, height - 48, 97, 33));
-        EXPECT_EQ(Find("skipbtn")->geometry(), QRect(120, height - 48, 81, 33));
-        EXPECT_EQ(Find("convall")->geometry(), QRect(216, height - 59, 89, 49));
     }
     void ClickSameAsSource() { Find<QCheckBox>("cbtargassrc")->click(); }
 };
