@@ -60,8 +60,7 @@ public:
             return UsageOrSetupFailed;
         }
         if (!CheckTargetFolder(m_settings, m_console)) {
-            m_console.Complain("Nothing converted: the target folder " + m_settings.TargetFldr +
-                               " does not exist.");
+            m_console.Complain("Nothing converted.");
             return UsageOrSetupFailed;
         }
         if (!CheckTypeConflicts(m_settings, m_console) ||

@@ -135,14 +135,14 @@ TEST_F(BatchCommandTest, ChecksRefuseAndConvertNothing) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "Target folder\n" + m_home / "new" +
                            "\ndoes not exist. Create it?\nNo: standard input is not a terminal "
-                           "(--create-target answers Yes).\ntolkconv-batch: Nothing converted: "
-                           "the target folder " +
-                           m_home / "new" + " does not exist.\n");
+                           "(--create-target answers Yes).\ntolkconv-batch: Nothing converted.\n");
     EXPECT_FALSE(fs::exists(m_home / "new"));
 
     run = RunBatch({"--target-folder", Home("new/deeper"), "--create-target"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("Unable to create target folder\n"), std::string::npos);
+    EXPECT_EQ(run.err, "Unable to create target folder " + m_home / "new/deeper" +
+                           ": its parent folder does not exist (only one folder is created)\n"
+                           "tolkconv-batch: Nothing converted.\n");
     EXPECT_FALSE(fs::exists(m_home / "new"));
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(FilesIn(m_home / "out").empty());
