@@ -12,8 +12,8 @@ std::string DataFilePath(const std::string& exeFolder, const std::string& name) 
     if (fs::exists(beside, error)) {
         return beside;
     }
-    const std::string dataFolder = exeFolder + TOLK_DATA_FROM_PROGRAM;
-    return fs::is_directory(dataFolder, error) ? dataFolder + "/" + name : beside;
+    const fs::path dataFolder = fs::path(exeFolder + TOLK_DATA_FROM_PROGRAM).lexically_normal();
+    return fs::is_directory(dataFolder, error) ? (dataFolder / name).string() : beside;
 }
 
 } // namespace tolk

@@ -19,12 +19,10 @@ TEST(DataFilesTest, BesideTheProgramFirstThenTheInstalledDataFolder) {
     testing::WriteTextFile(data + "DATUMS.TXT", "");
     testing::WriteTextFile(data + "GRIDS.TXT", "");
     testing::WriteTextFile(program + "GRIDS.TXT", "");
-    EXPECT_EQ(std::filesystem::canonical(DataFilePath(program, "DATUMS.TXT")),
-              std::filesystem::canonical(data + "DATUMS.TXT"));
+    EXPECT_EQ(DataFilePath(program, "DATUMS.TXT"), data + "DATUMS.TXT");
     EXPECT_EQ(DataFilePath(program, "GRIDS.TXT"), program + "GRIDS.TXT");
     // Missing from both, the file is named where it belongs.
-    EXPECT_EQ(std::filesystem::weakly_canonical(DataFilePath(program, "tolkconv.qch")),
-              std::filesystem::weakly_canonical(data + "tolkconv.qch"));
+    EXPECT_EQ(DataFilePath(program, "tolkconv.qch"), data + "tolkconv.qch");
 }
 
 } // namespace
