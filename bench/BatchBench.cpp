@@ -20,12 +20,13 @@ std::size_t FilesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
-// The command finds its settings and registry below HOME and the machine's registry in the first
-// XDG configuration folder: both inside the bench's own folder, never the user's or /etc.
+// The command finds its settings and registry below HOME and the machine's record in the state
+// folder: both inside the bench's own folder, never the user's, /etc or /var/lib.
 void UseHomeIn(const fs::path& home) {
     fs::create_directories(home / "etc/xdg");
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_DIRS", (home / "etc/xdg").c_str(), 1);
+    setenv("TOLK_STATE_DIR", (home / "state").c_str(), 1);
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR"}) {
         unsetenv(name);
     }

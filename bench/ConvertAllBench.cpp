@@ -84,6 +84,7 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_DIRS", (home.path() + QStringLiteral("/etc/xdg")).toLocal8Bit());
+    qputenv("TOLK_STATE_DIR", (home.path() + QStringLiteral("/state")).toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR"}) {
         qunsetenv(name);

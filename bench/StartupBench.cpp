@@ -76,8 +76,9 @@ double TimeStart(const char* mode, const QString& home) {
          {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR", "XDG_CACHE_HOME"}) {
         environment.remove(QString::fromLatin1(name));
     }
-    // The machine-wide registration goes into the first system configuration folder.
+    // Neither the system configuration nor the machine-wide record are the real ones.
     environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), home + QStringLiteral("/etc/xdg"));
+    environment.insert(QStringLiteral("TOLK_STATE_DIR"), home + QStringLiteral("/state"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);

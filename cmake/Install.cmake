@@ -1,12 +1,15 @@
 # Install layout. The install prefix is the root of a file system tree ("/" unless given), and
 # every destination is relative to it, so "cmake --install --prefix <folder>", DESTDIR staging
 # and CPack lay out the same tree under another root:
-#   usr/lib/tolkconv/  the programs, their reference lists and the help, side by side, since the
-#                      programs find their files beside their executables
-#   usr/bin/           a relative link per program into the program folder
-#   usr/share/         the desktop entry, the icons, the AppStream metadata, the manual pages,
-#                      the bash completion and the copyright and changelog, where a desktop, man,
-#                      bash and a Debian user look for them
+#   usr/lib/tolkconv/   the programs
+#   usr/bin/            a relative link per program into the program folder
+#   usr/share/tolkconv/ their reference lists and the help, which are the same on every
+#                       architecture; the programs find it relative to their own folder
+#   usr/share/          the desktop entry, the icons, the AppStream metadata, the manual pages,
+#                       the bash completion and the copyright and changelog, where a desktop,
+#                       man, bash and a Debian user look for them
+# The machine-wide record the window program keeps (the host's "exename") is state, not
+# configuration: it lies in TOLK_STATE_DIR, which the package creates and removes on purge.
 
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
     set(CMAKE_INSTALL_PREFIX / CACHE PATH "Root of the installed tree" FORCE)
@@ -14,6 +17,11 @@ endif()
 set(TOLK_PROGRAM_DIR usr/lib/tolkconv CACHE STRING "Program folder, relative to the install prefix")
 set(TOLK_COMMAND_DIR usr/bin CACHE STRING "Folder of the command links, relative to the prefix")
 set(TOLK_SHARE_DIR usr/share CACHE STRING "Root of the shared files, relative to the prefix")
+set(TOLK_DATA_DIR ${TOLK_SHARE_DIR}/tolkconv)
+# The data folder as the programs find it from their own folder, in any tree the layout lands in.
+file(RELATIVE_PATH TOLK_DATA_FROM_PROGRAM /${TOLK_PROGRAM_DIR} /${TOLK_DATA_DIR})
+set(TOLK_STATE_DIR /var/lib/tolkconv CACHE PATH
+    "Folder of the machine-wide record, created by the package (absolute)")
 
 # tolk_install_program(<target>): installs the executable into the program folder and a link of
 # the same name in the command folder. The link is relative, so it points into the program

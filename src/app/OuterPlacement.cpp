@@ -1,5 +1,6 @@
 #include "app/OuterPlacement.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cstdint>
@@ -13,9 +14,15 @@ int ClientExtent(std::int32_t from, std::int32_t to, int frame) {
     return static_cast<int>(std::clamp<std::int64_t>(extent, 0, QWIDGETSIZE_MAX));
 }
 
+// Whether the window system tells a client where its windows lie.
+bool PlacesAreKnown() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 void OuterPlacement::Place(const WindowBounds& bounds) {
+    m_placed = bounds;
     const QSize frame = FrameExtent();
     m_pending = frame.isNull() ? std::optional(bounds) : std::nullopt;
     m_window.move(bounds.Left, bounds.Top);
@@ -34,7 +41,11 @@ bool OuterPlacement::MeetPending() {
 }
 
 WindowBounds OuterPlacement::Outer() const {
-    return BoundsOf(m_window.frameGeometry());
+    QRect outer = m_window.frameGeometry();
+    if (!PlacesAreKnown()) {
+        outer.moveTo(m_placed.Left, m_placed.Top);
+    }
+    return BoundsOf(outer);
 }
 
 QSize OuterPlacement::FrameExtent() const {

@@ -19,8 +19,12 @@ inline WindowBounds BoundsOf(const QRect& rect) {
 /// saved bounds give it. Qt places a window by its frame but sizes it by its client area, and
 /// the window system tells the frame only once it has framed the window (after showing it;
 /// never without a window manager). Until then the frame counts as nothing and the bounds are
-/// kept, to be met once a frame turns up: the window calls MeetPending from its move and
-/// resize events.
+/// kept, to be met once a frame turns up: the window calls MeetPending when it is shown and from
+/// its move and resize events.
+///
+/// Under Wayland the compositor alone places windows and never tells a client where its window
+/// lies (Qt reports 0,0): there the outer rectangle keeps the place it was given, so that the
+/// saved place still serves a later start under X11.
 class OuterPlacement {
 public:
     explicit OuterPlacement(QWidget& window) : m_window(window) {}
@@ -42,6 +46,7 @@ public:
 private:
     QWidget& m_window;
     std::optional<WindowBounds> m_pending;
+    WindowBounds m_placed;
 };
 
 } // namespace tolk

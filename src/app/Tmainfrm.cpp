@@ -3,6 +3,7 @@
 #include "app/AppTitle.h"
 #include "app/DesignPlacement.h"
 #include "convert/ReferenceLists.h"
+#include "core/DataFiles.h"
 #include "core/ErrorReport.h"
 
 #include <QApplication>
@@ -61,7 +62,7 @@ void Tmainfrm::ConnectHandlers() {
 void Tmainfrm::FormCreate() {
     Timer1->stop();
     FindFolders();
-    m_records.HelpFile = m_records.ExeFolder + HelpFileName;
+    m_records.HelpFile = DataFilePath(m_records.ExeFolder, HelpFileName);
     m_settingsPath = m_records.SettingsPath();
     LoadSettingsFile();
     PlaceOnScreen(m_records.Settings.WBounds);
@@ -99,6 +100,9 @@ void Tmainfrm::ShowHostVersion() {
 
 void Tmainfrm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Under Wayland Qt draws the frame itself and knows it once the showing is done.
+    QMetaObject::invokeMethod(
+        this, [this] { Guarded([this] { FollowFrame(); }); }, Qt::QueuedConnection);
     if (!m_shown) {
         m_shown = true;
         Guarded([this] { FormShow(); });

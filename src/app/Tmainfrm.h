@@ -53,6 +53,8 @@ protected:
 private:
     void CreateControls();
     void CreateLabels();
+    /// The notice's red, readable on the window's background; again when the colours change.
+    void ColourNotice();
     void CreateMenu();
     void SetTabOrder();
     void ConnectHandlers();
@@ -105,6 +107,8 @@ private:
     void mnuOpenClick();
 
     void PlaceOnScreen(const WindowBounds& bounds);
+    /// Takes the frame into account once it is known; true when that changed the window's size.
+    bool FollowFrame();
     void DeclareMinimumSize();
     void FitLabelsToText();
 

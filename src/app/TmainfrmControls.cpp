@@ -1,6 +1,7 @@
 // The main window's controls, placed at their design positions in the client area.
 #include "app/DesignPlacement.h"
 #include "app/DropDownList.h"
+#include "app/ReadableColour.h"
 #include "app/RowHeightDelegate.h"
 #include "app/StatusLineAccessible.h"
 #include "app/Tmainfrm.h"
@@ -22,7 +23,12 @@ namespace {
 constexpr int BoxHeight = 21; // edit boxes and drop-down lists alike
 constexpr int FileListRowHeight = 13;
 constexpr int StatusFontPixels = 13;
+// The status line keeps the design's pale yellow under any colour scheme, so its text takes the
+// dark partner that reads on it rather than the scheme's text colour, which may be near-white.
 const QColor StatusBackground(255, 255, 153);
+const QColor StatusText(Qt::black);
+// The notice is red, as dark as it must be on a light window and as light on a dark one.
+const QColor NoticeText(Qt::red);
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left, int top,
                     int width, int height) {
@@ -51,6 +57,7 @@ void MakeStatusLine(QLabel* label) {
     label->setFont(DesignFont(StatusFontPixels));
     label->setAutoFillBackground(true);
     SetColour(label, QPalette::Window, StatusBackground);
+    SetColour(label, QPalette::WindowText, StatusText);
     StatusLineAccessible::MarkAsStatusLine(label);
 }
 
@@ -109,7 +116,7 @@ void Tmainfrm::CreateLabels() {
                         8, 24, 220, 26);
     Label1->setWordWrap(true);
     FitLinesToDesignHeight(Label1);
-    SetColour(Label1, QPalette::WindowText, Qt::red);
+    ColourNotice();
     Label2 = PlaceLabel(this, "Label2", "Source Folder", 8, 60, 66, 13);
     Label4 = PlaceLabel(this, "Label4", "Source File Type:", 8, 108, 83, 13);
     Label5 = PlaceLabel(this, "Label5", "Merge with", 8, 132, 52, 13);
@@ -139,6 +146,11 @@ void Tmainfrm::CreateLabels() {
     NameByLabel(Label6, cbdatums);
     NameByLabel(Label9, cbtargext);
     NameByLabel(filelistlbl, FileListBox1);
+}
+
+void Tmainfrm::ColourNotice() {
+    SetColour(Label1, QPalette::WindowText,
+              ReadableOn(NoticeText, palette().color(QPalette::Window)));
 }
 
 void Tmainfrm::CreateMenu() {

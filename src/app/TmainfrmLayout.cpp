@@ -32,9 +32,8 @@ std::vector<WindowBounds> AvailableScreenAreas() {
 void Tmainfrm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Guarded([this] {
-        DeclareMinimumSize();
         // A size change made to meet pending bounds has run the rule already, nested.
-        if (!m_placement.MeetPending()) {
+        if (!FollowFrame()) {
             FormResize();
         }
     });
@@ -42,10 +41,14 @@ void Tmainfrm::resizeEvent(QResizeEvent* event) {
 
 void Tmainfrm::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    Guarded([this] {
-        DeclareMinimumSize();
-        m_placement.MeetPending();
-    });
+    Guarded([this] { FollowFrame(); });
+}
+
+// The frame turns up with a move (a window manager frames the window) or, under Wayland, just
+// after the window is shown, with no move to follow.
+bool Tmainfrm::FollowFrame() {
+    DeclareMinimumSize();
+    return m_placement.MeetPending();
 }
 
 bool Tmainfrm::event(QEvent* event) {
@@ -55,7 +58,11 @@ bool Tmainfrm::event(QEvent* event) {
     if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
         FitLabelsToText();
     }
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ColourNotice();
+    }
+    return handled;
 }
 
 void Tmainfrm::FormResize() {

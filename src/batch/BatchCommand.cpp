@@ -1,11 +1,10 @@
 #include "batch/BatchCommand.h"
 
 #include "batch/BatchCommandLine.h"
+#include "batch/BatchQueries.h"
 #include "batch/BatchSettings.h"
-#include "batch/CompletionValues.h"
 #include "batch/Console.h"
 #include "batch/ConsoleReport.h"
-#include "batch/TypeListing.h"
 #include "convert/ConvertCommand.h"
 #include "convert/JobHosts.h"
 #include "convert/ReferenceLists.h"
@@ -75,17 +74,6 @@ constexpr int ExitStatusFor(int signal) {
     return 128 + signal;
 }
 
-// The host's configuration: the reference lists beside the program, the user's format choices
-// in the work folder and those given for this run.
-GpsBabelConfig HostConfigFor(const ProgramFolders& folders, const BatchOptions& options) {
-    GpsBabelConfig config;
-    config.workFolder = folders.WorkFolder;
-    config.reference = ReadReferenceData(folders.ExeFolder);
-    config.formatChoices = options.engineFormats;
-    config.keepAllOrFail = options.strict;
-    return config;
-}
-
 class BatchConversion {
 public:
     explicit BatchConversion(const BatchOptions& options)
@@ -97,8 +85,7 @@ public:
         }
         switch (CheckBeforeRun(m_settings, m_host, m_console)) {
         case RunCheck::NoTargetFolder:
-            m_console.Complain("Nothing converted: the target folder " + m_settings.TargetFldr +
-                               " does not exist.");
+            m_console.Complain("Nothing converted.");
             return UsageOrSetupFailed;
         case RunCheck::Refused:
             return UsageOrSetupFailed;
@@ -187,23 +174,10 @@ private:
     HostConnection m_host;
 };
 
-// The offered types with the formats the host finds for them, as the settings' work folder and
-// the command line choose them.
-int ListTypes(const BatchOptions& options) {
-    Console console(stdout, stderr, false);
-    ProgramFolders folders;
-    ConversionSettings settings;
-    LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), console, folders,
-                      settings);
-    const HostConnection host(CreateGpsBabelHost(HostConfigFor(folders, options)));
-    std::fputs(TypeListing(host).c_str(), stdout);
-    return AllConverted;
-}
-
-int Convert(const BatchOptions& options, bool listTypes) {
+int Convert(const BatchOptions& options) {
     BatchConversion conversion(options);
     try {
-        return listTypes ? ListTypes(options) : conversion.Run();
+        return conversion.Run();
     } catch (const std::exception& error) {
         conversion.ReportError(error.what());
     } catch (...) {
@@ -218,27 +192,15 @@ int RunBatchCommand(const QStringList& arguments) {
     BatchCommandLine commandLine;
     const BatchCommandLine::Outcome outcome = commandLine.Parse(arguments);
     switch (outcome) {
-    case BatchCommandLine::Outcome::Help:
-        std::fputs(commandLine.HelpText().c_str(), stdout);
-        return AllConverted;
-    case BatchCommandLine::Outcome::Version:
-        std::printf("%s\n", BatchCommandLine::VersionText().c_str());
-        return AllConverted;
-    case BatchCommandLine::Outcome::CompletionValues:
-        std::fputs(CompletionValues(commandLine.CompletionList(),
-                                    QCoreApplication::applicationDirPath().toStdString() + "/")
-                       .c_str(),
-                   stdout);
-        return AllConverted;
     case BatchCommandLine::Outcome::UsageError:
         std::fprintf(stderr, "tolkconv-batch: %s\nTry 'tolkconv-batch --help'.\n",
                      commandLine.Error().c_str());
         return UsageOrSetupFailed;
     case BatchCommandLine::Outcome::Run:
-    case BatchCommandLine::Outcome::ListTypes:
-        break;
+        return Convert(commandLine.Options());
+    default:
+        return AnswerQuery(commandLine, outcome);
     }
-    return Convert(commandLine.Options(), outcome == BatchCommandLine::Outcome::ListTypes);
 }
 
 } // namespace tolk

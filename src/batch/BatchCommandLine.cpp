@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <algorithm>
+#include <utility>
 
 namespace tolk {
 namespace {
@@ -40,8 +41,12 @@ const ValueOption ValueOptions[] = {
      "\"Same as Source folder\" for this run.",
      "folder"},
     {"target-type", "Target file type (e.g. kml).", "type"},
-    {"datum", "Datum to change to, as in DATUMS.TXT; an empty value means no change.", "name"},
-    {"grid", "Grid to change to, as in the window's list; an empty value means no change.", "name"},
+    {"datum",
+     "Datum to change to, one of those --list-datums prints; an empty value means no "
+     "change.",
+     "name"},
+    {"grid", "Grid to change to, one of those --list-grids prints; an empty value means no change.",
+     "name"},
     {"engine-format",
      "Read and write files of the type with this gpsbabel format (and its options), for this "
      "run, over the choices of hostformats.ini; may be given for several types.",
@@ -59,7 +64,7 @@ std::optional<std::string> ValueIfSet(const QCommandLineParser& parser, const ch
     return parser.value(QString::fromLatin1(name)).toStdString();
 }
 
-// Asked by the bash completion, not by people, so --help leaves it out.
+// Asked by the bash completion for the types, not by people, so --help leaves it out.
 QCommandLineOption CompletionOption() {
     QCommandLineOption option(QStringLiteral("completion-values"),
                               QStringLiteral("Print the values of a list for the shell."),
@@ -102,6 +107,12 @@ BatchCommandLine::BatchCommandLine()
         QStringLiteral("list-types"),
         QStringLiteral("List every offered file type with the gpsbabel formats that read and "
                        "write it (none where no format is found), then exit.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("list-datums"),
+        QStringLiteral("List the datums --datum takes, one a line, then exit.")));
+    m_parser.addOption(
+        QCommandLineOption(QStringLiteral("list-grids"),
+                           QStringLiteral("List the grids --grid takes, one a line, then exit.")));
 }
 
 BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) {
@@ -127,7 +138,15 @@ BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) 
         return Outcome::UsageError;
     }
     ReadValues();
-    return m_parser.isSet(QStringLiteral("list-types")) ? Outcome::ListTypes : Outcome::Run;
+    const std::pair<const char*, Outcome> queries[] = {{"list-types", Outcome::ListTypes},
+                                                       {"list-datums", Outcome::ListDatums},
+                                                       {"list-grids", Outcome::ListGrids}};
+    for (const auto& [name, query] : queries) {
+        if (m_parser.isSet(QString::fromLatin1(name))) {
+            return query;
+        }
+    }
+    return Outcome::Run;
 }
 
 bool BatchCommandLine::ReadJobs() {

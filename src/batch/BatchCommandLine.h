@@ -11,7 +11,16 @@ namespace tolk {
 /// The command line of tolkconv-batch, read with Qt's parser.
 class BatchCommandLine {
 public:
-    enum class Outcome { Run, ListTypes, Help, Version, CompletionValues, UsageError };
+    enum class Outcome {
+        Run,
+        ListTypes,
+        ListDatums,
+        ListGrids,
+        Help,
+        Version,
+        CompletionValues,
+        UsageError
+    };
 
     BatchCommandLine();
 

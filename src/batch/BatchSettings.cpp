@@ -64,6 +64,25 @@ void LoadBatchSettings(const std::string& exePath, Messenger& messenger, Program
     }
 }
 
+ProgramFolders LookUpBatchFolders(const std::string& exePath, Messenger& messenger) {
+    QSettingsRegistry registry =
+        QSettingsRegistry::ForThisUser(QSettingsRegistry::Access::LookUpOnly);
+    StandardSpecialFolders specialFolders;
+    FolderDiscovery discovery(registry, specialFolders, messenger);
+    ProgramFolders folders;
+    LookUpProgramFolders(WindowProgramBeside(exePath), discovery, folders);
+    return folders;
+}
+
+GpsBabelConfig HostConfigFor(const ProgramFolders& folders, const BatchOptions& options) {
+    GpsBabelConfig config;
+    config.workFolder = folders.WorkFolder;
+    config.reference = ReadReferenceData(folders.ExeFolder);
+    config.formatChoices = options.engineFormats;
+    config.keepAllOrFail = options.strict;
+    return config;
+}
+
 void ApplyOptions(const BatchOptions& options, ConversionSettings& settings) {
     if (options.sourceFolder) {
         settings.SourceFldr = FullFolderPath(*options.sourceFolder);

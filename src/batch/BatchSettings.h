@@ -4,6 +4,7 @@
 #include "core/ConversionSettings.h"
 #include "core/Messenger.h"
 #include "core/ReferenceData.h"
+#include "host/GpsBabelConfig.h"
 #include "settings/ProgramFolders.h"
 
 #include <string>
@@ -16,6 +17,14 @@ namespace tolk {
 /// messenger and replaced by the default bounds.
 void LoadBatchSettings(const std::string& exePath, Messenger& messenger, ProgramFolders& folders,
                        ConversionSettings& settings);
+
+/// The folders LoadBatchSettings finds, looked up only: nothing is created, registered or
+/// recorded, for the command's queries.
+ProgramFolders LookUpBatchFolders(const std::string& exePath, Messenger& messenger);
+
+/// The host's configuration: the reference lists of the program, the user's format choices in
+/// the work folder and those given for this run.
+GpsBabelConfig HostConfigFor(const ProgramFolders& folders, const BatchOptions& options);
 
 /// Lays the values given on the command line over the loaded settings. Folders become full
 /// paths without a trailing "/". A target folder given turns "Same as Source folder" off;

@@ -1,9 +1,6 @@
 #include "batch/CompletionValues.h"
 
 #include "convert/FileTypes.h"
-#include "convert/ReferenceLists.h"
-
-#include <vector>
 
 namespace tolk {
 namespace {
@@ -19,25 +16,28 @@ std::string Lines(const Names& names) {
 
 } // namespace
 
-std::string CompletionValues(const std::string& list, const std::string& exeFolder) {
+std::string CompletionValues(const std::string& list) {
     if (list == "source-types") {
         return Lines(FileTypeTable);
     }
     if (list == "target-types") {
         return Lines(TargetTypeTable);
     }
-    const ReferenceData offered = ReadReferenceData(exeFolder);
-    if (list == "datums") {
-        return Lines(offered.Datums());
-    }
-    if (list == "grids") {
-        std::vector<std::string> names;
-        for (const GridEntry& grid : offered.Grids()) {
-            names.push_back(grid.name);
-        }
-        return Lines(names);
-    }
     return {};
+}
+
+std::string DatumListing(const ReferenceData& offered) {
+    return Lines(offered.Datums());
+}
+
+std::string GridListing(const ReferenceData& offered) {
+    std::string lines;
+    for (const GridEntry& grid : offered.Grids()) {
+        if (!grid.keyword.empty()) {
+            lines.append(grid.name).append("\n");
+        }
+    }
+    return lines;
 }
 
 } // namespace tolk

@@ -1,13 +1,22 @@
 #pragma once
 
+#include "core/ReferenceData.h"
+
 #include <string>
 
 namespace tolk {
 
-/// The values the shell's completion offers for an option, one a line, taken from the tables
-/// and reference lists the command checks its values against: "source-types" (also the merge
-/// types), "target-types", "datums" or "grids" of the program installed in exeFolder (with its
-/// trailing "/"). Empty for any other list.
-std::string CompletionValues(const std::string& list, const std::string& exeFolder);
+// Lists of the values the command accepts, one a line, taken from the tables and reference lists
+// the command checks its values against.
+
+/// The types the shell's completion offers: "source-types" (also the merge types) or
+/// "target-types"; empty for any other list.
+std::string CompletionValues(const std::string& list);
+
+/// The datums --datum takes: the names of DATUMS.TXT.
+std::string DatumListing(const ReferenceData& offered);
+
+/// The grids --grid takes: those offered that the engine can apply.
+std::string GridListing(const ReferenceData& offered);
 
 } // namespace tolk

@@ -1,6 +1,7 @@
 #include "convert/ReferenceLists.h"
 
 #include "convert/ReferenceFile.h"
+#include "core/DataFiles.h"
 #include "core/Text.h"
 
 #include <string_view>
@@ -59,9 +60,9 @@ ReferenceData ReadReferenceData(const std::string& exeFolder) {
     ReferenceFileState datumFile{};
     ReferenceFileState gridFile{};
     std::vector<std::string> datums =
-        ReadNamesOf(exeFolder + DatumFileName, DatumLineFormat, datumFile);
+        ReadNamesOf(DataFilePath(exeFolder, DatumFileName), DatumLineFormat, datumFile);
     const std::vector<std::string> grids =
-        ReadNamesOf(exeFolder + GridFileName, GridLineFormat, gridFile);
+        ReadNamesOf(DataFilePath(exeFolder, GridFileName), GridLineFormat, gridFile);
     ReferenceData reference(std::move(datums), grids);
     reference.datumFile = datumFile;
     reference.gridFile = gridFile;
@@ -70,8 +71,8 @@ ReferenceData ReadReferenceData(const std::string& exeFolder) {
 
 void LoadDatumList(ChoiceList& list, const ReferenceData& reference, const std::string& exeFolder,
                    const std::string& datum, Messenger& messenger) {
-    FillReferenceList(list, reference.datumFile, exeFolder + DatumFileName, reference.Datums(),
-                      datum, messenger);
+    FillReferenceList(list, reference.datumFile, DataFilePath(exeFolder, DatumFileName),
+                      reference.Datums(), datum, messenger);
 }
 
 void LoadGridList(ChoiceList& list, const ReferenceData& reference, const std::string& exeFolder,
@@ -80,7 +81,8 @@ void LoadGridList(ChoiceList& list, const ReferenceData& reference, const std::s
     for (const GridEntry& entry : reference.Grids()) {
         names.push_back(entry.name);
     }
-    FillReferenceList(list, reference.gridFile, exeFolder + GridFileName, names, grid, messenger);
+    FillReferenceList(list, reference.gridFile, DataFilePath(exeFolder, GridFileName), names, grid,
+                      messenger);
 }
 
 void ReferencePicked(const ChoiceList& list, std::string& value) {

@@ -11,11 +11,12 @@ namespace tolk {
 inline constexpr const char* DatumFileName = "DATUMS.TXT";
 inline constexpr const char* GridFileName = "GRIDS.TXT";
 
-/// Reads "DATUMS.TXT" and "GRIDS.TXT" in exeFolder (with its trailing "/"), once at start-up:
-/// every name as it comes, and how far each file could be read.
+/// Reads "DATUMS.TXT" and "GRIDS.TXT" of the program in exeFolder (with its trailing "/"; the
+/// files lie beside it or in its data folder, see DataFilePath), once at start-up: every name as
+/// it comes, and how far each file could be read.
 ReferenceData ReadReferenceData(const std::string& exeFolder);
 
-/// Fills the datum list with "(no change)" and the datums read from exeFolder + "DATUMS.TXT",
+/// Fills the datum list with "(no change)" and the datums read from the program's "DATUMS.TXT",
 /// then makes the last item equal to the datum (by the reference names' comparison) current:
 /// item 0 for an empty datum, none when nothing matches. A file that could not be opened gives
 /// one message "Could not open file " + path and leaves the list as it stands, with no current
@@ -23,8 +24,8 @@ ReferenceData ReadReferenceData(const std::string& exeFolder);
 void LoadDatumList(ChoiceList& list, const ReferenceData& reference, const std::string& exeFolder,
                    const std::string& datum, Messenger& messenger);
 
-/// The same for the grid list: "(no change)", the five fixed grids, then the grids of
-/// exeFolder + "GRIDS.TXT".
+/// The same for the grid list: "(no change)", the five fixed grids, then the grids of the
+/// program's "GRIDS.TXT".
 void LoadGridList(ChoiceList& list, const ReferenceData& reference, const std::string& exeFolder,
                   const std::string& grid, Messenger& messenger);
 

@@ -2,6 +2,7 @@
 
 #include "core/Text.h"
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -15,10 +16,21 @@ bool FolderExists(const std::string& path) {
     return !path.empty() && fs::is_directory(path, ec);
 }
 
-// One folder only: its parent must already exist.
-bool CreateOneFolder(const std::string& path) {
+// One folder only: its parent must already exist. Why it could not be made, or empty.
+std::string CreateOneFolder(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && fs::create_directory(path, ec) && !ec;
+    if (!path.empty() && fs::create_directory(path, ec) && !ec) {
+        return {};
+    }
+    if (ec == std::errc::no_such_file_or_directory) {
+        return "its parent folder does not exist (only one folder is created)";
+    }
+    if (ec == std::errc::file_exists || !ec) {
+        return "a file of that name is in the way";
+    }
+    std::string reason = ec.message();
+    reason.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(reason.front())));
+    return reason;
 }
 
 bool PassesUnlessCauses(const std::string& causes, Messenger& messenger) {
@@ -40,8 +52,8 @@ bool CheckTargetFolder(const ConversionSettings& settings, Messenger& messenger)
                             "\r\ndoes not exist. Create it?")) {
         return false;
     }
-    if (!CreateOneFolder(folder)) {
-        messenger.ShowMessage("Unable to create target folder");
+    if (const std::string reason = CreateOneFolder(folder); !reason.empty()) {
+        messenger.ShowMessage("Unable to create target folder " + folder + ": " + reason);
         return false;
     }
     return true;

@@ -9,7 +9,8 @@ namespace tolk {
 
 std::vector<std::unique_ptr<HostLink>> GpsBabelHostFactory::Create(const GpsBabelConfig& config,
                                                                    int count) {
-    std::optional<LocatedEngine> engine = FindWorkingGpsBabel(config.timeLimit);
+    std::optional<LocatedEngine> engine =
+        FindWorkingGpsBabel(config.timeLimit, config.keepEngineAnswers);
     if (!engine) {
         throw TolkError("No working gpsbabel was found on PATH");
     }

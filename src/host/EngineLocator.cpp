@@ -57,15 +57,15 @@ std::optional<LocatedEngine> LocatedFrom(const std::string& program,
 
 // Kept answers for an unchanged engine mean that it worked, so a start runs no engine; answers
 // that are missing or no longer make a working engine are asked for again and kept.
-std::optional<LocatedEngine> TryEngine(const std::string& program,
-                                       std::chrono::milliseconds limit) {
+std::optional<LocatedEngine> TryEngine(const std::string& program, std::chrono::milliseconds limit,
+                                       bool keepAnswers) {
     const EngineCache cache(UserCacheFolder());
     if (auto engine = LocatedFrom(program, cache.Find(program))) {
         return engine;
     }
     const std::optional<EngineAnswers> answers = AskEngine(program, limit);
     auto engine = LocatedFrom(program, answers);
-    if (engine) {
+    if (engine && keepAnswers) {
         cache.Keep(program, *answers);
     }
     return engine;
@@ -73,7 +73,8 @@ std::optional<LocatedEngine> TryEngine(const std::string& program,
 
 } // namespace
 
-std::optional<LocatedEngine> FindWorkingGpsBabel(std::chrono::milliseconds limit) {
+std::optional<LocatedEngine> FindWorkingGpsBabel(std::chrono::milliseconds limit,
+                                                 bool keepAnswers) {
     const QString path = qEnvironmentVariable("PATH");
     for (const QString& folder : path.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         if (!QDir::isAbsolutePath(folder)) {
@@ -84,7 +85,7 @@ std::optional<LocatedEngine> FindWorkingGpsBabel(std::chrono::milliseconds limit
         if (program.isEmpty()) {
             continue;
         }
-        if (auto engine = TryEngine(program.toStdString(), limit)) {
+        if (auto engine = TryEngine(program.toStdString(), limit, keepAnswers)) {
             return engine;
         }
     }

@@ -26,6 +26,9 @@ struct GpsBabelConfig {
     /// A file the target type cannot hold whole fails (its older target kept) rather than
     /// converting what fits and saying what it did not keep.
     bool keepAllOrFail = false;
+    /// Whether what the engine answers at start-up is kept in the user's cache folder; a command
+    /// that only answers a question leaves nothing behind.
+    bool keepEngineAnswers = true;
 };
 
 } // namespace tolk

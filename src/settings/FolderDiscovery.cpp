@@ -23,7 +23,7 @@ void FolderDiscovery::FindUserFolder(std::string& userFolder) {
     if (!userFolder.empty() && IsFolder(userFolder)) {
         return;
     }
-    userFolder = m_folders.SpecialFolderPath(DocumentsFolderId) + "/My TOLK";
+    userFolder = UserFolderPath();
     if (!MakeFolder(userFolder)) {
         m_messenger.ShowMessage("Unable to find or create user folder: " + userFolder);
     }
@@ -33,12 +33,9 @@ std::string FolderDiscovery::FindWorkFolder(const std::string& exePath,
                                             const std::string& exeFolder) {
     RegWriteStringIfChanged(m_registry, RegistryRoot::LocalMachine, HostKeyPath, "exename",
                             exePath);
-    std::string workFolder =
-        RegReadString(m_registry, RegistryRoot::CurrentUser, HostKeyPath, "workfolder");
+    std::string workFolder = RegisteredWorkFolder();
     if (workFolder.empty()) {
-        workFolder = m_folders.SpecialFolderPath(AppDataFolderId);
-        workFolder = workFolder.empty() ? exeFolder.substr(0, exeFolder.size() - 1)
-                                        : workFolder + "/Orvane/TOLK";
+        workFolder = DefaultWorkFolder(exeFolder);
         RegWriteStringIfChanged(m_registry, RegistryRoot::CurrentUser, HostKeyPath, "workfolder",
                                 workFolder);
     }
@@ -48,6 +45,24 @@ std::string FolderDiscovery::FindWorkFolder(const std::string& exePath,
         workFolder.clear();
     }
     return workFolder;
+}
+
+std::string FolderDiscovery::UserFolderPath() {
+    return m_folders.SpecialFolderPath(DocumentsFolderId) + "/My TOLK";
+}
+
+std::string FolderDiscovery::LookUpWorkFolder(const std::string& exeFolder) {
+    const std::string registered = RegisteredWorkFolder();
+    return registered.empty() ? DefaultWorkFolder(exeFolder) : registered;
+}
+
+std::string FolderDiscovery::RegisteredWorkFolder() {
+    return RegReadString(m_registry, RegistryRoot::CurrentUser, HostKeyPath, "workfolder");
+}
+
+std::string FolderDiscovery::DefaultWorkFolder(const std::string& exeFolder) {
+    const std::string appData = m_folders.SpecialFolderPath(AppDataFolderId);
+    return appData.empty() ? exeFolder.substr(0, exeFolder.size() - 1) : appData + "/Orvane/TOLK";
 }
 
 } // namespace tolk

@@ -24,7 +24,16 @@ public:
     /// missing; the result is empty when that fails. Registry errors are thrown.
     std::string FindWorkFolder(const std::string& exePath, const std::string& exeFolder);
 
+    /// The user folder FindUserFolder sets, looked up only: nothing is created.
+    std::string UserFolderPath();
+    /// The work folder FindWorkFolder returns when all goes well (the registered one, or the
+    /// default), looked up only: nothing is recorded, registered or created.
+    std::string LookUpWorkFolder(const std::string& exeFolder);
+
 private:
+    std::string RegisteredWorkFolder();
+    std::string DefaultWorkFolder(const std::string& exeFolder);
+
     Registry& m_registry;
     SpecialFolders& m_folders;
     Messenger& m_messenger;

@@ -18,6 +18,13 @@ void FindProgramFolders(const std::string& windowProgramPath, FolderDiscovery& d
     folders.WorkFolder = discovery.FindWorkFolder(windowProgramPath, folders.ExeFolder);
 }
 
+void LookUpProgramFolders(const std::string& windowProgramPath, FolderDiscovery& discovery,
+                          ProgramFolders& folders) {
+    folders.ExeFolder = FolderOf(windowProgramPath) + "/";
+    folders.UserFolder = discovery.UserFolderPath();
+    folders.WorkFolder = discovery.LookUpWorkFolder(folders.ExeFolder);
+}
+
 std::string WindowProgramBeside(const std::string& exePath) {
     return FolderOf(exePath) + "/" + WindowProgramName;
 }

@@ -28,6 +28,11 @@ struct ProgramFolders {
 void FindProgramFolders(const std::string& windowProgramPath, FolderDiscovery& discovery,
                         ProgramFolders& folders);
 
+/// The folders FindProgramFolders finds, looked up only: nothing is created, registered or
+/// recorded, for commands that only answer a question.
+void LookUpProgramFolders(const std::string& windowProgramPath, FolderDiscovery& discovery,
+                          ProgramFolders& folders);
+
 /// The path of the window program that lies in the same folder as the executable `exePath`.
 std::string WindowProgramBeside(const std::string& exePath);
 

@@ -46,6 +46,11 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+    /// Resizes as a user dragging the frame would: to this outer size.
+    void DragTo(int outerWidth, int outerHeight);
+    QSize FrameExtent() const { return m_window->frameGeometry().size() - m_window->size(); }
+    /// The six anchored values, checked against the current client area.
+    void ExpectAnchoredToClientArea();
     /// A folder below the temporary home holding the named empty files.
     std::string MakeFolder(const std::string& name, const std::vector<std::string>& files = {});
 

@@ -1,5 +1,6 @@
 #include "CommandWindowTest.h"
 #include "WindowRun.h"
+#include "app/ReadableColour.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -49,28 +50,12 @@ private:
 
 class MainWindowTest : public testing::CommandWindowTest {
 protected:
-    /// Resizes as a user dragging the frame would: to this outer size.
-    void DragTo(int outerWidth, int outerHeight) {
-        const QSize frame = FrameExtent();
-        m_window->resize(outerWidth - frame.width(), outerHeight - frame.height());
-    }
-    QSize FrameExtent() const { return m_window->frameGeometry().size() - m_window->size(); }
     std::map<QString, QRect> ChildGeometries() const {
         std::map<QString, QRect> geometries;
         for (const QWidget* child : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             geometries[child->objectName()] = child->geometry();
         }
         return geometries;
-    }
-    /// The six anchored values, checked against the current client area.
-    void ExpectAnchoredToClientArea() {
-        const int width = m_window->width();
-        const int height = m_window->height();
-        EXPECT_EQ(Find("FileListBox1")->geometry(), QRect(312, 64, width - 322, height - 74));
-        EXPECT_EQ(Find("BitBtn1")->geometry(), QRect(width - 73, 8, 57, 25));
-        EXPECT_EQ(Find("convone")->geometry(), QRect(8, height - 48, 97, 33));
-        EXPECT_EQ(Find("skipbtn")->geometry(), QRect(120, height - 48, 81, 33));
-        EXPECT_EQ(Find("convall")->geometry(), QRect(216, height - 59, 89, 49));
     }
     void ClickSameAsSource() { Find<QCheckBox>("cbtargassrc")->click(); }
 };
@@ -294,6 +279,37 @@ TEST_F(MainWindowTest, FixedTextsFitTheirDesignPlaces) {
                 << name << " " << list->itemText(item).toStdString();
         }
     }
+}
+
+// Every text must read on what lies behind it, under the light palette and under a dark one the
+// user switches to while the window is open: a colour the window sets comes with its partner.
+TEST_F(MainWindowTest, EveryLabelReadsUnderALightAndADarkPalette) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, QColor(53, 53, 53)},
+             {QPalette::WindowText, Qt::white},
+             {QPalette::Base, QColor(35, 35, 35)},
+             {QPalette::Text, Qt::white},
+             {QPalette::Button, QColor(53, 53, 53)},
+             {QPalette::ButtonText, Qt::white}}) {
+        dark.setColor(role, colour);
+    }
+    Start();
+    for (const QPalette& palette : {light, dark, light}) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        for (const QLabel* label : m_window->findChildren<QLabel*>()) {
+            const QWidget* behind =
+                label->autoFillBackground() ? static_cast<const QWidget*>(label) : m_window.get();
+            EXPECT_GE(Contrast(label->palette().color(QPalette::WindowText),
+                               behind->palette().color(QPalette::Window)),
+                      4.5)
+                << label->objectName().toStdString() << " on "
+                << palette.color(QPalette::Window).name().toStdString();
+        }
+    }
+    EXPECT_EQ(Find<QLabel>("statuslbl")->palette().color(QPalette::Window), QColor(255, 255, 153));
 }
 
 } // namespace

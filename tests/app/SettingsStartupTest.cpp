@@ -81,7 +81,7 @@ TEST_F(SettingsStartupTest, AFirstRunMakesTheFoldersRegistersTheWorkFolderAndSav
     EXPECT_NE(testing::ReadTextFile(m_home / ".config/Orvane/TOLK.conf")
                   .find("workfolder=" + m_workFolder),
               std::string::npos);
-    EXPECT_NE(testing::ReadTextFile(m_home / "etc/xdg/Orvane/TOLK.conf")
+    EXPECT_NE(testing::ReadTextFile(m_home / "var/lib/tolkconv/TOLK.conf")
                   .find("exename=" + m_home / "bin/tolkconv"),
               std::string::npos);
 
@@ -175,7 +175,7 @@ TEST_F(SettingsStartupTest, ANumberRegisteredAsWorkFolderIsReportedAndNothingIsS
 }
 
 TEST_F(SettingsStartupTest, ANumberRegisteredAsExeNameIsReportedAndLeftAsItWas) {
-    const std::string machineFile = m_home / "etc/xdg/Orvane/TOLK.conf";
+    const std::string machineFile = m_home / "var/lib/tolkconv/TOLK.conf";
     const std::string registered = "[General]\nexename=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\f)\n";
     testing::WriteTextFile(machineFile, registered);
     Start();

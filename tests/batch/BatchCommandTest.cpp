@@ -1,9 +1,9 @@
 #include "GpsSamples.h"
+#include "ProgramRun.h"
 #include "StandInEngine.h"
 #include "TempHome.h"
 #include "TextFiles.h"
 
-#include <QProcess>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
@@ -16,25 +16,14 @@ namespace fs = std::filesystem;
 using testing::ReadTextFile;
 using testing::WriteTextFile;
 
-struct Finished {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing::Finished;
 
-// The built command as a user runs it: a process of its own, its standard input a pipe and
-// not a terminal, its HOME the test's.
+// The built command, its HOME the test's.
 Finished
 RunBatch(const QStringList& arguments,
          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), arguments);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(120000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
+    return testing::RunProgram(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), arguments,
+                               environment);
 }
 
 class BatchCommandTest : public ::testing::Test {
@@ -87,7 +76,7 @@ TEST_F(BatchCommandTest, OptionsGoOverTheSettingsWhichAreWrittenOnlyWithSave) {
     EXPECT_NE(saved.find("MergeExt=\r\n"), std::string::npos);
     EXPECT_NE(saved.find("SourceFldr=" + m_home / "src"), std::string::npos);
     // The host is pointed at the window program, never at the command without a window.
-    EXPECT_NE(ReadTextFile(m_home / "etc/xdg/Orvane/TOLK.conf").find("/tolkconv\n"),
+    EXPECT_NE(ReadTextFile(m_home / "var/lib/tolkconv/TOLK.conf").find("/tolkconv\n"),
               std::string::npos);
 }
 
@@ -105,6 +94,25 @@ TEST_F(BatchCommandTest, ListTypesShowsTheFormatsFoundAndTheOnesChosenForTheRun)
     EXPECT_NE(row("gpx").find(" gpx"), std::string::npos);
     EXPECT_EQ(row("adb"), "adb      kml                      kml");
     EXPECT_EQ(row("bln"), "bln      gpx                      gpx");
+}
+
+// Queries answer from what is there: they make no folder, register nothing, keep no cache.
+TEST_F(BatchCommandTest, QueriesCreateNothing) {
+    const auto everything = [this] {
+        std::vector<std::string> paths;
+        for (const auto& entry : fs::recursive_directory_iterator(m_home.Path())) {
+            paths.push_back(entry.path().string());
+        }
+        std::ranges::sort(paths);
+        return paths;
+    };
+    const std::vector<std::string> before = everything();
+    for (const char* query : {"--list-types", "--list-datums", "--list-grids", "--help-all"}) {
+        const Finished run = RunBatch({QString::fromLatin1(query)});
+        EXPECT_EQ(run.status, 0) << query << run.err;
+        EXPECT_GT(std::ranges::count(run.out, '\n'), 5) << query;
+    }
+    EXPECT_EQ(everything(), before);
 }
 
 TEST_F(BatchCommandTest, MissingMergeFilesAreListedAfterTheSummary) {
@@ -129,14 +137,14 @@ TEST_F(BatchCommandTest, ChecksRefuseAndConvertNothing) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "Target folder\n" + m_home / "new" +
                            "\ndoes not exist. Create it?\nNo: standard input is not a terminal "
-                           "(--create-target answers Yes).\ntolkconv-batch: Nothing converted: "
-                           "the target folder " +
-                           m_home / "new" + " does not exist.\n");
+                           "(--create-target answers Yes).\ntolkconv-batch: Nothing converted.\n");
     EXPECT_FALSE(fs::exists(m_home / "new"));
 
     run = RunBatch({"--target-folder", Home("new/deeper"), "--create-target"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("Unable to create target folder\n"), std::string::npos);
+    EXPECT_EQ(run.err, "Unable to create target folder " + m_home / "new/deeper" +
+                           ": its parent folder does not exist (only one folder is created)\n"
+                           "tolkconv-batch: Nothing converted.\n");
     EXPECT_FALSE(fs::exists(m_home / "new"));
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(FilesIn(m_home / "out").empty());

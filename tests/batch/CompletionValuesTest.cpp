@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tolk {
@@ -13,16 +14,20 @@ namespace {
 const std::string ExeFolder = TOLK_SOURCE_DIR "/data/";
 
 std::vector<std::string> Values(const std::string& list) {
+    const ReferenceData offered = ReadReferenceData(ExeFolder);
+    const std::string text = list == "datums"  ? DatumListing(offered)
+                             : list == "grids" ? GridListing(offered)
+                                               : CompletionValues(list);
     std::vector<std::string> values;
-    const QString lines = QString::fromStdString(CompletionValues(list, ExeFolder));
+    const QString lines = QString::fromStdString(text);
     for (const QString& line : lines.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         values.push_back(line.toStdString());
     }
     return values;
 }
 
-// The completion offers exactly what the command then accepts, so every value offered passes the
-// command's own checks.
+// The completion and the listings offer exactly what the command then accepts, so every value
+// offered passes the command's own checks, and no grid is offered that the engine cannot apply.
 TEST(CompletionValuesTest, EveryValueOfferedIsAccepted) {
     const ReferenceData offered = ReadReferenceData(ExeFolder);
     const std::pair<std::string, std::string ConversionSettings::*> lists[] = {
@@ -44,7 +49,8 @@ TEST(CompletionValuesTest, EveryValueOfferedIsAccepted) {
                 << list << ": " << value;
         }
     }
-    EXPECT_EQ(CompletionValues("colours", ExeFolder), "");
+    EXPECT_EQ(std::ranges::count(Values("grids"), "Maidenhead"), 0);
+    EXPECT_EQ(CompletionValues("colours"), "");
 }
 
 } // namespace

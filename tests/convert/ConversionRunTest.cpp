@@ -272,20 +272,25 @@ TEST_F(ConversionRunTest, MissingTargetFolderIsCreatedOneLevelAfterYes) {
     EXPECT_TRUE(std::filesystem::is_directory(Path("new")));
     EXPECT_EQ(Messages(), (Lines{"question: Target folder\r\n" + Path("new") +
                                  "\r\ndoes not exist. Create it?"}));
-
-    m_settings.TargetFldr = Path("deep/er");
-    m_messages.answers = {true};
-    EXPECT_FALSE(CheckTargetFolder(m_settings, m_messages));
-    EXPECT_FALSE(std::filesystem::exists(Path("deep")));
-    EXPECT_EQ(Messages().back(), "message: Unable to create target folder");
 }
 
-TEST_F(ConversionRunTest, AFileWhereTheTargetFolderShouldBeCannotBeCreated) {
+// A folder that cannot be made says why. (Permission bits refuse nothing to root, as in CI; an
+// unwritable parent gives "permission denied" the same way.)
+TEST_F(ConversionRunTest, ATargetFolderThatCannotBeCreatedSaysWhy) {
     Touch("file");
-    m_settings.TargetFldr = Path("file");
-    m_messages.answers = {true};
-    EXPECT_FALSE(CheckTargetFolder(m_settings, m_messages));
-    EXPECT_EQ(Messages().back(), "message: Unable to create target folder");
+    const std::pair<std::string, std::string> cases[] = {
+        {"deep/er", "its parent folder does not exist (only one folder is created)"},
+        {"file", "a file of that name is in the way"},
+        {"file/sub", "not a directory"},
+    };
+    for (const auto& [folder, reason] : cases) {
+        m_settings.TargetFldr = Path(folder);
+        m_messages.answers = {true};
+        EXPECT_FALSE(CheckTargetFolder(m_settings, m_messages));
+        EXPECT_EQ(Messages().back(),
+                  "message: Unable to create target folder " + Path(folder) + ": " + reason);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("deep")));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "TempHome.h"
 #include "TextFiles.h"
 #include "settings/MakeFolder.h"
+#include "settings/ProgramFolders.h"
 #include "settings/QSettingsRegistry.h"
 #include "settings/RegistryText.h"
 #include "settings/StandardSpecialFolders.h"
@@ -139,7 +140,7 @@ TEST_F(FolderDiscoveryTest, ANumberRegisteredAsWorkFolderIsAnError) {
 TEST(LinuxFolderDiscovery, FirstAndSecondRunInAFreshHome) {
     testing::TempHome home;
     const std::string userFile = home / ".config/Orvane/TOLK.conf";
-    QSettingsRegistry registry(userFile, home / "etc/xdg/Orvane/TOLK.conf");
+    QSettingsRegistry registry(userFile, home / "var/lib/tolkconv/TOLK.conf");
     StandardSpecialFolders folders;
     testing::MessageRecorder messages;
     FolderDiscovery discovery(registry, folders, messages);
@@ -164,6 +165,28 @@ TEST(LinuxFolderDiscovery, FirstAndSecondRunInAFreshHome) {
     EXPECT_EQ(testing::ReadTextFile(userFile), firstRun);
     EXPECT_EQ(fs::last_write_time(userFile), written);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// A command that only answers a question looks the folders up: it finds those start-up finds,
+// and leaves a fresh home as it was.
+TEST(LinuxFolderDiscovery, LookingUpFindsWhatStartUpFindsAndCreatesNothing) {
+    testing::TempHome home;
+    StandardSpecialFolders specialFolders;
+    testing::MessageRecorder messages;
+    QSettingsRegistry lookUp =
+        QSettingsRegistry::ForThisUser(QSettingsRegistry::Access::LookUpOnly);
+    FolderDiscovery lookingUp(lookUp, specialFolders, messages);
+    ProgramFolders lookedUp;
+    LookUpProgramFolders(home / "bin/tolkconv", lookingUp, lookedUp);
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(home.Path()), {}), 3)
+        << "only the state folder the package makes";
+
+    QSettingsRegistry registry = QSettingsRegistry::ForThisUser();
+    FolderDiscovery discovery(registry, specialFolders, messages);
+    ProgramFolders found;
+    FindProgramFolders(home / "bin/tolkconv", discovery, found);
+    EXPECT_EQ(std::tie(lookedUp.ExeFolder, lookedUp.UserFolder, lookedUp.WorkFolder),
+              std::tie(found.ExeFolder, found.UserFolder, found.WorkFolder));
 }
 
 } // namespace

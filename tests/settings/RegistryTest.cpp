@@ -89,8 +89,9 @@ class QSettingsRegistryTest : public ::testing::Test {
 protected:
     testing::TempHome m_home;
     std::string m_userFile = m_home / ".config/Orvane/TOLK.conf";
-    std::string m_machineFile = m_home / "etc/xdg/Orvane/TOLK.conf";
-    QSettingsRegistry m_registry{m_userFile, m_machineFile};
+    std::string m_machineFile = m_home / "var/lib/tolkconv/TOLK.conf";
+    std::string m_administratorFile = m_home / "etc/xdg/Orvane/TOLK.conf";
+    QSettingsRegistry m_registry{m_userFile, m_machineFile, {m_administratorFile}};
 };
 
 TEST_F(QSettingsRegistryTest, KeepsEachRootInItsOwnFile) {
@@ -107,11 +108,43 @@ TEST_F(QSettingsRegistryTest, KeepsEachRootInItsOwnFile) {
     EXPECT_EQ(m_registry.OpenOrCreateKey(User, "Software\\Other"), nullptr);
 }
 
-TEST_F(QSettingsRegistryTest, AnUnwritableRootCannotBeOpened) {
-    WriteTextFile(m_home / "etc", "a file where the folder should be");
+// The administrator's configuration is read for the machine where the record holds nothing, and
+// is never written: the record takes what the program writes.
+TEST_F(QSettingsRegistryTest, TheMachineReadsTheAdministratorsFileButWritesItsRecord) {
+    const std::string configured = "[General]\nexename=/usr/bin/x\nlimit=5\n";
+    WriteTextFile(m_administratorFile, configured);
+    EXPECT_EQ(RegReadString(m_registry, Machine, HostKeyPath, "exename"), "/usr/bin/x");
+    RegWriteStringIfChanged(m_registry, Machine, HostKeyPath, "exename", "/usr/bin/x");
+    EXPECT_EQ(ReadTextFile(m_machineFile), "") << "an unchanged value is not recorded";
+
+    RegWriteStringIfChanged(m_registry, Machine, HostKeyPath, "exename", "/usr/lib/tolkconv/x");
+    EXPECT_EQ(RegReadString(m_registry, Machine, HostKeyPath, "exename"), "/usr/lib/tolkconv/x");
+    EXPECT_EQ(RegReadString(m_registry, Machine, HostKeyPath, "limit"), "5");
+    EXPECT_EQ(ReadTextFile(m_administratorFile), configured);
+    EXPECT_EQ(RegReadString(m_registry, User, HostKeyPath, "limit"), "");
+}
+
+TEST_F(QSettingsRegistryTest, ARootThatCannotBeWrittenIsNotOpenedAndNoStateFolderIsMade) {
+    std::filesystem::remove(m_home / "var/lib/tolkconv");
     RegWriteStringIfChanged(m_registry, Machine, HostKeyPath, "exename", "/opt/tolkconv");
-    EXPECT_EQ(RegReadString(m_registry, Machine, HostKeyPath, "exename"), "");
     EXPECT_EQ(m_registry.OpenOrCreateKey(Machine, HostKeyPath), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(m_home / "var/lib/tolkconv"));
+
+    WriteTextFile(m_home / ".config", "a file where the folder should be");
+    EXPECT_EQ(m_registry.OpenOrCreateKey(User, HostKeyPath), nullptr);
+}
+
+TEST_F(QSettingsRegistryTest, LookingUpReadsWhatIsThereAndCreatesNothing) {
+    QSettingsRegistry lookUp(m_userFile, m_machineFile, {m_administratorFile},
+                             QSettingsRegistry::Access::LookUpOnly);
+    EXPECT_EQ(RegReadString(lookUp, User, HostKeyPath, "workfolder"), "");
+    EXPECT_FALSE(std::filesystem::exists(m_home / ".config"));
+
+    WriteTextFile(m_userFile, "[General]\nworkfolder=/w\n");
+    EXPECT_EQ(RegReadString(lookUp, User, HostKeyPath, "workfolder"), "/w");
+    EXPECT_FALSE(lookUp.OpenOrCreateKey(User, HostKeyPath)->WriteText("workfolder", "/x"));
+    EXPECT_EQ(ReadTextFile(m_userFile), "[General]\nworkfolder=/w\n");
+    EXPECT_FALSE(std::filesystem::exists(m_machineFile));
 }
 
 TEST_F(QSettingsRegistryTest, HandMadeEntriesAreTextUnlessMarkedAsNumberOrBinary) {

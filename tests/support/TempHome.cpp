@@ -1,5 +1,6 @@
 #include "TempHome.h"
 
+#include <QDir>
 #include <QtGlobal>
 
 namespace tolk::testing {
@@ -15,9 +16,11 @@ TempHome::TempHome() : m_oldHome(qgetenv("HOME")) {
     for (const char* name : XdgVariables) {
         qunsetenv(name);
     }
-    // The machine-wide registry root lives in the first system configuration folder; a test
-    // must never write the real one under /etc.
+    // A test must never read the real system configuration under /etc nor write the real
+    // machine-wide record; the record's folder is there, as the package makes it.
     qputenv("XDG_CONFIG_DIRS", (m_dir.path() + "/etc/xdg").toLocal8Bit());
+    qputenv("TOLK_STATE_DIR", (m_dir.path() + "/var/lib/tolkconv").toLocal8Bit());
+    QDir().mkpath(m_dir.path() + "/var/lib/tolkconv");
 }
 
 TempHome::~TempHome() {

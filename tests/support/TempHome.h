@@ -6,8 +6,8 @@
 
 namespace tolk::testing {
 
-/// A fresh, empty HOME (with its XDG folders unset, and the system configuration folder
-/// inside it) for one test; restores the old HOME after.
+/// A fresh, empty HOME (with its XDG folders unset, and the system configuration folder and the
+/// machine-wide record's folder inside it) for one test; restores the old HOME after.
 class TempHome {
 public:
     TempHome();
