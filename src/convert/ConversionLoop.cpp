@@ -69,7 +69,7 @@ void ConversionLoop::StartThread(Work&& work) {
 
 void ConversionLoop::ConvertFiles(int job) {
     HostConnection& host = *m_hosts[static_cast<std::size_t>(job)];
-    for (FileStretch stretch = m_board->Take(); !stretch.Empty(); stretch = m_board->Take()) {
+    for (FileStretch stretch = m_board->Take(job); !stretch.Empty(); stretch = m_board->Take(job)) {
         TellAhead(host, stretch);
         int index = stretch.first;
         for (; index < stretch.end && m_board->Begin(job, index); ++index) {

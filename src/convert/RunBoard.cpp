@@ -8,18 +8,23 @@ RunBoard::RunBoard(int listed, int jobs, int stretch, std::chrono::milliseconds 
     : m_outcomes(static_cast<std::size_t>(listed)),
       m_abandoned(static_cast<std::size_t>(listed), false), m_jobs(std::max(1, jobs)),
       m_stretch(std::max(1, stretch)), m_stopGrace(stopGrace),
-      m_converting(static_cast<std::size_t>(m_jobs), NoFile) {}
+      m_converting(static_cast<std::size_t>(m_jobs), NoFile),
+      m_holding(static_cast<std::size_t>(m_jobs), false) {}
 
-FileStretch RunBoard::Take() {
+FileStretch RunBoard::Take(int job) {
     const std::lock_guard lock(m_mutex);
+    m_holding[static_cast<std::size_t>(job)] = false;
     if (m_ended) {
         return {};
     }
-    // An even share of what is left, so that the jobs end together.
+    // An even share of what is left among the jobs that have nothing left to do, so that the jobs
+    // end together.
+    const auto free = std::ranges::count(m_holding, false);
     const int left = Listed() - m_next;
-    const int share = std::min(m_stretch, (left + m_jobs - 1) / m_jobs);
+    const int share = std::min<int>(m_stretch, static_cast<int>((left + free - 1) / free));
     const FileStretch stretch{m_next, m_next + share};
     m_next = stretch.end;
+    m_holding[static_cast<std::size_t>(job)] = share > 0;
     return stretch;
 }
 
@@ -71,8 +76,8 @@ void RunBoard::Stop() {
     const std::lock_guard lock(m_mutex);
     if (!m_stopAsked) {
         m_stopAsked = true;
-        m_endRunsAt = std::min(m_endRunsAt.value_or(Clock::time_point::max()),
-                               Clock::now() + m_stopGrace);
+        m_endRunsAt =
+            std::min(m_endRunsAt.value_or(Clock::time_point::max()), Clock::now() + m_stopGrace);
     }
     m_ended = true;
     m_changed.notify_all();
@@ -104,8 +109,7 @@ void RunBoard::Hold(bool held) {
 
 bool RunBoard::HasNews() const {
     const auto taken = static_cast<std::size_t>(m_taken);
-    return !m_started.empty() ||
-           (m_taken < m_next && (m_outcomes[taken] || m_abandoned[taken])) ||
+    return !m_started.empty() || (m_taken < m_next && (m_outcomes[taken] || m_abandoned[taken])) ||
            (AllTaken() && !m_lastGiven);
 }
 

@@ -47,9 +47,10 @@ public:
     /// `stopGrace` before their engine runs are ended.
     RunBoard(int listed, int jobs, int stretch, std::chrono::milliseconds stopGrace);
 
-    /// The next stretch for the job: its share of what is left, at most `stretch` files; empty
-    /// when none is left or the run was ended.
-    FileStretch Take();
+    /// The next stretch for the job, whose last one is done: its share of what is left among the
+    /// jobs without a stretch, at most `stretch` files; empty when none is left or the run was
+    /// ended.
+    FileStretch Take(int job);
     /// Waits until the job's file may begin; false when the run was ended, and the file and the
     /// rest of its stretch are then never begun.
     bool Begin(int job, int index);
@@ -91,6 +92,8 @@ private:
     const int m_stretch;
     const std::chrono::milliseconds m_stopGrace;
     std::vector<int> m_converting;
+    /// Per job, whether it holds a stretch not yet done.
+    std::vector<bool> m_holding;
     std::vector<int> m_started;
     int m_next = 0;
     int m_taken = 0;
