@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tolk::bench {
@@ -38,7 +39,36 @@ void WriteGpx(const std::filesystem::path& path, int index) {
     file << " </trkseg></trk>\n</gpx>\n";
 }
 
+// What a second of logging looks like: position, elevation, time, and the fields loggers add.
+void WriteTrackPoint(std::ofstream& file, int point) {
+    char time[32];
+    std::snprintf(time, sizeof time, "2024-05-01T%02d:%02d:%02dZ", point / 3600 % 24,
+                  point / 60 % 60, point % 60);
+    file << "  <trkpt lat=\"" << 46 + point * 1e-5 << "\" lon=\"" << 7 + point * 1e-5 << "\"><ele>"
+         << 500 + point % 100 << "</ele><time>" << time << "</time><course>" << point % 360
+         << "</course><speed>" << 1 + point % 7 << "</speed><sat>" << 6 + point % 5
+         << "</sat><hdop>" << 0.8 + point % 9 * 0.1 << "</hdop><name>P" << point
+         << "</name><desc>Point " << point << " of the long track</desc></trkpt>\n";
+}
+
 } // namespace
+
+std::vector<std::string> AddLongTracks(const std::filesystem::path& root, int count, int points) {
+    std::vector<std::string> names;
+    for (int index = 0; index < count; ++index) {
+        names.push_back("long " + std::to_string(index) + ".gpx");
+        std::ofstream file(root / "src" / names.back());
+        file
+            << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" creator=\"bench\" "
+               "xmlns=\"http://www.topografix.com/GPX/1/1\">\n <trk><name>Long "
+            << index << "</name><trkseg>\n";
+        for (int point = 0; point < points; ++point) {
+            WriteTrackPoint(file, point);
+        }
+        file << " </trkseg></trk>\n</gpx>\n";
+    }
+    return names;
+}
 
 std::filesystem::path BenchRoot() {
     return std::filesystem::temp_directory_path() / ("tolk-bench-" + std::to_string(getpid()));
@@ -76,6 +106,72 @@ Took Measure(const std::function<void()>& action) {
     action();
     return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
             CpuSeconds() - cpu};
+}
+
+Took MeasureCommand(const std::string& command) {
+    // A process of its own, so that the peak of its children is that of this command alone.
+    int channel[2];
+    if (pipe(channel) != 0) {
+        return {};
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        const int status = std::system(command.c_str());
+        rusage usage{};
+        getrusage(RUSAGE_CHILDREN, &usage);
+        const double cpu =
+            static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        const long peak = usage.ru_maxrss;
+        if (write(channel[1], &cpu, sizeof cpu) < 0 || write(channel[1], &peak, sizeof peak) < 0 ||
+            status != 0) {
+            _exit(1);
+        }
+        _exit(0);
+    }
+    close(channel[1]);
+    Took took{0, 0, 0};
+    if (read(channel[0], &took.cpu, sizeof took.cpu) < 0 ||
+        read(channel[0], &took.peakKiB, sizeof took.peakKiB) < 0) {
+        std::fprintf(stderr, "The measured command told nothing.\n");
+    }
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    took.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "The command failed: %s\n", command.c_str());
+    }
+    return took;
+}
+
+std::string EngineXargsRuns(const std::filesystem::path& root, const std::string& outFolder,
+                            int jobs) {
+    std::ofstream arguments(root / "xargs-arguments", std::ios::binary);
+    std::size_t perRun = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(root / "src")) {
+        if (entry.path().extension() != ".gpx") {
+            continue;
+        }
+        const std::string out = (root / outFolder / entry.path().stem()).string() + ".kml";
+        const std::vector<std::string> run{
+            "-p", "",    "-w", "-t", "-r", "-i", "gpx", "-f", entry.path().string(),
+            "-o", "kml", "-F", out};
+        for (const std::string& argument : run) {
+            arguments << argument << '\0';
+        }
+        perRun = run.size();
+    }
+    return "xargs -0 -n " + std::to_string(perRun) + " -P " + std::to_string(jobs) +
+           " gpsbabel < '" + (root / "xargs-arguments").string() + "'";
+}
+
+std::string MiB(long kib) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f MiB", static_cast<double>(kib) / 1024);
+    return text;
 }
 
 std::string EngineShellLoop(const std::filesystem::path& root, const std::string& outFolder,

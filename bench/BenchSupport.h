@@ -19,13 +19,21 @@ std::vector<std::string> AddHeadedCsvFiles(const std::filesystem::path& root, in
 /// The folder MakeBenchFolder is given: named after this process, in the temporary folder.
 std::filesystem::path BenchRoot();
 
+/// Adds to root/src `count` GPX files of one track of `points` points each ("long 0.gpx", ...),
+/// every point with an elevation, a time and a few more fields, as a logger writes them.
+std::vector<std::string> AddLongTracks(const std::filesystem::path& root, int count, int points);
+
 struct Took {
-    double wall; ///< seconds on the clock
-    double cpu;  ///< processor seconds of this program and of the processes it waited for
+    double wall;      ///< seconds on the clock
+    double cpu;       ///< processor seconds of this program and of the processes it waited for
+    long peakKiB = 0; ///< the most memory one of the processes held at once (MeasureCommand)
 };
 
 /// How long the action took.
 Took Measure(const std::function<void()>& action);
+
+/// How long the shell command took, and the peak memory of the largest process it ran.
+Took MeasureCommand(const std::string& command);
 
 /// A shell command converting every root/src/*.<type> to root/<outFolder>/*.kml, one engine start
 /// per file, reading with the engine format named: the plain conversion a user would type.
@@ -42,6 +50,15 @@ std::string Milliseconds(double milliseconds);
 
 /// A run over many files as the table shows it: the time on the clock and the time a file.
 std::string SecondsForFiles(const Took& took, int files);
+
+/// A shell command converting every root/src/*.gpx to root/<outFolder>/*.kml with `jobs`
+/// engine runs at a time through xargs, one engine start per file and no shell in between: the
+/// parallel loop a user would write.
+std::string EngineXargsRuns(const std::filesystem::path& root, const std::string& outFolder,
+                            int jobs);
+
+/// A memory size as the table shows it.
+std::string MiB(long kib);
 
 /// Runs the shell loop once untimed, so that the engine is in the page cache for both timed
 /// runs, then runs it timed.

@@ -10,6 +10,7 @@
 #include "host/HostReasons.h"
 #include "host/KeepCheck.h"
 #include "host/LeadingShape.h"
+#include "host/OutputFolders.h"
 #include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
 #include "host/SavePlan.h"

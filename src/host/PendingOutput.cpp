@@ -1,32 +1,23 @@
 #include "host/PendingOutput.h"
 
-#include <QCryptographicHash>
-#include <QString>
-#include <QSysInfo>
+#include "host/OutputFolders.h"
+
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <charconv>
-#include <csignal>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string_view>
 #include <unistd.h>
 
 namespace tolk {
 namespace {
 
-// The folder of an output in the making is hidden, so that the source file list never shows a
-// conversion in progress. Its full name is the prefix, a tag of this machine, "-", the process
-// number, "-" and a random part.
-const char* const TempPrefix = ".tolk-";
-
-// The output's name in its folder, before its extension: companion files the engine writes
-// beside it differ only in their extensions.
-const char* const OutputStem = "out";
+// Each output's name in the output folder, before its extension: a number of this process's,
+// so that companion files the engine writes beside it, which differ only in their extensions,
+// are found by it.
+std::atomic<unsigned long> OutputNumber = 0;
 
 // A write that failed for want of room leaves less than a few blocks free.
 constexpr std::uintmax_t FullBelowBytes = 16 * 1024;
@@ -54,74 +45,7 @@ void GivePermissions(const std::filesystem::path& file, const std::filesystem::p
     std::filesystem::permissions(file, wanted, error);
 }
 
-// Eight hexadecimal digits that tell this machine from others that may share a folder, short
-// enough that a temporary name is not much longer than the target's own.
-std::string MachineTag() {
-    const QByteArray identity = QSysInfo::machineUniqueId() + QSysInfo::machineHostName().toUtf8();
-    return QCryptographicHash::hash(identity, QCryptographicHash::Sha1)
-        .toHex()
-        .left(8)
-        .toStdString();
-}
-
-std::string OwnTempStart() {
-    static const std::string start =
-        std::string(TempPrefix) + MachineTag() + "-" + std::to_string(getpid()) + "-";
-    return start;
-}
-
-// The process that wrote the temporary of that name on this machine; none for a name of
-// another machine's or of another form.
-std::optional<pid_t> WriterOnThisMachine(std::string_view name) {
-    static const std::string machineStart = std::string(TempPrefix) + MachineTag() + "-";
-    if (!name.starts_with(machineStart)) {
-        return std::nullopt;
-    }
-    const std::string_view rest = name.substr(machineStart.size());
-    const auto dash = rest.find('-');
-    if (dash == std::string_view::npos) {
-        return std::nullopt;
-    }
-    pid_t pid = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + dash, pid);
-    if (error != std::errc() || end != rest.data() + dash || pid <= 0) {
-        return std::nullopt;
-    }
-    return pid;
-}
-
-// How many outputs of this process are pending now, in any folder.
-std::atomic<int> OwnPending = 0;
-
-// Whether the temporaries the process wrote may still be in use. This process's own are not
-// while it has no output pending: a run that could not remove them left them (its target folder
-// was made read-only while it wrote).
-bool InUse(pid_t pid) {
-    if (pid == getpid()) {
-        return OwnPending > 0;
-    }
-    return kill(pid, 0) == 0 || errno != ESRCH;
-}
-
 } // namespace
-
-void RemoveDeadRunsTemporaries(const std::string& folder) {
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
-    if (!dir) {
-        return;
-    }
-    std::vector<std::string> dead;
-    while (const dirent* entry = readdir(dir.get())) {
-        const std::optional<pid_t> writer = WriterOnThisMachine(entry->d_name);
-        if (writer && !InUse(*writer)) {
-            dead.emplace_back(entry->d_name);
-        }
-    }
-    for (const std::string& name : dead) {
-        std::error_code ignored;
-        std::filesystem::remove_all(std::filesystem::path(folder) / name, ignored);
-    }
-}
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code error;
@@ -129,26 +53,26 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 }
 
 PendingOutput::PendingOutput(const std::string& targetPath, const std::string& seenFolder)
-    : m_target(targetPath) {
-    const std::filesystem::path folder =
-        seenFolder.empty() ? m_target.parent_path() : std::filesystem::path(seenFolder);
-    std::string pattern = (folder / (OwnTempStart() + "XXXXXX")).string();
-    ++OwnPending;
-    if (mkdtemp(pattern.data()) != nullptr) {
-        m_folder = pattern;
+    : m_target(targetPath), m_seenFolder(seenFolder.empty() ? m_target.parent_path()
+                                                            : std::filesystem::path(seenFolder)) {
+    m_folder = ShareOutputFolder(m_seenFolder);
+    if (Ready()) {
+        m_stem = "o" + std::to_string(++OutputNumber);
         // The output keeps the target's extension: some formats name their companion files by
         // replacing it.
-        m_tempPath =
-            (m_folder / (std::string(OutputStem) + m_target.extension().string())).string();
+        m_tempPath = (m_folder / (m_stem + m_target.extension().string())).string();
     }
 }
 
 PendingOutput::~PendingOutput() {
-    --OwnPending;
-    if (Ready()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
+    if (!Ready()) {
+        return;
     }
+    for (const Move& move : WrittenFiles()) {
+        std::error_code ignored;
+        std::filesystem::remove(move.from, ignored);
+    }
+    LeaveOutputFolder(m_seenFolder);
 }
 
 bool PendingOutput::HasContent() const {
@@ -170,16 +94,17 @@ std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {
     if (!Ready()) {
         return moves;
     }
-    const std::string companionStart = std::string(OutputStem) + ".";
+    const std::string companionStart = m_stem + ".";
+    // The output folder holds only the outputs pending in this target folder.
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(m_folder.c_str()), closedir);
     if (!dir) {
         return moves;
     }
     while (const dirent* entry = readdir(dir.get())) {
         const std::string_view name = entry->d_name;
-        if (name == OutputStem || name.starts_with(companionStart)) {
+        if (name == m_stem || name.starts_with(companionStart)) {
             std::filesystem::path to = m_target;
-            to.replace_extension(name.substr(std::string_view(OutputStem).size()));
+            to.replace_extension(name.substr(m_stem.size()));
             moves.push_back({m_folder / name, to});
         }
     }
@@ -209,9 +134,6 @@ bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
             return false;
         }
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(m_folder, ignored);
-    m_folder.clear();
     return true;
 }
 

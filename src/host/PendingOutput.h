@@ -6,18 +6,16 @@
 
 namespace tolk {
 
-/// An output that the engine writes into a hidden private folder inside the target's own folder
-/// and that is moved into place only once it is complete, so that a failed run never leaves a
-/// partial file nor destroys the file it was to replace. Some formats write companion files named
-/// after the output with other extensions (a shapefile's ".shx" and ".dbf"): every file the
-/// engine writes so moves with it, keeping its own extension; the folder of its own means no
-/// look through a target folder of many thousands of files. The folder goes with the object,
-/// with whatever was not moved into place. Its name tells the machine and the process that
-/// writes it, so that what a killed program left can be told from what a running one is writing
-/// (RemoveDeadRunsTemporaries).
+/// An output that the engine writes into the hidden output folder inside the target's own folder
+/// (see ShareOutputFolder) and that is moved into place only once it is complete, so that a
+/// failed run never leaves a partial file nor destroys the file it was to replace. Some formats
+/// write companion files named after the output with other extensions (a shapefile's ".shx" and
+/// ".dbf"): every file the engine writes so moves with it, keeping its own extension; the output
+/// folder holds only what is pending, so finding them means no look through a target folder of
+/// many thousands of files. Whatever was not moved into place goes with the object.
 class PendingOutput {
 public:
-    /// Creates the private folder beside the target; Ready() tells whether that worked.
+    /// Takes a share of the output folder beside the target; Ready() tells whether that worked.
     /// seenFolder is the path through which the engine reaches the target's folder (a link to
     /// it); empty for the folder itself.
     explicit PendingOutput(const std::string& targetPath, const std::string& seenFolder = {});
@@ -49,15 +47,11 @@ private:
     std::vector<Move> WrittenFiles() const;
 
     std::filesystem::path m_target;
+    std::filesystem::path m_seenFolder;
     std::filesystem::path m_folder;
+    std::string m_stem;
     std::string m_tempPath;
 };
-
-/// Removes from the folder the temporary outputs that programs on this machine which no longer run
-/// left there (killed, or stopped by a power cut), and those this program could not remove when
-/// their folder was made read-only, if it has no output pending now. Those of other running
-/// programs, and of other machines sharing the folder, are kept.
-void RemoveDeadRunsTemporaries(const std::string& folder);
 
 /// Both paths name one existing file (through links or different spellings alike).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);

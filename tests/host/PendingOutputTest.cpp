@@ -1,6 +1,7 @@
 #include "host/PendingOutput.h"
 
 #include "TextFiles.h"
+#include "host/OutputFolders.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,16 +42,18 @@ protected:
 
 TEST_F(PendingOutputTest, OutputAndCompanionsMoveIntoPlaceReplacingOldOnes) {
     testing::WriteTextFile(Path("walk.shp"), "old");
-    PendingOutput output(Path("walk.shp"));
-    ASSERT_TRUE(output.Ready());
-    const fs::path privateFolder = fs::path(output.TempPath()).parent_path();
-    EXPECT_EQ(privateFolder.parent_path(), fs::path(m_dir.path().toStdString()));
-    EXPECT_TRUE(privateFolder.filename().string().starts_with("."));
-    EXPECT_FALSE(output.HasContent());
-    testing::WriteTextFile(output.TempPath(), "shapes");
-    WriteCompanion(output, ".dbf", "table");
-    EXPECT_TRUE(output.HasContent());
-    EXPECT_TRUE(output.Commit({}));
+    {
+        PendingOutput output(Path("walk.shp"));
+        ASSERT_TRUE(output.Ready());
+        const fs::path outputFolder = fs::path(output.TempPath()).parent_path();
+        EXPECT_EQ(outputFolder.parent_path(), fs::path(m_dir.path().toStdString()));
+        EXPECT_TRUE(outputFolder.filename().string().starts_with("."));
+        EXPECT_FALSE(output.HasContent());
+        testing::WriteTextFile(output.TempPath(), "shapes");
+        WriteCompanion(output, ".dbf", "table");
+        EXPECT_TRUE(output.HasContent());
+        EXPECT_TRUE(output.Commit({}));
+    }
     EXPECT_EQ(Names(), (Strings{"walk.dbf", "walk.shp"}));
     EXPECT_EQ(testing::ReadTextFile(Path("walk.shp")), "shapes");
     EXPECT_EQ(testing::ReadTextFile(Path("walk.dbf")), "table");
@@ -100,7 +103,7 @@ TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
     testing::WriteTextFile(Path(".tolk-x.kml"), "x");
     testing::WriteTextFile(Path("walk.gpx"), "x");
     for (const std::string& folder : {otherMachine, named(deadPid)}) {
-        testing::WriteTextFile(Path(folder + "/out.kml"), "x");
+        testing::WriteTextFile(Path(folder + "/o1.kml"), "x");
     }
     Strings expected = {".tolk-x.kml", liveName, otherMachine, "walk.gpx"};
     std::ranges::sort(expected);
@@ -108,13 +111,13 @@ TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
     RemoveDeadRunsTemporaries(m_dir.path().toStdString());
     EXPECT_EQ(Names(), expected);
 
-    // This program's own, left when it could not remove them, go once nothing of it is pending.
-    const std::string left = named(std::to_string(getpid())) + "left";
-    testing::WriteTextFile(Path(left + "/out.kml"), "x");
-    live.reset();
+    // This program's own that no output uses (left when it could not remove them) go too.
+    testing::WriteTextFile(Path(named(std::to_string(getpid())) + "left/o1.kml"), "x");
     RemoveDeadRunsTemporaries(m_dir.path().toStdString());
-    std::erase(expected, liveName);
     EXPECT_EQ(Names(), expected);
+    live.reset();
+    std::erase(expected, liveName);
+    EXPECT_EQ(Names(), expected) << "the output folder goes with its last output";
 }
 
 } // namespace
