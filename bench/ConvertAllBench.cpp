@@ -1,10 +1,8 @@
 // Times the window's "Convert All" over 200 small GPX files to KML through the gpsbabel host
-// against the same 200 conversions run by a plain shell loop of the engine, and prints the ratio
-// of one run each, by the clock and by processor time; then the longest time the window's event
-// loop went unanswered during the run. With one job the same shows what the host's checks cost a
-// file, and 200 headed CSV files, a type several engine formats claim, what choosing the reader
-// costs against a loop that names the right format. The window runs under the offscreen platform
-// in a home of its own.
+// against tolkconv-batch doing the same with as many jobs, and prints the ratio of one run each
+// (each after a run of its own that brings everything into the page cache); then the longest
+// time the window's event loop went unanswered during the run. The window runs under the
+// offscreen platform in a home of its own.
 #include "BenchSupport.h"
 #include "app/Tmainfrm.h"
 #include "host/GpsBabelHost.h"
@@ -63,19 +61,8 @@ double ConvertAllAndTimeTheLongestWait(tolk::Tmainfrm& window) {
     return longest;
 }
 
-void Compare(const std::string& what, const std::string& goal, const Took& ours, const Took& shell,
-             const std::string& reference, const tolk::Tmainfrm& window) {
-    const std::string status =
-        window.findChild<QLabel*>(QStringLiteral("statuslbl"))->text().toStdString();
-    std::printf("%s: %7.3f s, processor %7.3f s (%s)\n", what.c_str(), ours.wall, ours.cpu,
-                status.c_str());
-    std::printf("shell loop:  %7.3f s, processor %7.3f s\n", shell.wall, shell.cpu);
-    // On a busy machine the clock mostly measures the other work; processor time does not.
-    std::printf("ratio: %.3f (goal: at most %s); by processor time: %.3f\n", ours.wall / shell.wall,
-                goal.c_str(), ours.cpu / shell.cpu);
-    tolk::bench::PrintTableRow(what, tolk::bench::SecondsForFiles(ours, FileCount),
-                               reference + ": " + tolk::bench::SecondsForFiles(shell, FileCount),
-                               ours.wall / shell.wall);
+Took ConvertAllInTheWindow(tolk::Tmainfrm& window, double& longestWait) {
+    return Measure([&] { longestWait = ConvertAllAndTimeTheLongestWait(window); });
 }
 
 } // namespace
@@ -92,12 +79,12 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const fs::path root = tolk::bench::BenchRoot();
     const std::vector<std::string> names = tolk::bench::MakeBenchFolder(root, FileCount);
-    const std::vector<std::string> csvNames = tolk::bench::AddHeadedCsvFiles(root, FileCount);
 
     QuietMessenger messenger;
-    tolk::AppServices services{messenger,
-                               [] { return tolk::CreateGpsBabelHost(tolk::GpsBabelConfig()); },
-                               (home.path() + QStringLiteral("/bin/tolkconv")).toStdString()};
+    tolk::GpsBabelHostFactory hosts;
+    tolk::AppServices services{
+        messenger, [&hosts] { return std::move(hosts.Create(tolk::GpsBabelConfig(), 1).front()); },
+        QCoreApplication::applicationDirPath().toStdString() + "/tolkconv"};
     tolk::ProgramRecords records;
     tolk::Tmainfrm window(records, services);
     window.show();
@@ -112,30 +99,34 @@ int main(int argc, char* argv[]) {
     window.FileList().SetNames(names);
     window.FileList().SetCurrentIndex(0);
 
-    const Took shell = tolk::bench::MeasureEngineShellLoop(root, "shell");
+    const std::string jobs = std::to_string(services.conversionJobs);
+    const std::string batch =
+        "'" + QCoreApplication::applicationDirPath().toStdString() + "/tolkconv-batch' '" +
+        (root / "src").string() +
+        "' --source-type gpx --target-type kml --merge-type '' --grid '' --datum '' "
+        "--target-folder '" +
+        (root / "shell").string() + "' --jobs " + jobs + " --quiet > /dev/null";
     double longestWait = 0;
-    const Took ours = Measure([&] { longestWait = ConvertAllAndTimeTheLongestWait(window); });
-    Compare("Convert All in the window, 200 GPX files to KML, " +
-                std::to_string(services.conversionJobs) + " jobs",
-            "0.55 on two processors", ours, shell, "shell loop of gpsbabel", window);
+    ConvertAllInTheWindow(window, longestWait);
+    tolk::bench::MeasureCommand(batch);
+    const Took ours = ConvertAllInTheWindow(window, longestWait);
+    const Took command = tolk::bench::MeasureCommand(batch);
+    const std::string status =
+        window.findChild<QLabel*>(QStringLiteral("statuslbl"))->text().toStdString();
+    std::printf("Convert All: %7.3f s, processor %7.3f s (%s)\n", ours.wall, ours.cpu,
+                status.c_str());
+    std::printf("tolkconv-batch --jobs %s: %7.3f s, processor %7.3f s\n", jobs.c_str(),
+                command.wall, command.cpu);
+    tolk::bench::PrintTableRow(
+        "Convert All in the window, 200 small GPX files to KML, " + jobs + " jobs",
+        tolk::bench::SecondsForFiles(ours, FileCount),
+        "tolkconv-batch --jobs " + jobs + ": " + tolk::bench::SecondsForFiles(command, FileCount),
+        ours.wall / command.wall);
     std::printf("longest wait of the window's event loop: %.1f ms (goal: at most 50 ms)\n",
                 longestWait);
     tolk::bench::PrintTableRow("Longest wait of the window's event loop during that run",
                                tolk::bench::Milliseconds(longestWait), "goal: 50 ms",
                                longestWait / 50);
-
-    services.conversionJobs = 1;
-    const Took oneJob = Measure([&] { ConvertAllAndTimeTheLongestWait(window); });
-    Compare("Convert All, one job, 200 GPX files to KML", "1.10", oneJob, shell,
-            "shell loop of gpsbabel", window);
-
-    settings.SourceExt = "csv";
-    window.FileList().SetNames(csvNames);
-    window.FileList().SetCurrentIndex(0);
-    const Took csvShell = tolk::bench::MeasureEngineShellLoop(root, "shell", "csv", "unicsv");
-    const Took csvOurs = Measure([&] { ConvertAllAndTimeTheLongestWait(window); });
-    Compare("Convert All, one job, 200 headed CSV files to KML (several candidate readers)", "1.30",
-            csvOurs, csvShell, "shell loop naming the right format", window);
     fs::remove_all(root);
     return 0;
 }

@@ -11,9 +11,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace tolk {
 namespace {
@@ -230,6 +232,57 @@ TEST_F(ConversionFaultTest, ASourceDeletedAfterListingIsNotConvertedAndTheRunGoe
     EXPECT_TRUE(m_messages.shown.empty());
     EXPECT_EQ(ReadTextFile(m_home / "out/b.kml"), "the old b");
     EXPECT_EQ(TargetFiles(), (Lines{"a.kml", "b.kml", "c.kml"}));
+}
+
+// Among 200 files converted in shared engine runs, a corrupt, an empty, a hanging and a crashing
+// one fail alone, each with its reason; every other file converts, with two jobs as with one.
+TEST_F(ConversionFaultTest, FaultyFilesAmongManyFailAloneInSharedRuns) {
+    testing::WriteFaultyEngine(m_home / "engine",
+                               {{"f120.gpx", "exec /bin/sleep 60"}, {"f170.gpx", "kill -SEGV $$"}});
+    SourceFileList files;
+    std::vector<std::string> names;
+    for (int index = 100; index < 300; ++index) {
+        names.push_back("f" + std::to_string(index) + ".gpx");
+        WriteTextFile(m_home / ("src/" + names.back()), testing::SampleGpx);
+    }
+    WriteTextFile(m_home / "src/f150.gpx", testing::CorruptGpx);
+    WriteTextFile(m_home / "src/f160.gpx", "");
+    files.SetNames(names);
+    for (const int jobs : {1, 2}) {
+        SCOPED_TRACE(std::to_string(jobs) + " jobs");
+        fs::remove_all(m_home / "out");
+        fs::create_directories(m_home / "out");
+        ConversionSettings settings;
+        ChooseConversion(settings);
+        std::deque<HostConnection> hosts;
+        std::vector<HostConnection*> jobHosts;
+        for (int job = 0; job < jobs; ++job) {
+            jobHosts.push_back(&hosts.emplace_back(Factory()()));
+        }
+        testing::RecordingSink sink(m_messages);
+        testing::ConvertAllNow(settings, names, jobHosts, sink, m_messages);
+
+        EXPECT_EQ(sink.statuses.back(), "Converted 196 files. NOT CONVERTED = 4");
+        const std::map<std::string, std::string> expected{
+            {"f120.gpx", "gpsbabel did not finish within 2 seconds"},
+            {"f150.gpx", "GPX Read error"},
+            {"f160.gpx", "GPX Read error"},
+            {"f170.gpx", "gpsbabel stopped unexpectedly"}};
+        std::map<std::string, std::string> failed;
+        for (std::size_t index = 0; index < sink.outcomes.size(); ++index) {
+            const std::string& reason = sink.outcomes[index].reason;
+            if (!sink.outcomes[index].converted) {
+                const auto known = expected.find(names[index]);
+                failed[names[index]] = known != expected.end() && reason.starts_with(known->second)
+                                           ? known->second
+                                           : reason;
+            }
+        }
+        EXPECT_EQ(failed, expected);
+        EXPECT_EQ(TargetFiles().size(), 196u) << "no temporary is left";
+        EXPECT_NE(ReadTextFile(m_home / "out/f299.kml").find("<name>Greenwich</name>"),
+                  std::string::npos);
+    }
 }
 
 // The target folder on a small file system of its own, where the system lets the test mount
