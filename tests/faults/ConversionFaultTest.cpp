@@ -163,6 +163,7 @@ protected:
     testing::EnginePath m_path{m_home / "engine"};
     testing::MessageRecorder m_messages;
     Lines m_sources;
+    bool m_stop = false;
     std::string m_log;
 };
 
@@ -283,6 +284,31 @@ TEST_F(ConversionFaultTest, FaultyFilesAmongManyFailAloneInSharedRuns) {
         EXPECT_NE(ReadTextFile(m_home / "out/f299.kml").find("<name>Greenwich</name>"),
                   std::string::npos);
     }
+}
+
+// Stop during a shared run that hangs: the hung file fails as stopped about two seconds later,
+// the files before it stay converted, none after it is touched, and nothing is left behind.
+TEST_F(ConversionFaultTest, StopEndsASharedRunThatHangs) {
+    testing::WriteFaultyEngine(m_home / "engine", {{"f15.gpx", "exec /bin/sleep 60"}});
+    std::vector<std::string> names;
+    for (int index = 10; index < 30; ++index) {
+        names.push_back("f" + std::to_string(index) + ".gpx");
+        WriteTextFile(m_home / ("src/" + names.back()), testing::SampleGpx);
+    }
+    ConversionSettings settings;
+    ChooseConversion(settings);
+    HostConnection host(Factory()());
+    testing::RecordingSink sink(m_messages);
+    sink.onStatus = [&](const std::string& status) {
+        m_stop = m_stop || status == "Converting: f15";
+    };
+    ConvertCommand command({RunCommand::ConvertAll, settings, names, {&host}, {}}, sink);
+    const RunTotals& totals = command.RunToEnd([this] { return m_stop; });
+
+    EXPECT_EQ(sink.statuses.back(), "Converted 5 files. NOT CONVERTED = 1");
+    EXPECT_EQ(sink.outcomes.back().reason, "stopped");
+    EXPECT_EQ(totals.resumeAt, 5);
+    EXPECT_EQ(TargetFiles().size(), 6u) << "f10 to f14, and the older b.kml";
 }
 
 // The target folder on a small file system of its own, where the system lets the test mount
