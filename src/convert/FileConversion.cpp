@@ -41,10 +41,9 @@ public:
             m_outcome.messages.emplace_back("Failed to communicate with TOLK!");
             return;
         }
-        success = Merge(baseName, merges) && success;
+        success = Merge(fileName, merges) && success;
         ChangeGridAndDatum();
-        success = Succeeded(m_host.SaveFileAs(
-                                PathIn(m_settings.TargetFldr, baseName, m_settings.TargetExt)),
+        success = Succeeded(m_host.SaveFileAs(TargetPathOf(m_settings, fileName)),
                             "gpsbabel could not write the file") &&
                   success;
         m_outcome.converted = success;
@@ -67,19 +66,18 @@ private:
 
     // A merge partner that the host could not merge fails the file: "Converted" would claim
     // data that never arrived.
-    bool Merge(const std::string& baseName, const MergeIndex& merges) {
+    bool Merge(const std::string& fileName, const MergeIndex& merges) {
         if (m_settings.MergeExt.empty()) {
             return true;
         }
-        const std::string name = baseName + "." + m_settings.MergeExt;
+        const std::string name = BaseName(fileName) + "." + m_settings.MergeExt;
         if (!merges.Has(name)) {
             m_outcome.mergeMissing = name;
             return true;
         }
         // The path as built: the host takes the type from it, whatever the file's own case.
-        return Succeeded(
-            m_host.MergeFile(PathIn(m_settings.SourceFldr, baseName, m_settings.MergeExt)),
-            "gpsbabel could not merge " + name);
+        return Succeeded(m_host.MergeFile(MergePathOf(m_settings, fileName)),
+                         "gpsbabel could not merge " + name);
     }
 
     void ChangeGridAndDatum() {
@@ -124,6 +122,14 @@ FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host
         }
     }
     return outcome;
+}
+
+std::string TargetPathOf(const ConversionSettings& settings, const std::string& fileName) {
+    return PathIn(settings.TargetFldr, BaseName(fileName), settings.TargetExt);
+}
+
+std::string MergePathOf(const ConversionSettings& settings, const std::string& fileName) {
+    return PathIn(settings.SourceFldr, BaseName(fileName), settings.MergeExt);
 }
 
 FileOutcome TargetTakenOutcome(const ConversionSettings& settings, const std::string& fileName,

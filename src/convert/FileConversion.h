@@ -17,6 +17,14 @@ namespace tolk {
 FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
                         const std::string& fileName, const MergeIndex& merges);
 
+/// Where the listed file is converted to: the target folder + "/" + its base name + "." + the
+/// target type.
+std::string TargetPathOf(const ConversionSettings& settings, const std::string& fileName);
+
+/// The listed file's merge partner as the path is built: the source folder + "/" + its base name
+/// + "." + the merge type.
+std::string MergePathOf(const ConversionSettings& settings, const std::string& fileName);
+
 /// The outcome of a listed file whose target an earlier listed file of the same base name is
 /// converted to ("a.GPX" after "a.gpx"): it fails with its reason and the host is not asked, so
 /// that no "Converted" is claimed for data that the other file's output replaced.
