@@ -1,3 +1,4 @@
+#include "BatchProcess.h"
 #include "GpsSamples.h"
 #include "StandInEngine.h"
 #include "TempHome.h"
@@ -13,29 +14,10 @@ namespace tolk {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Finished;
 using testing::ReadTextFile;
+using testing::RunBatch;
 using testing::WriteTextFile;
-
-struct Finished {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// The built command as a user runs it: a process of its own, its standard input a pipe and
-// not a terminal, its HOME the test's.
-Finished
-RunBatch(const QStringList& arguments,
-         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), arguments);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(120000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
 
 class BatchCommandTest : public ::testing::Test {
 protected:

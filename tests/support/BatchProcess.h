@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <string>
+
+// Header only: the built programs' folder, TOLK_BIN_DIR, is defined for each test program.
+namespace tolk::testing {
+
+/// How a run of the built tolkconv-batch ended: its exit status (-1 for a crash), its outputs.
+struct Finished {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline QString BatchProgram() {
+    return QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch");
+}
+
+/// The built command as a user runs it: a process of its own, its standard input a pipe and
+/// not a terminal, its HOME the test's. With a prefix, that command runs it (the prefix's first
+/// word is the program).
+inline Finished
+RunBatch(const QStringList& arguments,
+         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+         const QStringList& prefix = {}) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    const QStringList command = prefix + QStringList{BatchProgram()} + arguments;
+    process.start(command.front(), command.mid(1));
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(120000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+/// Reads the running process's standard output into `out` until it holds the text; false when
+/// it does not within the time.
+inline bool WaitForOutput(QProcess& process, std::string& out, const std::string& text,
+                          int milliseconds = 60000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (out.find(text) == std::string::npos && timer.elapsed() < milliseconds &&
+           process.state() == QProcess::Running) {
+        process.waitForReadyRead(100);
+        out += process.readAllStandardOutput().toStdString();
+    }
+    return out.find(text) != std::string::npos;
+}
+
+} // namespace tolk::testing
