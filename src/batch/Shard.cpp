@@ -46,8 +46,9 @@ std::optional<Shard> ParseShard(const std::string& text) {
 }
 
 bool InShard(const Shard& shard, const std::string& name) {
-    return StableHash(AsciiUpper(BaseName(name))) % static_cast<std::uint64_t>(shard.count) ==
-           static_cast<std::uint64_t>(shard.index - 1);
+    return shard.count == 1 ||
+           StableHash(AsciiUpper(BaseName(name))) % static_cast<std::uint64_t>(shard.count) ==
+               static_cast<std::uint64_t>(shard.index - 1);
 }
 
 } // namespace tolk

@@ -28,25 +28,30 @@ TreeWalk SourceTree::Walk(const std::string& folder) {
     const std::optional<FolderId> skipped =
         skips ? std::optional<FolderId>(FolderId{status.st_dev, status.st_ino}) : std::nullopt;
     TreeWalk found;
-    std::vector<std::string> next{folder};
+    // Each folder's files and subfolders go on the stack together, in reverse order, so that
+    // they come off it in path order: the files need no sorting afterwards.
+    std::vector<Entry> next{{folder, true}};
     while (!next.empty()) {
-        const std::string current = std::move(next.back());
+        Entry current = std::move(next.back());
         next.pop_back();
+        if (!current.isFolder) {
+            found.files.push_back(std::move(current.name));
+            continue;
+        }
         try {
-            WalkOne(current, skipped, found, next);
+            WalkOne(current.name, skipped, found, next);
         } catch (const IoError& error) {
-            if (current.empty()) {
+            if (current.name.empty()) {
                 throw;
             }
-            found.unreadable.emplace_back(current, error.what());
+            found.unreadable.emplace_back(current.name, error.what());
         }
     }
-    std::sort(found.files.begin(), found.files.end(), PathOrderLess);
     return found;
 }
 
 void SourceTree::WalkOne(const std::string& folder, const std::optional<FolderId>& skipped,
-                         TreeWalk& found, std::vector<std::string>& next) {
+                         TreeWalk& found, std::vector<Entry>& next) {
     SourceFolder entered(PathOf(folder));
     const FolderId id = entered.Id();
     const auto walked = m_walked.find(id);
@@ -61,17 +66,19 @@ void SourceTree::WalkOne(const std::string& folder, const std::optional<FolderId
     if (!folder.empty() && id == skipped) {
         return;
     }
-    FolderEntries entries = entered.Entries(m_types);
+    const FolderEntries entries = entered.Entries(m_types);
     found.folders.push_back(folder);
+    std::vector<Entry> inside;
     for (const std::string& name : entries.files) {
-        found.files.push_back(JoinedName(folder, name));
+        inside.push_back({name, false});
     }
-    if (m_subfolders) {
-        // Pushed in reverse so that the folders come off the stack in order.
-        std::sort(entries.folders.begin(), entries.folders.end(), ListOrderLess);
-        for (auto name = entries.folders.rbegin(); name != entries.folders.rend(); ++name) {
-            next.push_back(JoinedName(folder, *name));
-        }
+    for (const std::string& name : m_subfolders ? entries.folders : std::vector<std::string>()) {
+        inside.push_back({name, true});
+    }
+    std::sort(inside.begin(), inside.end(),
+              [](const Entry& a, const Entry& b) { return ListOrderLess(b.name, a.name); });
+    for (Entry& entry : inside) {
+        next.push_back({JoinedName(folder, entry.name), entry.isFolder});
     }
 }
 

@@ -41,8 +41,12 @@ public:
     std::string PathOf(const std::string& relative) const;
 
 private:
+    struct Entry {
+        std::string name;
+        bool isFolder;
+    };
     void WalkOne(const std::string& folder, const std::optional<FolderId>& skipped, TreeWalk& found,
-                 std::vector<std::string>& next);
+                 std::vector<Entry>& next);
     /// Whether the folder's name still leads to the folder with that id.
     bool Leads(const std::string& folder, const FolderId& id) const;
 
