@@ -15,10 +15,11 @@ bool FolderExists(const std::string& path) {
     return !path.empty() && fs::is_directory(path, ec);
 }
 
-// One folder only: its parent must already exist.
+// One folder only: its parent must already exist. Another run that made it meanwhile (a slice of
+// the same archive on another machine) leaves it made all the same.
 bool CreateOneFolder(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && fs::create_directory(path, ec) && !ec;
+    return !path.empty() && ((fs::create_directory(path, ec) && !ec) || FolderExists(path));
 }
 
 bool PassesUnlessCauses(const std::string& causes, Messenger& messenger) {
