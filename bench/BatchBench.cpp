@@ -20,24 +20,13 @@ std::size_t FilesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
-// The command finds its settings and registry below HOME and the machine's registry in the first
-// XDG configuration folder: both inside the bench's own folder, never the user's or /etc.
-void UseHomeIn(const fs::path& home) {
-    fs::create_directories(home / "etc/xdg");
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_DIRS", (home / "etc/xdg").c_str(), 1);
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR"}) {
-        unsetenv(name);
-    }
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const fs::path root = tolk::bench::BenchRoot();
     tolk::bench::MakeBenchFolder(root, FileCount);
-    UseHomeIn(root / "home");
+    tolk::bench::UseHomeIn(root / "home");
 
     const int jobs = QThread::idealThreadCount();
     const std::string command =
