@@ -130,8 +130,7 @@ private:
         try {
             m_selection = SelectSourceFiles(m_settings, m_options, m_console);
         } catch (const IoError& error) {
-            m_console.Complain("Cannot read the source folder " + m_settings.SourceFldr + ": " +
-                               error.what());
+            m_console.Complain(UnreadableSourceText(m_settings.SourceFldr, error));
             return false;
         }
         return ConnectHosts();

@@ -11,6 +11,10 @@
 
 namespace tolk {
 
+std::string UnreadableSourceText(const std::string& folder, const std::exception& error) {
+    return "Cannot read the source folder " + folder + ": " + error.what();
+}
+
 void ComplainOfUnreadable(const std::vector<std::pair<std::string, std::string>>& folders,
                           Console& console) {
     for (const auto& [folder, reason] : folders) {

@@ -7,6 +7,7 @@
 #include "convert/RunTotals.h"
 #include "core/ConversionSettings.h"
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <utility>
@@ -22,6 +23,9 @@ struct SourceSelection {
     /// A folder below the source folder could not be read (and was said): its files are missing.
     bool incomplete = false;
 };
+
+/// "Cannot read the source folder <folder>: <why>".
+std::string UnreadableSourceText(const std::string& folder, const std::exception& error);
 
 /// Says on standard error that the folders below the source folder could not be read, each with
 /// why, and that their files are left out.

@@ -3,6 +3,7 @@
 #include "batch/BatchCommand.h"
 #include "batch/FolderWatch.h"
 #include "convert/RunPresenter.h"
+#include "core/ErrorReport.h"
 #include "core/TolkError.h"
 
 #include <QEventLoop>
@@ -37,6 +38,41 @@ FolderWatch::Setup WatchSetup(const ConversionSettings& settings, const BatchOpt
             [shard = options.shard](const std::string& name) { return InShard(shard, name); }};
 }
 
+// Converts each group of files the watch tells of, until a stop is asked for, an error ends a
+// conversion or the source folder goes; returns the totals of the files converted.
+RunTotals ConvertWhatSettles(FolderWatch& watch, BatchRun& run, const std::string& folder,
+                             Console& console, const std::function<bool()>& stopAsked) {
+    QEventLoop loop;
+    WatchSink sink(console);
+    RunTotals watched;
+    QObject::connect(&watch, &FolderWatch::Settled, [&](const std::vector<std::string>& settled) {
+        // An engine failure, or any other error, ends the watch as it ends a run.
+        bool failed = true;
+        RunGuarded(console, [&] {
+            const BatchRun::Result result = run.Convert(settled, false, sink);
+            watched.done += result.totals.done;
+            watched.converted += result.totals.converted;
+            failed = result.totals.failure.has_value();
+        });
+        if (failed || stopAsked()) {
+            loop.quit();
+        }
+    });
+    QObject::connect(&watch, &FolderWatch::Gone, [&] {
+        console.Complain("The source folder " + folder + " is gone; the watch ends.");
+        loop.quit();
+    });
+    QTimer stopCheck;
+    stopCheck.callOnTimeout([&] {
+        if (stopAsked()) {
+            loop.quit();
+        }
+    });
+    stopCheck.start(StopAskedEvery);
+    loop.exec();
+    return watched;
+}
+
 } // namespace
 
 int WatchAndConvert(BatchRun& run, const ConversionSettings& settings, const BatchOptions& options,
@@ -53,8 +89,7 @@ int WatchAndConvert(BatchRun& run, const ConversionSettings& settings, const Bat
     try {
         names = watch.Start();
     } catch (const IoError& error) {
-        console.Complain("Cannot read the source folder " + settings.SourceFldr + ": " +
-                         error.what());
+        console.Complain(UnreadableSourceText(settings.SourceFldr, error));
         return UsageOrSetupFailed;
     }
     if (run.Convert(names, true, console).totals.failure || stopAsked()) {
@@ -62,29 +97,8 @@ int WatchAndConvert(BatchRun& run, const ConversionSettings& settings, const Bat
     }
     console.ShowMessage("Watching " + settings.SourceFldr +
                         " for new and changed files (Ctrl-C ends the watch).");
-    QEventLoop loop;
-    WatchSink sink(console);
-    RunTotals watched;
-    QObject::connect(&watch, &FolderWatch::Settled, [&](const std::vector<std::string>& settled) {
-        const BatchRun::Result result = run.Convert(settled, false, sink);
-        watched.done += result.totals.done;
-        watched.converted += result.totals.converted;
-        if (result.totals.failure || stopAsked()) {
-            loop.quit();
-        }
-    });
-    QObject::connect(&watch, &FolderWatch::Gone, [&] {
-        console.Complain("The source folder " + settings.SourceFldr + " is gone; the watch ends.");
-        loop.quit();
-    });
-    QTimer stopCheck;
-    stopCheck.callOnTimeout([&] {
-        if (stopAsked()) {
-            loop.quit();
-        }
-    });
-    stopCheck.start(StopAskedEvery);
-    loop.exec();
+    const RunTotals watched =
+        ConvertWhatSettles(watch, run, settings.SourceFldr, console, stopAsked);
     console.ShowStatus(ConvertAllSummary(watched.done, watched.converted));
     return SomeNotConverted;
 }
