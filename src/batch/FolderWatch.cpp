@@ -101,8 +101,16 @@ std::vector<std::string> FolderWatch::Start() {
 // Watches what the walk found. The files that changed lately, or all with allNew, are pending;
 // the others are accounted for, and those of the source type returned.
 std::vector<std::string> FolderWatch::Track(const TreeWalk& walk, bool allNew) {
-    if (!walk.unreadable.empty()) {
-        emit Unreadable(walk.unreadable);
+    // A folder that cannot be read is tried again whenever the folder above it changes, but
+    // said only once.
+    std::vector<std::pair<std::string, std::string>> unreadable;
+    for (const auto& folder : walk.unreadable) {
+        if (m_saidUnreadable.insert(folder.first).second) {
+            unreadable.push_back(folder);
+        }
+    }
+    if (!unreadable.empty()) {
+        emit Unreadable(unreadable);
     }
     QStringList folders;
     for (const std::string& folder : walk.folders) {

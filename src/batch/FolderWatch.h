@@ -100,6 +100,7 @@ private:
     std::map<std::string, Pending> m_pending;
     std::set<std::string> m_folders;
     std::set<std::string> m_changedFolders;
+    std::set<std::string> m_saidUnreadable;
 };
 
 } // namespace tolk
