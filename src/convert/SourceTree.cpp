@@ -59,8 +59,9 @@ void SourceTree::WalkOne(const std::string& folder, const std::optional<FolderId
         if (walked->second == folder || Leads(walked->second, id)) {
             return;
         }
-        // Moved within the tree: its old name leads to it no more.
-        Forget(walked->second);
+        // Moved within the tree: its old name leads to it no more. (A copy: forgetting it
+        // removes the entry that holds it.)
+        Forget(std::string(walked->second));
     }
     m_walked.emplace(id, folder);
     if (!folder.empty() && id == skipped) {
