@@ -36,7 +36,6 @@ public:
     /// The folder and those below it are gone: a folder found there later is walked anew.
     void Forget(const std::string& folder);
 
-    const std::string& Root() const { return m_root; }
     /// The path of a name relative to the source folder.
     std::string PathOf(const std::string& relative) const;
 
