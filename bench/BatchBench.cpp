@@ -28,18 +28,6 @@ std::size_t FilesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
-// The command finds its settings and registry below HOME and the machine's record in the state
-// folder: both inside the bench's own folder, never the user's, /etc or /var/lib.
-void UseHomeIn(const fs::path& home) {
-    fs::create_directories(home / "etc/xdg");
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_DIRS", (home / "etc/xdg").c_str(), 1);
-    setenv("TOLK_STATE_DIR", (home / "state").c_str(), 1);
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR"}) {
-        unsetenv(name);
-    }
-}
-
 std::string BatchCommand(const fs::path& root, const std::string& type, int jobs) {
     return "'" + QCoreApplication::applicationDirPath().toStdString() + "/tolkconv-batch' '" +
            (root / "src").string() + "' --source-type " + type +
@@ -75,7 +63,7 @@ void Measure(const std::string& what, const fs::path& root, const std::string& o
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const fs::path root = tolk::bench::BenchRoot();
-    UseHomeIn(root / "home");
+    tolk::bench::UseHomeIn(root / "home");
     const int jobs = QThread::idealThreadCount();
 
     const fs::path small = root / "small";

@@ -100,6 +100,15 @@ std::vector<std::string> AddHeadedCsvFiles(const std::filesystem::path& root, in
     return names;
 }
 
+void UseHomeIn(const std::filesystem::path& home) {
+    std::filesystem::create_directories(home / "etc/xdg");
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (home / "etc/xdg").c_str(), 1);
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR"}) {
+        unsetenv(name);
+    }
+}
+
 Took Measure(const std::function<void()>& action) {
     const double cpu = CpuSeconds();
     const auto start = std::chrono::steady_clock::now();

@@ -16,6 +16,10 @@ std::vector<std::string> MakeBenchFolder(const std::filesystem::path& root, int 
 /// line and a few waypoints each), a type several engine formats claim. Returns their names.
 std::vector<std::string> AddHeadedCsvFiles(const std::filesystem::path& root, int count);
 
+/// Points HOME, and the first XDG configuration folder, into the given folder, so that a command
+/// run from the bench finds its settings and registry there, never in the user's home or /etc.
+void UseHomeIn(const std::filesystem::path& home);
+
 /// The folder MakeBenchFolder is given: named after this process, in the temporary folder.
 std::filesystem::path BenchRoot();
 

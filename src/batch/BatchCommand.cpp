@@ -2,11 +2,11 @@
 
 #include "batch/BatchCommandLine.h"
 #include "batch/BatchQueries.h"
+#include "batch/BatchRun.h"
 #include "batch/BatchSettings.h"
+#include "batch/BatchWatch.h"
 #include "batch/Console.h"
-#include "batch/ConsoleReport.h"
 #include "convert/ConvertCommand.h"
-#include "convert/JobHosts.h"
 #include "convert/ReferenceLists.h"
 #include "core/TolkError.h"
 #include "host/GpsBabelHost.h"
@@ -116,10 +116,9 @@ private:
             return false;
         }
         try {
-            m_files.RefreshFileList(m_settings.SourceFldr, m_settings.SourceExt);
+            m_selection = SelectSourceFiles(m_settings, m_options, m_console);
         } catch (const IoError& error) {
-            m_console.Complain("Cannot read the source folder " + m_settings.SourceFldr + ": " +
-                               error.what());
+            m_console.Complain(UnreadableSourceText(m_settings.SourceFldr, error));
             return false;
         }
         return ConnectHosts();
@@ -146,22 +145,17 @@ private:
     }
 
     int ConvertAll() {
-        ConsoleReport report(m_files, StyleFor(m_options), stdout, stderr, TerminalWidth());
-        JobHosts hosts(
-            m_host, [config = m_hostConfig] { return CreateGpsBabelHost(config); }, m_options.jobs);
-        ConvertCommand command({RunCommand::ConvertAll,
-                                m_settings,
-                                m_files.Names(),
-                                hosts.For(m_files.Names().size()),
-                                {}},
-                               report, m_console);
+        JobHosts hosts(m_host, [this] { return MakeHost(); }, m_options.jobs);
         const StopOnSignals stopOnSignals;
-        const RunTotals& totals = command.RunToEnd([] { return StopSignal != 0; });
-        if (StopSignal != 0) {
-            return ExitStatusFor(StopSignal);
-        }
-        return !totals.failure && totals.converted == m_files.Count() ? AllConverted
-                                                                      : SomeNotConverted;
+        const auto stopAsked = [] { return StopSignal != 0; };
+        BatchRun run(m_settings, m_options, hosts, m_console, StyleFor(m_options), TerminalWidth(),
+                     stopAsked);
+        const int status =
+            m_options.watch
+                ? WatchAndConvert(run, m_settings, m_options, m_console, stopAsked)
+                : ExitStatusOf(run.Convert(m_selection.names, m_options.onlyNewer, m_console),
+                               !m_selection.incomplete);
+        return StopSignal != 0 ? ExitStatusFor(StopSignal) : status;
     }
 
     const BatchOptions& m_options;
@@ -170,7 +164,7 @@ private:
     ConversionSettings m_settings;
     GpsBabelConfig m_hostConfig;
     GpsBabelHostFactory m_hostFactory;
-    SourceFileList m_files;
+    SourceSelection m_selection;
     HostConnection m_host;
 };
 

@@ -3,6 +3,7 @@
 #include <QThread>
 #include <algorithm>
 #include <utility>
+#include <cmath>
 
 namespace tolk {
 namespace {
@@ -12,16 +13,19 @@ namespace {
 constexpr int MaxJobs = 64;
 
 const char* const Description =
-    "Converts every file of the source type in the source folder, as \"Convert All\" in the\n"
-    "window does, through the same engine. Every value not given here comes from the window's\n"
-    "settings file (tolkconv.ini in the work folder); the file is written only with --save.\n"
+    "Converts every file of the source type in the source folder (with --recursive, also those\n"
+    "below it), as \"Convert All\" in the window does, through the same engine. Every value not\n"
+    "given here comes from the window's settings file (tolkconv.ini in the work folder); the file\n"
+    "is written only with --save.\n"
     "\n"
     "Output: one \"Converted: \" or \"Could NOT convert: \" line per file in list order, then the\n"
     "summary; on a terminal a progress line (count, current file, time left) stays below them.\n"
     "Messages go to standard error, prefixed by the file's name while files are converted.\n"
     "\n"
     "Exit status: 0 when every listed file converted; 1 when some did not (or the run was\n"
-    "stopped by an engine failure); 2 for bad usage, a failed check or a failed set-up.";
+    "stopped by an engine failure, a folder below the source folder could not be read, or the\n"
+    "watched source folder went); 2 for bad usage, a failed check or a failed set-up; 130 or\n"
+    "143 when stopped by SIGINT or SIGTERM.";
 
 struct ValueOption {
     const char* name;
@@ -55,7 +59,17 @@ const ValueOption ValueOptions[] = {
      "Convert n files at a time, 1 to 64 (default: the number of processors). Lines and "
      "results are the same as with one job.",
      "n"},
+    {"shard",
+     "Convert only the k-th of n slices of the files (1 <= k <= n), chosen by a hash of each "
+     "file's path below the source folder: n runs, on as many machines, convert each file once.",
+     "k/n"},
+    {"settle",
+     "With --watch: how long a file must stay unchanged before it is converted (default 2).",
+     "seconds"},
 };
+
+// Longer would only delay every file; a copy that pauses longer is better restarted.
+constexpr double MaxSettleSeconds = 3600;
 
 std::optional<std::string> ValueIfSet(const QCommandLineParser& parser, const char* name) {
     if (!parser.isSet(QString::fromLatin1(name))) {
@@ -93,6 +107,20 @@ BatchCommandLine::BatchCommandLine()
         QStringLiteral("create-target"),
         QStringLiteral("Create a missing target folder (one level) without asking. "
                        "Otherwise the terminal asks; without one the answer is no.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("recursive"),
+        QStringLiteral("Also convert the files in the folders below the source folder, each into "
+                       "the same folder below the target folder (made as needed). Hidden folders "
+                       "and the target folder are left out.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("only-newer"),
+        QStringLiteral("Skip the files whose target is newer than the file (and than its merge "
+                       "file), and say how many were skipped.")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("watch"),
+        QStringLiteral("After the run (as with --only-newer), keep watching the source folder "
+                       "and convert each new or changed file once it has settled; Ctrl-C or "
+                       "SIGTERM ends the watch.")));
     m_parser.addOption(QCommandLineOption(
         QStringLiteral("save"),
         QStringLiteral("Once the checks passed, write the values in effect to the "
@@ -134,7 +162,7 @@ BatchCommandLine::Outcome BatchCommandLine::Parse(const QStringList& arguments) 
         m_error = "Only one source folder can be given.";
         return Outcome::UsageError;
     }
-    if (!ReadJobs() || !ReadEngineFormats()) {
+    if (!ReadJobs() || !ReadEngineFormats() || !ReadShard() || !ReadSettle()) {
         return Outcome::UsageError;
     }
     ReadValues();
@@ -180,6 +208,42 @@ bool BatchCommandLine::ReadEngineFormats() {
     return true;
 }
 
+bool BatchCommandLine::ReadShard() {
+    if (!m_parser.isSet(QStringLiteral("shard"))) {
+        return true;
+    }
+    const std::string text = m_parser.value(QStringLiteral("shard")).toStdString();
+    const std::optional<Shard> shard = ParseShard(text);
+    if (!shard) {
+        m_error =
+            "--shard takes k/n, whole numbers with 1 <= k <= n <= 100000, not '" + text + "'.";
+        return false;
+    }
+    m_options.shard = *shard;
+    return true;
+}
+
+bool BatchCommandLine::ReadSettle() {
+    m_options.watch = m_parser.isSet(QStringLiteral("watch"));
+    if (!m_parser.isSet(QStringLiteral("settle"))) {
+        return true;
+    }
+    if (!m_options.watch) {
+        m_error = "--settle goes with --watch.";
+        return false;
+    }
+    bool ok = false;
+    const QString text = m_parser.value(QStringLiteral("settle"));
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds >= 0 && seconds <= MaxSettleSeconds)) {
+        m_error =
+            "--settle takes a number of seconds from 0 to 3600, not '" + text.toStdString() + "'.";
+        return false;
+    }
+    m_options.settle = std::chrono::milliseconds(std::llround(seconds * 1000));
+    return true;
+}
+
 void BatchCommandLine::ReadValues() {
     if (!m_parser.positionalArguments().isEmpty()) {
         m_options.sourceFolder = m_parser.positionalArguments().constFirst().toStdString();
@@ -194,6 +258,8 @@ void BatchCommandLine::ReadValues() {
     m_options.save = m_parser.isSet(QStringLiteral("save"));
     m_options.quiet = m_parser.isSet(QStringLiteral("quiet"));
     m_options.strict = m_parser.isSet(QStringLiteral("strict"));
+    m_options.recursive = m_parser.isSet(QStringLiteral("recursive"));
+    m_options.onlyNewer = m_parser.isSet(QStringLiteral("only-newer"));
 }
 
 std::string BatchCommandLine::HelpText() const {

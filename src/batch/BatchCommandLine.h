@@ -39,6 +39,8 @@ public:
 private:
     bool ReadJobs();
     bool ReadEngineFormats();
+    bool ReadShard();
+    bool ReadSettle();
     void ReadValues();
 
     QCommandLineParser m_parser;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "batch/Shard.h"
+
+#include <chrono>
 #include <map>
 #include <optional>
 #include <string>
@@ -24,6 +27,16 @@ struct BatchOptions {
     bool quiet = false;
     /// A file whose target type cannot hold all its data fails.
     bool strict = false;
+    /// The files below the source folder too, each into the same folder below the target.
+    bool recursive = false;
+    /// Files whose targets are newer are skipped.
+    bool onlyNewer = false;
+    /// After the run, files that appear or change are converted once they settle.
+    bool watch = false;
+    /// How long a watched file must not change before it is converted.
+    std::chrono::milliseconds settle{2000};
+    /// The slice of the files this run converts.
+    Shard shard;
 };
 
 } // namespace tolk

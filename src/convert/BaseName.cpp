@@ -4,7 +4,9 @@ namespace tolk {
 
 std::string BaseName(const std::string& fileName) {
     const auto dot = fileName.rfind('.');
-    return dot == std::string::npos ? fileName : fileName.substr(0, dot);
+    const auto slash = fileName.rfind('/');
+    const bool inFileName = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return inFileName ? fileName.substr(0, dot) : fileName;
 }
 
 } // namespace tolk

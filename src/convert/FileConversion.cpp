@@ -24,18 +24,11 @@ std::string SourcePath(const ConversionSettings& settings, const std::string& fi
     return listed != built && std::filesystem::exists(built, error) ? listed : built;
 }
 
-// The path as built: the host takes the type from it, whatever the file's own case.
-std::string MergePath(const ConversionSettings& settings, const std::string& baseName) {
-    return PathIn(settings.SourceFldr, baseName, settings.MergeExt);
-}
-
-std::string TargetPath(const ConversionSettings& settings, const std::string& baseName) {
-    return PathIn(settings.TargetFldr, baseName, settings.TargetExt);
-}
-
-// The merge file's name when merging is asked for; empty when not.
-std::string MergeName(const ConversionSettings& settings, const std::string& baseName) {
-    return settings.MergeExt.empty() ? std::string() : baseName + "." + settings.MergeExt;
+// The listed file's merge partner's name (with its folders below the source folder) when
+// merging is asked for; empty when not.
+std::string MergeName(const ConversionSettings& settings, const std::string& fileName) {
+    return settings.MergeExt.empty() ? std::string()
+                                     : BaseName(fileName) + "." + settings.MergeExt;
 }
 
 // One file's sequence; the outcome collects what it shows.
@@ -55,9 +48,9 @@ public:
             m_outcome.messages.emplace_back("Failed to communicate with TOLK!");
             return;
         }
-        success = Merge(baseName, merges) && success;
+        success = Merge(fileName, merges) && success;
         ChangeGridAndDatum();
-        const bool saved = Succeeded(m_host.SaveFileAs(TargetPath(m_settings, baseName)),
+        const bool saved = Succeeded(m_host.SaveFileAs(TargetPathOf(m_settings, fileName)),
                                      "gpsbabel could not write the file");
         if (saved) {
             m_outcome.notKept = m_host.LastNotKept();
@@ -87,8 +80,8 @@ private:
 
     // A merge partner that the host could not merge fails the file: "Converted" would claim
     // data that never arrived.
-    bool Merge(const std::string& baseName, const MergeIndex& merges) {
-        const std::string name = MergeName(m_settings, baseName);
+    bool Merge(const std::string& fileName, const MergeIndex& merges) {
+        const std::string name = MergeName(m_settings, fileName);
         if (name.empty()) {
             return true;
         }
@@ -96,7 +89,7 @@ private:
             m_outcome.mergeMissing = name;
             return true;
         }
-        return Succeeded(m_host.MergeFile(MergePath(m_settings, baseName)),
+        return Succeeded(m_host.MergeFile(MergePathOf(m_settings, fileName)),
                          "gpsbabel could not merge " + name);
     }
 
@@ -144,13 +137,21 @@ FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host
     return outcome;
 }
 
+std::string TargetPathOf(const ConversionSettings& settings, const std::string& fileName) {
+    return PathIn(settings.TargetFldr, BaseName(fileName), settings.TargetExt);
+}
+
+// The path as built: the host takes the type from it, whatever the file's own case.
+std::string MergePathOf(const ConversionSettings& settings, const std::string& fileName) {
+    return PathIn(settings.SourceFldr, BaseName(fileName), settings.MergeExt);
+}
+
 ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::string& fileName,
                                 const MergeIndex& merges) {
-    const std::string baseName = BaseName(fileName);
-    const std::string mergeName = MergeName(settings, baseName);
-    return {SourcePath(settings, fileName, baseName),
-            !mergeName.empty() && merges.Has(mergeName) ? MergePath(settings, baseName) : "",
-            settings.Grid, settings.Datum, TargetPath(settings, baseName)};
+    const std::string mergeName = MergeName(settings, fileName);
+    return {SourcePath(settings, fileName, BaseName(fileName)),
+            !mergeName.empty() && merges.Has(mergeName) ? MergePathOf(settings, fileName) : "",
+            settings.Grid, settings.Datum, TargetPathOf(settings, fileName)};
 }
 
 FileOutcome TargetTakenOutcome(const ConversionSettings& settings, const std::string& fileName,

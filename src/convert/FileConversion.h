@@ -17,6 +17,14 @@ namespace tolk {
 FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
                         const std::string& fileName, const MergeIndex& merges);
 
+/// Where the listed file is converted to: the target folder + "/" + its base name + "." + the
+/// target type.
+std::string TargetPathOf(const ConversionSettings& settings, const std::string& fileName);
+
+/// The listed file's merge partner as the path is built: the source folder + "/" + its base name
+/// + "." + the merge type.
+std::string MergePathOf(const ConversionSettings& settings, const std::string& fileName);
+
 /// The file as ConvertFile will name it to the host, so that the host can be told ahead.
 ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::string& fileName,
                                 const MergeIndex& merges);

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 
 namespace tolk {
 
 /// The files of a source folder, read once per run, to find each file's merge partner without
-/// probing the file system per file.
+/// probing the file system per file. A folder below the source folder is read when a partner is
+/// first looked for in it.
 class MergeIndex {
 public:
     /// No folder: every partner is missing.
@@ -15,14 +20,30 @@ public:
     /// gives none.
     explicit MergeIndex(const std::string& folder);
 
-    /// Whether the named file is there: by its exact name, or as the one name that differs from
-    /// it only in ASCII case (not when several do, which would leave the choice to chance).
-    bool Has(const std::string& name) const;
+    /// From any thread: whether the named file is there (a name below the source folder, such as
+    /// "2024/a.wpt", is looked for in its own folder): by its exact name, or as the one name that
+    /// differs from it only in ASCII case (not when several do, which would leave the choice to
+    /// chance).
+    bool Has(const std::string& name) const { return Find(name).has_value(); }
+    /// The name of the file Has finds, as the folder spells it (with the name's folders).
+    std::optional<std::string> Find(const std::string& name) const;
 
 private:
-    std::set<std::string> m_names;
-    /// Each name in upper case, as often as names stand for it.
-    std::multiset<std::string> m_byUpper;
+    struct Folder {
+        std::set<std::string> names;
+        /// Each name under its upper case.
+        std::multimap<std::string, std::string> byUpper;
+    };
+    struct Below {
+        std::mutex mutex;
+        std::map<std::string, Folder> folders;
+    };
+    static Folder Read(const std::string& path);
+    const Folder& FolderBelow(const std::string& relative) const;
+
+    std::string m_root;
+    Folder m_top;
+    std::unique_ptr<Below> m_below;
 };
 
 } // namespace tolk

@@ -16,10 +16,12 @@ bool FolderExists(const std::string& path) {
     return !path.empty() && fs::is_directory(path, ec);
 }
 
-// One folder only: its parent must already exist. Why it could not be made, or empty.
+// One folder only: its parent must already exist. Why it could not be made, or empty. Another
+// run that made it meanwhile (a slice of the same archive on another machine) leaves it made all
+// the same.
 std::string CreateOneFolder(const std::string& path) {
     std::error_code ec;
-    if (!path.empty() && fs::create_directory(path, ec) && !ec) {
+    if (!path.empty() && ((fs::create_directory(path, ec) && !ec) || FolderExists(path))) {
         return {};
     }
     if (ec == std::errc::no_such_file_or_directory) {

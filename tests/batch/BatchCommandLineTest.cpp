@@ -33,6 +33,18 @@ TEST(BatchCommandLineTest, GivenValuesAreTakenAndTheRestStayAbsent) {
     EXPECT_TRUE(options.save);
     EXPECT_FALSE(options.createTarget);
     EXPECT_FALSE(options.quiet);
+    EXPECT_FALSE(options.recursive || options.onlyNewer || options.watch);
+    EXPECT_EQ(options.shard.count, 1);
+
+    BatchCommandLine archive;
+    ASSERT_EQ(archive.Parse(Arguments({"--recursive", "--only-newer", "--watch", "--settle", "0.25",
+                                       "--shard", "2/5"})),
+              Outcome::Run);
+    EXPECT_TRUE(archive.Options().recursive && archive.Options().onlyNewer);
+    EXPECT_TRUE(archive.Options().watch);
+    EXPECT_EQ(archive.Options().settle, std::chrono::milliseconds(250));
+    EXPECT_EQ(archive.Options().shard.index, 2);
+    EXPECT_EQ(archive.Options().shard.count, 5);
 }
 
 TEST(BatchCommandLineTest, JobsDefaultToTheProcessors) {
@@ -56,6 +68,13 @@ TEST(BatchCommandLineTest, BadUsageIsRefusedWithItsReason) {
          "--engine-format takes type=format[,options], not '=fmta'."},
         {Arguments({"--engine-format", "abc=,opt=1"}),
          "--engine-format takes type=format[,options], not 'abc=,opt=1'."},
+        {Arguments({"--shard", "4/3"}),
+         "--shard takes k/n, whole numbers with 1 <= k <= n <= 100000, not '4/3'."},
+        {Arguments({"--settle", "1"}), "--settle goes with --watch."},
+        {Arguments({"--watch", "--settle", "-1"}),
+         "--settle takes a number of seconds from 0 to 3600, not '-1'."},
+        {Arguments({"--watch", "--settle", "nan"}),
+         "--settle takes a number of seconds from 0 to 3600, not 'nan'."},
     };
     for (const auto& [arguments, error] : cases) {
         BatchCommandLine commandLine;

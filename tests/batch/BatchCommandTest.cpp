@@ -1,3 +1,4 @@
+#include "BatchProcess.h"
 #include "GpsSamples.h"
 #include "ProgramRun.h"
 #include "StandInEngine.h"
@@ -13,18 +14,10 @@ namespace tolk {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadTextFile;
-using testing::WriteTextFile;
-
 using testing::Finished;
-
-// The built command, its HOME the test's.
-Finished
-RunBatch(const QStringList& arguments,
-         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    return testing::RunProgram(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), arguments,
-                               environment);
-}
+using testing::ReadTextFile;
+using testing::RunBatch;
+using testing::WriteTextFile;
 
 class BatchCommandTest : public ::testing::Test {
 protected:

@@ -57,6 +57,8 @@ TEST(BaseName, CutsFromTheLastDot) {
     EXPECT_EQ(BaseName("walk.result"), "walk");
     EXPECT_EQ(BaseName("nodot"), "nodot");
     EXPECT_EQ(BaseName(".hidden"), "");
+    EXPECT_EQ(BaseName("2024.v2/trip/a.gpx"), "2024.v2/trip/a");
+    EXPECT_EQ(BaseName("2024.v2/nodot"), "2024.v2/nodot");
 }
 
 TEST(ConvertAllSummary, AddsTheFailuresOnlyWhenThereAreAny) {
@@ -89,6 +91,15 @@ TEST_F(ConversionRunTest, ConvertFileCallsTheHostInOrderWithBuiltPaths) {
     m_script->calls.clear();
     Convert("TRACK.TXT");
     EXPECT_EQ(m_script->calls.front(), "OpenFile(" + Path("src/TRACK.TXT") + ")");
+
+    // A name below the source folder keeps its folder for every path.
+    std::filesystem::create_directory(Path("src/2024.v2"));
+    Touch("src/2024.v2/T.wpt");
+    m_script->calls.clear();
+    EXPECT_EQ(Convert("2024.v2/T.TXT").status, "Converted: 2024.v2/T");
+    EXPECT_EQ(m_script->calls[0], "OpenFile(" + Path("src/2024.v2/T.txt") + ")");
+    EXPECT_EQ(m_script->calls[1], "MergeFile(" + Path("src/2024.v2/T.wpt") + ")");
+    EXPECT_EQ(m_script->calls[4], "SaveFileAs(" + Path("out/2024.v2/T.kml") + ")");
 }
 
 TEST_F(ConversionRunTest, NonzeroResultsFailTheFileWithTheFirstReasonTheHostGives) {
@@ -129,6 +140,13 @@ TEST_F(ConversionRunTest, MergePartnersAreFoundByExactNameThenByTheOnlyNameInAno
     EXPECT_FALSE(index.Has("c.wpt")) << "two names differ only in case";
     EXPECT_FALSE(index.Has("d.wpt")) << "a folder is no merge file";
     EXPECT_FALSE(index.Has("e.wpt"));
+    // Below the source folder, each name is looked for in its own folder.
+    std::filesystem::create_directory(Path("src/2024"));
+    Touch("src/2024/f.WPT");
+    EXPECT_EQ(index.Find("2024/f.wpt"), "2024/f.WPT");
+    EXPECT_EQ(index.Find("a.wpt"), "a.WPT");
+    EXPECT_FALSE(index.Has("2024/a.wpt"));
+    EXPECT_FALSE(index.Has("none/f.wpt"));
 }
 
 TEST_F(ConversionRunTest, FailedOpenCallAbandonsTheFileAndTheRunGoesOn) {

@@ -1,0 +1,76 @@
+#include "batch/BatchRun.h"
+
+#include "batch/BatchCommand.h"
+#include "batch/TargetFolders.h"
+#include "convert/ConvertCommand.h"
+#include "convert/SourceFileList.h"
+#include "convert/SourceTree.h"
+#include "convert/UpToDate.h"
+
+#include <algorithm>
+
+namespace tolk {
+
+std::string UnreadableSourceText(const std::string& folder, const std::exception& error) {
+    return "Cannot read the source folder " + folder + ": " + error.what();
+}
+
+void ComplainOfUnreadable(const std::vector<std::pair<std::string, std::string>>& folders,
+                          Console& console) {
+    for (const auto& [folder, reason] : folders) {
+        console.Complain("Cannot read the folder " + folder + " below the source folder (" +
+                         reason + "); its files are left out.");
+    }
+}
+
+SourceSelection SelectSourceFiles(const ConversionSettings& settings, const BatchOptions& options,
+                                  Console& console) {
+    if (options.watch) {
+        // The watch lists the folder itself, once it watches it; here it need only be readable.
+        const SourceFolder readable(settings.SourceFldr);
+        return {};
+    }
+    SourceTree tree(settings.SourceFldr, {settings.SourceExt}, options.recursive,
+                    settings.TargetFldr);
+    TreeWalk walk = tree.Walk("");
+    ComplainOfUnreadable(walk.unreadable, console);
+    std::erase_if(walk.files,
+                  [&options](const std::string& name) { return !InShard(options.shard, name); });
+    return {std::move(walk.files), !walk.unreadable.empty()};
+}
+
+BatchRun::BatchRun(const ConversionSettings& settings, const BatchOptions& options, JobHosts& hosts,
+                   Console& console, ReportStyle style, int width, std::function<bool()> stopAsked)
+    : m_settings(settings), m_options(options), m_hosts(hosts), m_console(console), m_style(style),
+      m_width(width), m_stopAsked(std::move(stopAsked)) {}
+
+BatchRun::Result BatchRun::Convert(const std::vector<std::string>& names, bool skipUpToDate,
+                                   CommandSink& sink) {
+    SourceFileList files;
+    files.SetNames(skipUpToDate ? NotUpToDate(m_settings, names) : names);
+    const std::vector<HostConnection*> hosts = m_hosts.For(files.Names().size());
+    if (m_options.recursive) {
+        for (const std::string& problem :
+             MakeTargetFolders(m_settings.TargetFldr, files.Names(), *hosts.front())) {
+            m_console.Complain(problem);
+        }
+    }
+    ConsoleReport report(files, m_style, stdout, stderr, m_width);
+    ConvertCommand command({RunCommand::ConvertAll, m_settings, files.Names(), hosts, {}}, report,
+                           sink);
+    Result result{command.RunToEnd(m_stopAsked), files.Count()};
+    const auto skipped = names.size() - files.Names().size();
+    if (skipped > 0) {
+        m_console.ShowStatus("Skipped " + std::to_string(skipped) +
+                             (skipped == 1 ? " file" : " files") + " already up to date");
+    }
+    return result;
+}
+
+int ExitStatusOf(const BatchRun::Result& result, bool complete) {
+    return complete && !result.totals.failure && result.totals.converted == result.listed
+               ? AllConverted
+               : SomeNotConverted;
+}
+
+} // namespace tolk

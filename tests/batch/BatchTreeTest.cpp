@@ -1,0 +1,203 @@
+// Whole archives with the built command over the installed engine: trees, reruns that convert
+// only what changed, slices for several machines, and a watched folder.
+#include "BatchProcess.h"
+#include "GpsSamples.h"
+#include "TempHome.h"
+#include "TextFiles.h"
+
+#include <QThread>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace tolk {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Names = std::vector<std::string>;
+using testing::RunBatch;
+using testing::SampleCsv;
+using testing::SampleGpx;
+
+class BatchTreeTest : public ::testing::Test {
+protected:
+    std::string Source(const std::string& relative) const { return m_home / ("src/" + relative); }
+    void Write(const std::string& relative, const char* content = SampleGpx) const {
+        testing::WriteTextFile(Source(relative), content);
+    }
+    // GPX from the source folder, and its tree with --recursive, to KML in the target folder.
+    QStringList Arguments(const std::string& target, const QStringList& more) const {
+        return QStringList{QString::fromStdString(Source("")),
+                           "--source-type",
+                           "gpx",
+                           "--target-type",
+                           "kml",
+                           "--merge-type",
+                           "csv",
+                           "--grid",
+                           "",
+                           "--datum",
+                           "",
+                           "--target-folder",
+                           QString::fromStdString(target),
+                           "--create-target"} +
+               more;
+    }
+    static Names FilesBelow(const std::string& folder) {
+        Names names;
+        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+            if (!entry.is_directory()) {
+                names.push_back(fs::relative(entry.path(), folder).string());
+            }
+        }
+        std::ranges::sort(names);
+        return names;
+    }
+
+    testing::TempHome m_home;
+};
+
+TEST_F(BatchTreeTest, RecursiveMirrorsTheTreeAndGoesOnPastWhatItCannotRead) {
+    Write("a.gpx");
+    Write("2024/trip/b.gpx");
+    Write("2024/trip/B.csv", SampleCsv); // merged from beside its file
+    Write("2024.v2/c.gpx");
+    Write(".hidden/h.gpx");
+    Write("locked/l.gpx");
+    Write("x/f.gpx");
+    Write("out/old.gpx"); // the target folder, inside the source folder
+    testing::WriteTextFile(Source("out/x"), "a file where a folder is needed");
+    fs::create_directory_symlink("..", Source("2024/up"));
+    fs::permissions(Source("locked"), fs::perms::none);
+    // The administrator reads every folder; without these powers, the folder refuses it too.
+    const QStringList asUser =
+        geteuid() == 0 ? QStringList{"setpriv", "--bounding-set", "-dac_override,-dac_read_search"}
+                       : QStringList{};
+
+    const testing::Finished run = RunBatch(Arguments(Source("out"), {"--recursive"}),
+                                           QProcessEnvironment::systemEnvironment(), asUser);
+    fs::permissions(Source("locked"), fs::perms::owner_all);
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Converted: 2024/trip/b\nConverted: 2024.v2/c\nConverted: a\n"
+                       "Could NOT convert: x/f\nConverted 3 files. NOT CONVERTED = 1\n");
+    for (const std::string& said :
+         Names{"Cannot read the folder locked below the source folder (File access denied); its "
+               "files are left out.\n",
+               "Unable to create target folder " + Source("out/x") + ": ",
+               "\nx/f.gpx: ", "Unable to find files to merge:\n2024.v2/c.csv\na.csv\nx/f.csv\n"}) {
+        EXPECT_NE(run.err.find(said), std::string::npos) << said << " in " << run.err;
+    }
+    EXPECT_EQ(FilesBelow(Source("out")),
+              (Names{"2024.v2/c.kml", "2024/trip/b.kml", "a.kml", "old.gpx", "x"}));
+    EXPECT_NE(testing::ReadTextFile(Source("out/2024/trip/b.kml")).find("Mill"), std::string::npos);
+}
+
+TEST_F(BatchTreeTest, OnlyNewerConvertsWhatChangedSinceItsTarget) {
+    for (const char* name : {"a.gpx", "sub/b.gpx", "sub/c.gpx"}) {
+        Write(name);
+    }
+    Write("sub/b.csv", SampleCsv);
+    const QStringList onlyNewer = Arguments(m_home / "out", {"--recursive", "--only-newer"});
+    ASSERT_EQ(RunBatch(onlyNewer).out,
+              "Converted: a\nConverted: sub/b\nConverted: sub/c\nConverted 3 files.\n");
+
+    testing::Finished again = RunBatch(onlyNewer);
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "Converted 0 files.\nSkipped 3 files already up to date\n");
+
+    const auto later = fs::file_time_type::clock::now() + 1min;
+    fs::last_write_time(Source("a.gpx"), later);
+    fs::last_write_time(Source("sub/b.csv"), later); // the merge file counts too
+    again = RunBatch(onlyNewer);
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "Converted: a\nConverted: sub/b\nConverted 2 files.\n"
+                         "Skipped 1 file already up to date\n");
+}
+
+TEST_F(BatchTreeTest, ShardsTogetherConvertEachFileOnce) {
+    Names expected;
+    for (int file = 0; file < 24; ++file) {
+        const std::string name = "year " + std::to_string(file % 4) + "/t" + std::to_string(file);
+        Write(name + ".gpx");
+        expected.push_back(name + ".kml");
+    }
+    std::ranges::sort(expected);
+    Names converted;
+    for (const char* shard : {"1/3", "2/3", "3/3"}) {
+        const std::string target = m_home / (std::string("out") + shard[0]);
+        const testing::Finished run =
+            RunBatch(Arguments(target, {"--recursive", "--shard", shard, "--quiet"}));
+        EXPECT_EQ(run.status, 0) << run.err;
+        const Names files = FilesBelow(target);
+        EXPECT_LT(files.size(), expected.size()) << "shard " << shard << " took every file";
+        converted.insert(converted.end(), files.begin(), files.end());
+    }
+    std::ranges::sort(converted);
+    EXPECT_EQ(converted, expected);
+}
+
+class BatchWatchTest : public BatchTreeTest {
+protected:
+    // Starts watching and returns once the watch has begun.
+    void StartWatch(const QStringList& more = {}) {
+        m_watch.start(testing::BatchProgram(),
+                      Arguments(m_home / "out", QStringList{"--watch", "--recursive"} + more));
+        m_watch.closeWriteChannel();
+        while (m_watch.state() != QProcess::NotRunning && m_err.find("Watching") == m_err.npos) {
+            m_watch.waitForReadyRead(100);
+            m_err += m_watch.readAllStandardError().toStdString();
+        }
+    }
+    bool Shows(const std::string& text) { return testing::WaitForOutput(m_watch, m_out, text); }
+    int Ended() {
+        EXPECT_TRUE(m_watch.waitForFinished(30000));
+        m_out += m_watch.readAllStandardOutput().toStdString();
+        m_err += m_watch.readAllStandardError().toStdString();
+        return m_watch.exitCode();
+    }
+
+    QProcess m_watch;
+    std::string m_out;
+    std::string m_err;
+};
+
+TEST_F(BatchWatchTest, ConvertsEachFileOnceItIsWholeAndEndsOnSigterm) {
+    Write("old.gpx");
+    fs::last_write_time(Source("old.gpx"), fs::file_time_type::clock::now() - 1h);
+    StartWatch();
+    ASSERT_TRUE(Shows("Converted: old\nConverted 1 files.\n")) << m_out << m_err;
+
+    Write("new/deep/b.gpx");
+    ASSERT_TRUE(Shows("Converted: new/deep/b\n")) << m_out << m_err;
+
+    // Written in two halves with a pause: the first half alone is no GPX at all.
+    const std::string whole = SampleGpx;
+    testing::WriteTextFile(Source("c.gpx"), whole.substr(0, whole.size() / 2));
+    QThread::msleep(500);
+    testing::WriteTextFile(Source("c.gpx"), whole);
+    ASSERT_TRUE(Shows("Converted: c\n")) << m_out << m_err;
+
+    ::kill(static_cast<pid_t>(m_watch.processId()), SIGTERM);
+    EXPECT_EQ(Ended(), 143);
+    EXPECT_EQ(m_out, "Converted: old\nConverted 1 files.\nConverted: new/deep/b\nConverted: c\n"
+                     "Converted 2 files.\n");
+    EXPECT_EQ(FilesBelow(m_home / "out"), (Names{"c.kml", "new/deep/b.kml", "old.kml"}));
+    EXPECT_NE(testing::ReadTextFile(m_home / "out/c.kml").find("Greenwich"), std::string::npos);
+}
+
+TEST_F(BatchWatchTest, EndsWithTheReasonWhenTheSourceFolderGoes) {
+    Write("a.gpx");
+    StartWatch({"--settle", "0.2"});
+    ASSERT_TRUE(Shows("Converted: a\n")) << m_out << m_err;
+    fs::rename(Source(""), m_home / "elsewhere");
+    EXPECT_EQ(Ended(), 1);
+    EXPECT_NE(m_err.find("The source folder " + m_home / "src is gone; the watch ends."),
+              std::string::npos)
+        << m_err;
+}
+
+} // namespace
+} // namespace tolk
