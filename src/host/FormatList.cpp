@@ -133,7 +133,8 @@ std::vector<const EngineFormat*> FormatList::ReadersFor(const std::string& type)
         if (!format.isFile || !format.ReadsAny() || &format == named) {
             continue;
         }
-        if (ListsExtension(format, type)) {
+        // A second format of the type's name (a listing may repeat a name) fits as well.
+        if (ListsExtension(format, type) || SameAsciiCase(format.name, type)) {
             listing.push_back(&format);
         } else if (format.extensions.empty() && DescriptionNames(format, type)) {
             describing.push_back(&format);
