@@ -163,10 +163,6 @@ bool EngineStream::Running() const {
            m_process->state() != QProcess::NotRunning;
 }
 
-int EngineStream::ExitCode() const {
-    return m_process->exitCode();
-}
-
 bool EngineStream::WaitForMarks(int count) {
     using Clock = std::chrono::steady_clock;
     Clock::time_point deadline = Clock::now() + m_limit;

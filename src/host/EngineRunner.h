@@ -73,8 +73,6 @@ public:
     const std::string& Output() const { return m_output; }
     /// How the run ended; Finished while it goes on.
     EngineOutcome::Ending Ending() const { return m_ending; }
-    /// The run's exit code once it finished by itself.
-    int ExitCode() const;
     bool Running() const;
 
 private:
