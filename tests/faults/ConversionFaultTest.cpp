@@ -297,7 +297,10 @@ TEST_F(ConversionFaultTest, StopEndsASharedRunThatHangs) {
     }
     ConversionSettings settings;
     ChooseConversion(settings);
-    HostConnection host(Factory()());
+    // A time limit well past Stop's grace, so that the stop ends the hang, not the limit.
+    GpsBabelConfig config;
+    config.timeLimit = std::chrono::seconds(60);
+    HostConnection host(CreateGpsBabelHost(config));
     testing::RecordingSink sink(m_messages);
     sink.onStatus = [&](const std::string& status) {
         m_stop = m_stop || status == "Converting: f15";
