@@ -57,7 +57,7 @@ PendingOutput::PendingOutput(const std::string& targetPath, const std::string& s
                                                             : std::filesystem::path(seenFolder)) {
     m_folder = ShareOutputFolder(m_seenFolder);
     if (Ready()) {
-        m_stem = "o" + std::to_string(++OutputNumber);
+        m_stem = std::to_string(++OutputNumber);
         // The output keeps the target's extension: some formats name their companion files by
         // replacing it.
         m_tempPath = (m_folder / (m_stem + m_target.extension().string())).string();

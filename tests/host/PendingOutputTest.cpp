@@ -103,7 +103,7 @@ TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
     testing::WriteTextFile(Path(".tolk-x.kml"), "x");
     testing::WriteTextFile(Path("walk.gpx"), "x");
     for (const std::string& folder : {otherMachine, named(deadPid)}) {
-        testing::WriteTextFile(Path(folder + "/o1.kml"), "x");
+        testing::WriteTextFile(Path(folder + "/1.kml"), "x");
     }
     Strings expected = {".tolk-x.kml", liveName, otherMachine, "walk.gpx"};
     std::ranges::sort(expected);
@@ -112,7 +112,7 @@ TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
     EXPECT_EQ(Names(), expected);
 
     // This program's own that no output uses (left when it could not remove them) go too.
-    testing::WriteTextFile(Path(named(std::to_string(getpid())) + "left/o1.kml"), "x");
+    testing::WriteTextFile(Path(named(std::to_string(getpid())) + "left/1.kml"), "x");
     RemoveDeadRunsTemporaries(m_dir.path().toStdString());
     EXPECT_EQ(Names(), expected);
     live.reset();
