@@ -27,7 +27,13 @@ void WindowRunner::Stop() {
 }
 
 void WindowRunner::ShowNews() {
-    if (!m_command || !m_command->ShowNews()) {
+    if (!m_command) {
+        return;
+    }
+    if (!m_command->ShowNews()) {
+        if (m_command->NewsLeft()) {
+            QMetaObject::invokeMethod(this, &WindowRunner::ShowNews, Qt::QueuedConnection);
+        }
         return;
     }
     const RunTotals totals = m_command->Totals();

@@ -48,7 +48,7 @@ ConversionLoop::~ConversionLoop() {
 void ConversionLoop::Start() {
     if (m_hosts.empty()) {
         m_board->Hurry();
-        emit NewsReady();
+        Announce();
         return;
     }
     m_earlier = EarlierWithTheSameTarget(m_names);
@@ -58,7 +58,7 @@ void ConversionLoop::Start() {
         StartThread([this, job] { ConvertFiles(static_cast<int>(job)); });
     }
     StartThread([this] { EndRunsAfterStop(); });
-    emit NewsReady();
+    Announce();
 }
 
 template <class Work>
@@ -73,9 +73,9 @@ void ConversionLoop::ConvertFiles(int job) {
         TellAhead(host, stretch);
         int index = stretch.first;
         for (; index < stretch.end && m_board->Begin(job, index); ++index) {
-            emit NewsReady();
+            Announce();
             m_board->Finish(job, index, Convert(host, index));
-            emit NewsReady();
+            Announce();
         }
         m_board->Abandon(index, stretch.end);
         if (stretch.end - stretch.first > 1) {
@@ -83,7 +83,7 @@ void ConversionLoop::ConvertFiles(int job) {
         }
     }
     m_board->JobEnded();
-    emit NewsReady();
+    Announce();
 }
 
 void ConversionLoop::TellAhead(HostConnection& host, FileStretch stretch) const {
@@ -119,7 +119,15 @@ void ConversionLoop::EndRunsAfterStop() {
 }
 
 RunNews ConversionLoop::TakeNews(std::chrono::milliseconds wait) {
+    // Cleared before the taking: news that comes after it is announced anew.
+    m_announced = false;
     return m_board->TakeNews(wait);
+}
+
+void ConversionLoop::Announce() {
+    if (!m_announced.exchange(true)) {
+        emit NewsReady();
+    }
 }
 
 void ConversionLoop::Shown(int count) {
@@ -136,7 +144,7 @@ bool ConversionLoop::StopAsked() const {
 
 void ConversionLoop::Stop() {
     m_board->Stop();
-    emit NewsReady();
+    Announce();
 }
 
 } // namespace tolk

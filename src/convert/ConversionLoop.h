@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QThread>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -43,7 +44,7 @@ public:
     ConversionLoop(const ConversionLoop&) = delete;
     ConversionLoop& operator=(const ConversionLoop&) = delete;
 
-    /// Starts the jobs; NewsReady is emitted whenever there is news to take.
+    /// Starts the jobs; NewsReady is emitted when there is news to take.
     void Start();
     /// What happened since the last call, waiting up to `wait` for something to happen.
     RunNews TakeNews(std::chrono::milliseconds wait = std::chrono::milliseconds(0));
@@ -61,7 +62,8 @@ public:
     const ConversionSettings& Settings() const { return m_settings; }
 
 signals:
-    /// From any thread: TakeNews has something.
+    /// From any thread: TakeNews has something. Emitted once until the next TakeNews, so that a
+    /// busy run queues one call to the showing thread rather than one for every file.
     void NewsReady();
 
 private:
@@ -74,6 +76,8 @@ private:
     FileOutcome Convert(HostConnection& host, int index) const;
     /// The thread that ends the engine runs still going once a stop's grace time has passed.
     void EndRunsAfterStop();
+    /// Emits NewsReady unless it was emitted since the last TakeNews.
+    void Announce();
 
     ConversionSettings m_settings;
     std::vector<std::string> m_names;
@@ -83,6 +87,7 @@ private:
     MergeIndex m_merges;
     std::unique_ptr<RunBoard> m_board;
     std::vector<std::unique_ptr<QThread>> m_threads;
+    std::atomic<bool> m_announced = false;
 };
 
 } // namespace tolk

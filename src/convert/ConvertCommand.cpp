@@ -8,6 +8,9 @@ namespace {
 
 // How often a run on the calling thread asks whether it is to stop.
 constexpr std::chrono::milliseconds StopAskedEvery(50);
+// How long one showing goes on while news keeps coming, so that the window's event loop gets its
+// turn during a busy run.
+constexpr std::chrono::milliseconds ShowingSlice(10);
 
 } // namespace
 
@@ -51,7 +54,9 @@ bool ConvertCommand::ShowNews(std::chrono::milliseconds wait) {
         return true;
     }
     m_showing = true;
-    for (bool more = true; more && !m_over;) {
+    const auto sliceEnd = std::chrono::steady_clock::now() + wait + ShowingSlice;
+    bool more = true;
+    while (more && !m_over && std::chrono::steady_clock::now() < sliceEnd) {
         const RunNews news = m_loop.TakeNews(wait);
         more = !news.started.empty() || !news.finishedInOrder.empty();
         Show(news);
@@ -60,6 +65,7 @@ bool ConvertCommand::ShowNews(std::chrono::milliseconds wait) {
         }
         wait = {};
     }
+    m_newsLeft = more && !m_over;
     m_showing = false;
     return m_over;
 }

@@ -55,6 +55,9 @@ public:
     /// its end was shown. A call made while an earlier one is still showing (from inside a
     /// message box) does nothing and answers false: the earlier one goes on with the news.
     bool ShowNews(std::chrono::milliseconds wait = std::chrono::milliseconds(0));
+    /// Whether the last showing ended for its time while news was still coming: call ShowNews
+    /// again once the caller's thread has had its turn.
+    bool NewsLeft() const { return m_newsLeft && !m_showing; }
     /// Starts and shows the whole run on the calling thread; asks `stopAsked` every little while
     /// and stops the run when it says so.
     const RunTotals& RunToEnd(const std::function<bool()>& stopAsked = {});
@@ -79,6 +82,7 @@ private:
     /// The listed file shown last; -1 before the first.
     int m_lastShown = -1;
     bool m_showing = false;
+    bool m_newsLeft = false;
     bool m_over = false;
 };
 

@@ -128,14 +128,17 @@ protected:
         m_settings.MergeExt = "csv";
     }
     RunTotals Run(int jobs, const Lines& names, std::function<bool()> stopAsked = {}) {
+        ConvertCommand command({RunCommand::ConvertAll, m_settings, names, Hosts(jobs), {}},
+                               m_listener, m_listener);
+        return command.RunToEnd(stopAsked);
+    }
+    std::vector<HostConnection*> Hosts(int jobs) {
         m_hosts.clear();
         std::vector<HostConnection*> hosts;
         for (int job = 0; job < jobs; ++job) {
             hosts.push_back(&m_hosts.emplace_back(std::make_unique<TimedHost>(m_record)));
         }
-        ConvertCommand command({RunCommand::ConvertAll, m_settings, names, hosts, {}}, m_listener,
-                               m_listener);
-        return command.RunToEnd(stopAsked);
+        return hosts;
     }
     static Lines Names(int count) {
         Lines names;
@@ -233,6 +236,31 @@ TEST_F(ConvertCommandTest, StopEndsAHungFileAndTheRunResumesThere) {
     EXPECT_EQ(totals.done, static_cast<int>(Opened())) << "every file begun was shown";
     EXPECT_EQ(totals.resumeAt, 1);
     EXPECT_FALSE(totals.failure);
+}
+
+// As the window shows a run: only when told there is news (or that news was left). A run whose
+// news waits to be taken tells once, not once a file, and nothing told is lost.
+TEST_F(ConvertCommandTest, ShownOnlyWhenToldEveryFileIsShown) {
+    ConvertCommand command({RunCommand::ConvertAll, m_settings, Names(8), Hosts(2), {}}, m_listener,
+                           m_listener);
+    std::atomic<int> told = 0;
+    QObject::connect(&command.Loop(), &ConversionLoop::NewsReady, [&] { ++told; });
+    command.Start();
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(told, 1) << "two files begun and finished, none taken";
+
+    bool over = false;
+    const auto giveUp = std::chrono::steady_clock::now() + 20s;
+    for (int answered = 0; !over && std::chrono::steady_clock::now() < giveUp;) {
+        if (told > answered || command.NewsLeft()) {
+            answered = told;
+            over = command.ShowNews();
+        } else {
+            std::this_thread::sleep_for(1ms);
+        }
+    }
+    EXPECT_TRUE(over);
+    EXPECT_EQ(m_listener.finished, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
 TEST_F(ConvertCommandTest, AnEmptyListConvertsNothing) {
