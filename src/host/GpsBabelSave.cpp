@@ -137,11 +137,14 @@ bool GpsBabelHost::StartAhead(std::size_t first) {
         const RunAhead::Step& told = *m_ahead.StepAt(step);
         std::optional<SaveSetup> setup = SetUpSave(
             told.document, told.target, "ahead" + std::to_string(setups.size()) + ".gpx", refusal);
-        if (!setup || !SharesRuns(*setup) ||
-            (!setups.empty() && ConversionFlags(setup->inputs) != flags)) {
+        if (!setup || !SharesRuns(*setup)) {
             break;
         }
-        flags = ConversionFlags(setup->inputs);
+        std::vector<std::string> fileFlags = ConversionFlags(setup->inputs);
+        if (!setups.empty() && fileFlags != flags) {
+            break;
+        }
+        flags = std::move(fileFlags);
         setups.push_back(std::move(*setup));
     }
     if (setups.size() < 2) {
