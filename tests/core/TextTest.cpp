@@ -1,5 +1,7 @@
 #include "core/Text.h"
 
+#include "core/Translate.h"
+
 #include <gtest/gtest.h>
 
 namespace tolk {
@@ -25,6 +27,12 @@ TEST(TextTest, ABoxTextTallerThanTheScreenKeepsItsFirstLinesAndSaysHowManyMore) 
               "Unable to find files to merge:\na.csv\n... and 2 more (see conversion.log)");
     EXPECT_EQ(FirstLines("one\ntwo", 2), "one\ntwo");
     EXPECT_EQ(FirstLines("one\ntwo\nthree", 1), "one\n... and 2 more (see conversion.log)");
+}
+
+TEST(TextTest, FillsEachMarkerOnceSoAnArgumentHoldingAMarkerStaysAsItIs) {
+    EXPECT_EQ(Tr("Test", "%1 to %2"), "%1 to %2");
+    EXPECT_EQ(Tr("Test", "%2 after %1", {"a%2.gpx", "b"}), "b after a%2.gpx");
+    EXPECT_EQ(Tr("Test", "100% of %1", {"x"}), "100% of x");
 }
 
 } // namespace
