@@ -2,8 +2,8 @@
 
 #include <QThread>
 #include <algorithm>
-#include <utility>
 #include <cmath>
+#include <utility>
 
 namespace tolk {
 namespace {

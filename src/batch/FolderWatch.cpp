@@ -14,8 +14,6 @@ namespace {
 
 // Notices come one per change; a folder being filled is read again at most this often.
 constexpr std::chrono::milliseconds RescanDelay(100);
-// A folder the system's limit of watches keeps from being watched is read again this often.
-constexpr std::chrono::milliseconds LookAgainEvery(2000);
 
 // Among the folders to read again: the folder above the source folder changed, which asks only
 // whether the source folder is still there. No name below the source folder starts with "/".

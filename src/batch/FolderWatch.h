@@ -47,6 +47,9 @@ public:
         std::function<bool(const std::string&)> wanted;
     };
 
+    /// How often a folder the system's limit of watches keeps from being watched is read again.
+    static constexpr std::chrono::seconds LookAgainEvery{2};
+
     explicit FolderWatch(Setup setup);
 
     /// Starts watching. Returns the files of the source type there now, in path order, but for
