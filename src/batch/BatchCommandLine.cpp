@@ -2,8 +2,8 @@
 
 #include <QThread>
 #include <algorithm>
-#include <cmath>
 #include <utility>
+#include <cmath>
 
 namespace tolk {
 namespace {
