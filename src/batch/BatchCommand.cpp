@@ -121,8 +121,11 @@ private:
             unknown = UnknownReferenceMessage(m_settings, m_hostConfig.reference);
         }
         if (!unknown.empty()) {
-            m_console.Complain(unknown + "\nValues not given on the command line come from " +
-                               m_folders.SettingsPath());
+            if (!m_folders.SettingsPath().empty()) {
+                unknown +=
+                    "\nValues not given on the command line come from " + m_folders.SettingsPath();
+            }
+            m_console.Complain(unknown);
             return false;
         }
         try {
