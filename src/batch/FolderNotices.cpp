@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -32,19 +33,20 @@ FolderNotices::~FolderNotices() {
     }
 }
 
-bool FolderNotices::Watch(const std::string& folder, Seen seen) {
+FolderNotices::Watching FolderNotices::Watch(const std::string& folder, Seen seen) {
     if (m_fd < 0) {
-        return false;
+        // No notices at all: the limit of instances, which looking again makes up for as well.
+        return Watching::AtLimit;
     }
     const std::uint32_t mask = IN_ONLYDIR | NameChanges | IN_DELETE_SELF | IN_MOVE_SELF |
                                (seen == Seen::Everything ? EntryChanges : 0);
     const int watch = inotify_add_watch(m_fd, folder.c_str(), mask);
     if (watch < 0) {
-        return false;
+        return errno == ENOSPC ? Watching::AtLimit : Watching::No;
     }
     m_folderOf[watch] = folder;
     m_watchOf[folder] = watch;
-    return true;
+    return Watching::Yes;
 }
 
 void FolderNotices::Unwatch(const std::string& folder) {

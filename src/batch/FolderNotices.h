@@ -27,9 +27,14 @@ public:
     FolderNotices(const FolderNotices&) = delete;
     FolderNotices& operator=(const FolderNotices&) = delete;
 
-    /// Watches the folder; false when it cannot be watched (the system's limit of watches, or
-    /// the folder is gone). A folder watched already stays watched.
-    bool Watch(const std::string& folder, Seen seen = Seen::Everything);
+    enum class Watching {
+        Yes,
+        AtLimit, ///< the system's limit of watches keeps it from being watched
+        No,      ///< it cannot be watched: gone, or no folder any more
+    };
+
+    /// Watches the folder. A folder watched already stays watched.
+    Watching Watch(const std::string& folder, Seen seen = Seen::Everything);
     void Unwatch(const std::string& folder);
     void UnwatchAll();
 

@@ -129,7 +129,10 @@ std::vector<std::string> FolderWatch::Track(const TreeWalk& walk, bool allNew) {
 }
 
 void FolderWatch::WatchFolder(const std::string& folder) {
-    if (m_notices.Watch(m_tree.PathOf(folder))) {
+    const FolderNotices::Watching watching = m_notices.Watch(m_tree.PathOf(folder));
+    if (watching != FolderNotices::Watching::AtLimit) {
+        // A folder that cannot be watched for any other reason is gone: its parent's notice
+        // has the folder forgotten.
         m_unwatched.erase(folder);
         return;
     }
