@@ -22,7 +22,7 @@ void Tmainfrm::SaveSettingsFile() {
     if (m_settingsPath.empty()) {
         return;
     }
-    SaveSettings(m_settingsPath, m_records.Settings);
+    SaveSettings(m_settingsPath, m_records.Settings, m_services.messenger);
 }
 
 } // namespace tolk

@@ -9,6 +9,7 @@
 #include "convert/ConvertCommand.h"
 #include "convert/ReferenceLists.h"
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "host/GpsBabelHost.h"
 #include "settings/SettingsFile.h"
 
@@ -93,7 +94,7 @@ public:
             break;
         }
         if (m_options.save) {
-            SaveSettings(m_folders.SettingsPath(), m_settings);
+            Save();
         }
         return ConvertAll();
     }
@@ -101,6 +102,15 @@ public:
     void ReportError(const std::string& message) { m_console.ReportError(message); }
 
 private:
+    void Save() {
+        if (m_folders.SettingsPath().empty()) {
+            m_console.Complain(Tr("BatchCommand", "No work folder could be found or made; the "
+                                                  "settings are not saved."));
+            return;
+        }
+        SaveSettings(m_folders.SettingsPath(), m_settings, m_console);
+    }
+
     bool SetUp() {
         LoadBatchSettings(QCoreApplication::applicationFilePath().toStdString(), m_console,
                           m_folders, m_settings);
@@ -111,8 +121,11 @@ private:
             unknown = UnknownReferenceMessage(m_settings, m_hostConfig.reference);
         }
         if (!unknown.empty()) {
-            m_console.Complain(unknown + "\nValues not given on the command line come from " +
-                               m_folders.SettingsPath());
+            if (!m_folders.SettingsPath().empty()) {
+                unknown +=
+                    "\nValues not given on the command line come from " + m_folders.SettingsPath();
+            }
+            m_console.Complain(unknown);
             return false;
         }
         try {
@@ -145,7 +158,8 @@ private:
     }
 
     int ConvertAll() {
-        JobHosts hosts(m_host, [this] { return MakeHost(); }, m_options.jobs);
+        JobHosts hosts(
+            m_host, [this] { return MakeHost(); }, m_options.jobs);
         const StopOnSignals stopOnSignals;
         const auto stopAsked = [] { return StopSignal != 0; };
         BatchRun run(m_settings, m_options, hosts, m_console, StyleFor(m_options), TerminalWidth(),

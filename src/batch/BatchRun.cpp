@@ -58,7 +58,7 @@ BatchRun::Result BatchRun::Convert(const std::vector<std::string>& names, bool s
     ConsoleReport report(files, m_style, stdout, stderr, m_width);
     ConvertCommand command({RunCommand::ConvertAll, m_settings, files.Names(), hosts, {}}, report,
                            sink);
-    Result result{command.RunToEnd(m_stopAsked), files.Count()};
+    Result result{command.RunToEnd(m_stopAsked), files.Count(), files.Names()};
     const auto skipped = names.size() - files.Names().size();
     if (skipped > 0) {
         m_console.ShowStatus("Skipped " + std::to_string(skipped) +

@@ -44,6 +44,8 @@ public:
     struct Result {
         RunTotals totals;
         int listed = 0; ///< files handed to the conversion (the skipped ones not among them)
+        /// Their names, in list order (totals.notConverted indexes them).
+        std::vector<std::string> names;
     };
 
     /// The run stops, as the window's Stop does, once stopAsked says so.

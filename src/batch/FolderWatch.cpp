@@ -4,8 +4,6 @@
 #include "core/PathAsFound.h"
 #include "core/TolkError.h"
 
-#include <QFile>
-#include <QSet>
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -44,15 +42,6 @@ bool WrittenWithin(const FileState& state, std::chrono::milliseconds span) {
            now - std::chrono::duration_cast<std::chrono::nanoseconds>(span).count();
 }
 
-QString ToQt(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-// Qt holds paths as text: a name that is not in the system's encoding cannot be watched by name.
-bool Watchable(const std::string& path) {
-    return QFile::encodeName(ToQt(path)).toStdString() == path;
-}
-
 std::string FolderOf(const std::string& name) {
     const auto slash = name.rfind('/');
     return slash == std::string::npos ? std::string() : name.substr(0, slash);
@@ -75,13 +64,16 @@ std::vector<std::string> TypesOf(const FolderWatch::Setup& setup) {
 FolderWatch::FolderWatch(Setup setup)
     : m_setup(std::move(setup)),
       m_tree(m_setup.root, TypesOf(m_setup), m_setup.subfolders, m_setup.skipped) {
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::FolderChanged);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &FolderWatch::FileChanged);
+    connect(&m_notices, &FolderNotices::FolderChanged, this, &FolderWatch::FolderChanged);
+    connect(&m_notices, &FolderNotices::EntryChanged, this, &FolderWatch::EntryChanged);
+    connect(&m_notices, &FolderNotices::Overflowed, this, &FolderWatch::RescanAll);
     m_rescanTimer.setSingleShot(true);
     m_rescanTimer.setInterval(RescanDelay);
     connect(&m_rescanTimer, &QTimer::timeout, this, &FolderWatch::RescanChanged);
     m_settleTimer.setSingleShot(true);
     connect(&m_settleTimer, &QTimer::timeout, this, &FolderWatch::SettleDue);
+    m_lookAgainTimer.setInterval(LookAgainEvery);
+    connect(&m_lookAgainTimer, &QTimer::timeout, this, &FolderWatch::LookAgain);
 }
 
 std::vector<std::string> FolderWatch::Start() {
@@ -92,8 +84,8 @@ std::vector<std::string> FolderWatch::Start() {
     // A folder renamed away tells its own watch nothing; the folder it was in sees it go.
     const std::string parent = std::filesystem::path(m_setup.root).parent_path().string();
     if (parent != m_setup.root) {
-        m_parent = ToQt(parent);
-        m_watcher.addPath(m_parent);
+        m_parent = parent;
+        m_notices.Watch(m_parent, FolderNotices::Seen::Names);
     }
     return Track(walk, false);
 }
@@ -112,15 +104,10 @@ std::vector<std::string> FolderWatch::Track(const TreeWalk& walk, bool allNew) {
     if (!unreadable.empty()) {
         emit Unreadable(unreadable);
     }
-    QStringList folders;
     for (const std::string& folder : walk.folders) {
         m_folders.insert(folder);
-        folders << ToQt(m_tree.PathOf(folder));
+        WatchFolder(folder);
     }
-    if (!folders.isEmpty()) {
-        m_watcher.addPaths(folders);
-    }
-    std::vector<std::string> watched;
     std::vector<std::string> ready;
     for (const std::string& name : walk.files) {
         const std::optional<FileState> state =
@@ -128,7 +115,6 @@ std::vector<std::string> FolderWatch::Track(const TreeWalk& walk, bool allNew) {
         if (!state) {
             continue;
         }
-        watched.push_back(name);
         if (allNew || WrittenWithin(*state, m_setup.settle)) {
             Changed(name, *state);
         } else {
@@ -138,32 +124,37 @@ std::vector<std::string> FolderWatch::Track(const TreeWalk& walk, bool allNew) {
             }
         }
     }
-    WatchFiles(watched);
     ScheduleSettle();
     return ready;
 }
 
-void FolderWatch::WatchFiles(const std::vector<std::string>& names) {
-    QStringList paths;
-    for (const std::string& name : names) {
-        if (Watchable(m_tree.PathOf(name))) {
-            paths << ToQt(m_tree.PathOf(name));
-        }
-    }
-    if (paths.isEmpty()) {
+void FolderWatch::WatchFolder(const std::string& folder) {
+    const FolderNotices::Watching watching = m_notices.Watch(m_tree.PathOf(folder));
+    if (watching != FolderNotices::Watching::AtLimit) {
+        // A folder that cannot be watched for any other reason is gone: its parent's notice
+        // has the folder forgotten.
+        m_unwatched.erase(folder);
         return;
     }
-    const QStringList refused = m_watcher.addPaths(paths);
-    if (refused.isEmpty()) {
-        return;
+    m_unwatched.insert(folder);
+    if (!m_lookAgainTimer.isActive()) {
+        m_lookAgainTimer.start();
     }
-    // A path watched already is refused too; only the others count as left unwatched.
-    const QStringList files = m_watcher.files();
-    const QSet<QString> watched(files.begin(), files.end());
-    const auto unwatched = std::ranges::count_if(
-        refused, [&watched](const QString& path) { return !watched.contains(path); });
-    if (unwatched > 0) {
-        emit Unwatched(static_cast<int>(unwatched));
+    if (!m_saidLimit) {
+        m_saidLimit = true;
+        emit WatchLimitReached();
+    }
+}
+
+// The folders not watched are read again, and watched where the limit now allows it.
+void FolderWatch::LookAgain() {
+    const std::set<std::string> unwatched = m_unwatched;
+    for (const std::string& folder : unwatched) {
+        WatchFolder(folder);
+        RescanSoon(folder);
+    }
+    if (m_unwatched.empty()) {
+        m_lookAgainTimer.stop();
     }
 }
 
@@ -175,54 +166,59 @@ void FolderWatch::Changed(const std::string& name, const FileState& state) {
     m_pending[name] = {state, Clock::now()};
 }
 
+// A file as it is now: pending again when it is not as last accounted for.
+void FolderWatch::Seen(const std::string& name, const FileState& state) {
+    const auto known = m_known.find(name);
+    if (m_pending.contains(name) || known == m_known.end() || known->second != state) {
+        Changed(name, state);
+    }
+}
+
 void FolderWatch::Forget(const std::string& name) {
     m_known.erase(name);
     m_pending.erase(name);
-    m_watcher.removePath(ToQt(m_tree.PathOf(name)));
 }
 
 void FolderWatch::ForgetFolder(const std::string& folder) {
-    QStringList paths;
-    const auto below = [&](const auto& entry) {
-        const bool gone = IsBelow(entry.first, folder);
-        if (gone) {
-            paths << ToQt(m_tree.PathOf(entry.first));
-        }
-        return gone;
-    };
+    const auto below = [&](const auto& entry) { return IsBelow(entry.first, folder); };
     std::erase_if(m_known, below);
     std::erase_if(m_pending, below);
-    std::erase_if(m_folders, [&](const std::string& watched) {
-        const bool gone = watched == folder || IsBelow(watched, folder);
-        if (gone) {
-            paths << ToQt(m_tree.PathOf(watched));
+    const auto gone = [&](const std::string& watched) {
+        return watched == folder || IsBelow(watched, folder);
+    };
+    for (const std::string& watched : m_folders) {
+        if (gone(watched)) {
+            m_notices.Unwatch(m_tree.PathOf(watched));
         }
-        return gone;
-    });
-    if (!paths.isEmpty()) {
-        m_watcher.removePaths(paths);
     }
+    std::erase_if(m_folders, gone);
+    std::erase_if(m_unwatched, gone);
     m_tree.Forget(folder);
 }
 
-void FolderWatch::FolderChanged(const QString& path) {
+void FolderWatch::FolderChanged(const std::string& path) {
     RescanSoon(path == m_parent ? RootCheck : Relative(path));
 }
 
-void FolderWatch::FileChanged(const QString& path) {
-    const std::string name = Relative(path);
+void FolderWatch::EntryChanged(const std::string& folder, const std::string& entry) {
+    const std::string name = JoinedName(Relative(folder), entry);
+    if (!IsWatchedType(name) || !m_setup.wanted(name)) {
+        return;
+    }
     const std::optional<FileState> state = StateOf(m_tree.PathOf(name));
     if (!state) {
-        Forget(name);
         RescanSoon(FolderOf(name));
         return;
     }
-    // A file replaced by another ends its watch; the new one is watched from now on.
-    m_watcher.addPath(path);
-    const auto known = m_known.find(name);
-    if (m_pending.contains(name) || known == m_known.end() || known->second != *state) {
-        Changed(name, *state);
-        ScheduleSettle();
+    Seen(name, *state);
+    ScheduleSettle();
+}
+
+// Notices were lost: every folder is read again, and its files' states compared.
+void FolderWatch::RescanAll() {
+    RescanSoon(RootCheck);
+    for (const std::string& folder : m_folders) {
+        RescanSoon(folder);
     }
 }
 
@@ -237,8 +233,9 @@ void FolderWatch::RescanChanged() {
     std::set<std::string> changed = std::move(m_changedFolders);
     m_changedFolders.clear();
     if ((changed.contains("") || changed.erase(RootCheck) > 0) && RootGone()) {
-        m_watcher.removePaths(m_watcher.files() + m_watcher.directories());
+        m_notices.UnwatchAll();
         m_settleTimer.stop();
+        m_lookAgainTimer.stop();
         emit Gone();
         return;
     }
@@ -267,19 +264,16 @@ void FolderWatch::Rescan(const std::string& folder) {
         return;
     }
     std::set<std::string> present;
-    std::vector<std::string> appeared;
     for (const std::string& file : entries.files) {
         const std::string name = JoinedName(folder, file);
         present.insert(name);
-        if (m_known.contains(name) || m_pending.contains(name) || !m_setup.wanted(name)) {
+        if (!m_setup.wanted(name)) {
             continue;
         }
         if (const std::optional<FileState> state = StateOf(m_tree.PathOf(name))) {
-            appeared.push_back(name);
-            Changed(name, *state);
+            Seen(name, *state);
         }
     }
-    WatchFiles(appeared);
     std::vector<std::string> vanished;
     const auto collectVanished = [&](const auto& files) {
         for (const auto& entry : files) {
@@ -370,15 +364,20 @@ bool FolderWatch::IsSource(const std::string& name) const {
     return HasFileType(name.substr(name.rfind('/') + 1), m_setup.sourceType);
 }
 
+bool FolderWatch::IsWatchedType(const std::string& name) const {
+    const std::string file = name.substr(name.rfind('/') + 1);
+    return std::ranges::any_of(
+        TypesOf(m_setup), [&file](const std::string& type) { return HasFileType(file, type); });
+}
+
 bool FolderWatch::RootGone() const {
     struct stat status {};
     return stat(m_setup.root.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
            FolderId{status.st_dev, status.st_ino} != m_rootId;
 }
 
-std::string FolderWatch::Relative(const QString& path) const {
-    const std::string full = QFile::encodeName(path).toStdString();
-    return full.size() > m_setup.root.size() ? full.substr(m_setup.root.size() + 1) : "";
+std::string FolderWatch::Relative(const std::string& path) const {
+    return path.size() > m_setup.root.size() ? path.substr(m_setup.root.size() + 1) : "";
 }
 
 } // namespace tolk

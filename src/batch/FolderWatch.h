@@ -1,8 +1,8 @@
 #pragma once
 
+#include "batch/FolderNotices.h"
 #include "convert/SourceTree.h"
 
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 #include <chrono>
@@ -29,6 +29,9 @@ struct FileState {
 /// Watches a source folder (and, when asked, the folders below it) through the system's notices
 /// of changes, and tells of each file of the source or merge type that appeared or changed once
 /// it has stayed unchanged for the settle time, so that a file still being written is not read.
+/// Whenever a folder is looked through again, each file's state is compared with the one last
+/// accounted for, so a file replaced or rewritten is seen whatever notice told of it. A folder
+/// the system's limit of watches keeps from being watched is looked through every little while.
 class FolderWatch : public QObject {
     Q_OBJECT
 
@@ -44,6 +47,9 @@ public:
         std::function<bool(const std::string&)> wanted;
     };
 
+    /// How often a folder the system's limit of watches keeps from being watched is read again.
+    static constexpr std::chrono::seconds LookAgainEvery{2};
+
     explicit FolderWatch(Setup setup);
 
     /// Starts watching. Returns the files of the source type there now, in path order, but for
@@ -57,8 +63,8 @@ signals:
     void Settled(const std::vector<std::string>& names);
     /// Folders below the source folder that cannot be read, each with why.
     void Unreadable(const std::vector<std::pair<std::string, std::string>>& folders);
-    /// That many files cannot be watched for changes made to them in place (the system's limit).
-    void Unwatched(int files);
+    /// The system's limit of watches keeps folders from being watched; told once.
+    void WatchLimitReached();
     /// The source folder is gone, or another folder stands in its place; the watch has ended.
     void Gone();
 
@@ -70,12 +76,15 @@ private:
     };
 
     std::vector<std::string> Track(const TreeWalk& walk, bool allNew);
-    void WatchFiles(const std::vector<std::string>& names);
+    void WatchFolder(const std::string& folder);
+    void LookAgain();
     void Changed(const std::string& name, const FileState& state);
+    void Seen(const std::string& name, const FileState& state);
     void Forget(const std::string& name);
     void ForgetFolder(const std::string& folder);
-    void FolderChanged(const QString& path);
-    void FileChanged(const QString& path);
+    void FolderChanged(const std::string& path);
+    void EntryChanged(const std::string& folder, const std::string& entry);
+    void RescanAll();
     void RescanSoon(const std::string& folder);
     void RescanChanged();
     void Rescan(const std::string& folder);
@@ -83,22 +92,28 @@ private:
     void ScheduleSettle();
     std::vector<std::string> ToConvert(const std::vector<std::string>& settled) const;
     bool IsSource(const std::string& name) const;
+    bool IsWatchedType(const std::string& name) const;
     bool RootGone() const;
-    std::string Relative(const QString& path) const;
+    std::string Relative(const std::string& path) const;
 
     Setup m_setup;
     SourceTree m_tree;
     FolderId m_rootId;
     /// The folder the source folder is in: watched only to see the source folder go.
-    QString m_parent;
-    QFileSystemWatcher m_watcher;
+    std::string m_parent;
+    FolderNotices m_notices;
     QTimer m_rescanTimer;
     QTimer m_settleTimer;
+    /// Looks through the folders that could not be watched.
+    QTimer m_lookAgainTimer;
     /// The files accounted for: converted, or there unchanged from the start, in this state.
     std::map<std::string, FileState> m_known;
     /// The files that appeared or changed and have not settled yet.
     std::map<std::string, Pending> m_pending;
     std::set<std::string> m_folders;
+    /// The folders the system's limit keeps from being watched.
+    std::set<std::string> m_unwatched;
+    bool m_saidLimit = false;
     std::set<std::string> m_changedFolders;
     std::set<std::string> m_saidUnreadable;
 };

@@ -1,7 +1,9 @@
 #include "convert/ConvertCommand.h"
 
+#include "convert/FileConversion.h"
 #include "convert/RunChecks.h"
 #include "core/Text.h"
+#include "core/Translate.h"
 
 namespace tolk {
 namespace {
@@ -36,7 +38,8 @@ ConvertCommand::ConvertCommand(CommandRequest request, RunSink* shownIn, RunList
       m_loop(std::move(request.settings), std::move(request.names), request.hosts),
       m_presenter(shownIn ? std::optional<RunPresenter>(std::in_place, m_loop.Names(), *shownIn)
                           : std::nullopt),
-      m_listener(listener ? *listener : *m_presenter), m_sink(sink) {
+      m_listener(listener ? *listener : *m_presenter), m_sink(sink),
+      m_shown(m_loop.Names().size()) {
     if (!request.logFolder.empty()) {
         m_log.emplace(request.logFolder);
     }
@@ -100,6 +103,10 @@ void ConvertCommand::Show(const RunNews& news) {
 
 void ConvertCommand::Count(int index, const FileOutcome& outcome) {
     ++m_totals.done;
+    m_shown[static_cast<std::size_t>(index)] = true;
+    if (!outcome.converted) {
+        m_totals.notConverted.push_back(index);
+    }
     // After a stop, the first file passed over is where to go on, unless one before failed.
     if (!m_totals.resumeAt && index > m_lastShown + 1 && m_loop.StopAsked()) {
         m_totals.resumeAt = m_lastShown + 1;
@@ -118,10 +125,31 @@ void ConvertCommand::Count(int index, const FileOutcome& outcome) {
     }
 }
 
+// An error that ends the run keeps the files after it from beginning: each is counted and logged
+// as not converted, with why, so that the totals cover every listed file.
+void ConvertCommand::ShowNotBegun() {
+    for (int index = 0; index < ListedCount(); ++index) {
+        if (m_shown[static_cast<std::size_t>(index)]) {
+            continue;
+        }
+        const std::string& name = m_loop.Names()[static_cast<std::size_t>(index)];
+        const FileOutcome outcome =
+            NotConvertedOutcome(name, Tr("ConvertCommand", "not begun: an error ended the run"));
+        m_listener.FileNotBegun(index, outcome);
+        if (m_log) {
+            m_log->Add(name, outcome);
+        }
+        Count(index, outcome);
+    }
+}
+
 void ConvertCommand::End() {
     m_over = true;
     if (m_loop.StopAsked() && !m_totals.resumeAt && m_lastShown + 1 < ListedCount()) {
         m_totals.resumeAt = m_lastShown + 1;
+    }
+    if (m_totals.failure) {
+        ShowNotBegun();
     }
     m_listener.RunEnded();
     ShowRunEnd(m_command, m_totals, m_sink);

@@ -69,6 +69,7 @@ private:
                    CommandSink& sink);
     void Show(const RunNews& news);
     void Count(int index, const FileOutcome& outcome);
+    void ShowNotBegun();
     void End();
     int ListedCount() const { return static_cast<int>(m_loop.Names().size()); }
 
@@ -81,6 +82,8 @@ private:
     RunTotals m_totals;
     /// The listed file shown last; -1 before the first.
     int m_lastShown = -1;
+    /// Per listed file, whether its outcome was shown.
+    std::vector<bool> m_shown;
     bool m_showing = false;
     bool m_newsLeft = false;
     bool m_over = false;

@@ -27,8 +27,7 @@ std::string SourcePath(const ConversionSettings& settings, const std::string& fi
 // The listed file's merge partner's name (with its folders below the source folder) when
 // merging is asked for; empty when not.
 std::string MergeName(const ConversionSettings& settings, const std::string& fileName) {
-    return settings.MergeExt.empty() ? std::string()
-                                     : BaseName(fileName) + "." + settings.MergeExt;
+    return settings.MergeExt.empty() ? std::string() : BaseName(fileName) + "." + settings.MergeExt;
 }
 
 // One file's sequence; the outcome collects what it shows.
@@ -154,14 +153,18 @@ ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::s
             settings.Grid, settings.Datum, TargetPathOf(settings, fileName)};
 }
 
+FileOutcome NotConvertedOutcome(const std::string& fileName, std::string reason) {
+    FileOutcome outcome;
+    outcome.status = "Could NOT convert: " + BaseName(fileName);
+    outcome.reason = std::move(reason);
+    return outcome;
+}
+
 FileOutcome TargetTakenOutcome(const ConversionSettings& settings, const std::string& fileName,
                                const std::string& earlierName) {
-    FileOutcome outcome;
-    const std::string baseName = BaseName(fileName);
-    outcome.status = "Could NOT convert: " + baseName;
-    outcome.reason = "its target " + baseName + "." + settings.TargetExt + " is written from " +
-                     earlierName + " in this run";
-    return outcome;
+    return NotConvertedOutcome(fileName, "its target " + BaseName(fileName) + "." +
+                                             settings.TargetExt + " is written from " +
+                                             earlierName + " in this run");
 }
 
 } // namespace tolk

@@ -29,6 +29,9 @@ std::string MergePathOf(const ConversionSettings& settings, const std::string& f
 ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::string& fileName,
                                 const MergeIndex& merges);
 
+/// The outcome of a listed file that was not converted, for the reason given.
+FileOutcome NotConvertedOutcome(const std::string& fileName, std::string reason);
+
 /// The outcome of a listed file whose target an earlier listed file of the same base name is
 /// converted to ("a.GPX" after "a.gpx"): it fails with its reason and the host is not asked, so
 /// that no "Converted" is claimed for data that the other file's output replaced.

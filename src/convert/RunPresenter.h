@@ -19,6 +19,9 @@ public:
 
     void FileStarted(int index) override;
     void FileFinished(int index, const FileOutcome& outcome) override;
+    /// The window leaves the status line and the highlight on the file whose error ended the
+    /// run: the summary counts the files not begun, and the run's log lists them.
+    void FileNotBegun(int, const FileOutcome&) override {}
 
 private:
     std::string ConvertingText(int index) const;

@@ -39,6 +39,11 @@ public:
     /// The file at the index is done; called strictly in list order. The run waits for the
     /// return before it lets a further file begin.
     virtual void FileFinished(int index, const FileOutcome& outcome) = 0;
+    /// An error ended the run before the listed file at the index began; called after every
+    /// file that finished, in list order. Shown as a file that finished unless overridden.
+    virtual void FileNotBegun(int index, const FileOutcome& outcome) {
+        FileFinished(index, outcome);
+    }
     /// Every file of the run was shown; the end of the command follows.
     virtual void RunEnded() {}
 };

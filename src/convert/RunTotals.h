@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tolk {
 
@@ -9,6 +10,9 @@ namespace tolk {
 struct RunTotals {
     int done = 0; ///< files whose outcomes were shown
     int converted = 0;
+    /// The listed files (their indexes) that did not convert, in list order; after an error that
+    /// ended the run, also those it kept from beginning.
+    std::vector<int> notConverted;
     /// Converted files whose target type could not hold all their data.
     int partlyKept = 0;
     /// "\r\n" + base name + "." + merge type per merge file not found, in list order.

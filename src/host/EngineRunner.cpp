@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace tolk {
 namespace {
@@ -36,6 +38,19 @@ QStringList ToQt(const std::vector<std::string>& arguments) {
     return list;
 }
 
+// In the engine's process, before the engine begins: the kernel kills it as soon as the thread
+// that started it ends, which a killed command's threads all do, so that no engine outlives its
+// command. The thread is what counts, not the process: every engine here is started, waited for
+// and ended on one thread within one call (Run) or one object's life (EngineStream), so a thread
+// never ends while its engine is wanted. A command killed before the signal was armed has already
+// handed the engine to another parent: then the engine does not begin at all.
+void DieWithTheCommand(pid_t command) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != command) {
+        _exit(127);
+    }
+}
+
 void StartEngine(QProcess& process, const std::string& program,
                  const std::vector<std::string>& arguments, bool frozenClock = false) {
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -48,6 +63,7 @@ void StartEngine(QProcess& process, const std::string& program,
         environment.insert(QStringLiteral("GPSBABEL_FREEZE_TIME"), QStringLiteral("1"));
     }
     process.setProcessEnvironment(environment);
+    process.setChildProcessModifier([command = getpid()] { DieWithTheCommand(command); });
     process.start(QString::fromStdString(program), ToQt(arguments));
 }
 

@@ -28,7 +28,8 @@ struct EngineOutcome {
 
 /// Runs the engine program directly (never through a shell) with standard input at end of file,
 /// and stops it when it runs past the time limit, so that a hung engine cannot hold the window,
-/// or as soon as a stop is asked for.
+/// or as soon as a stop is asked for. The engine never outlives the thread that started it (nor
+/// so the command): the kernel kills it when that thread ends.
 class EngineRunner {
 public:
     EngineRunner(std::string program, std::chrono::milliseconds limit);
@@ -55,7 +56,8 @@ private:
 /// One engine run whose output is read as it comes, for runs that convert many files one after
 /// the other: the caller waits for each file's mark (a line the run prints once the file is
 /// done) in turn. The time limit counts from the last mark, so each file has the limit of a run
-/// of its own. The run is killed when the object goes.
+/// of its own. The run is killed when the object goes, which must be on the thread that made it and
+/// before that thread ends (as for any QObject; the kernel kills the run when the thread ends).
 class EngineStream {
 public:
     /// Starts the runner's engine; `mark` is the start of the line that marks a step done.

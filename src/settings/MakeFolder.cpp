@@ -26,9 +26,13 @@ bool MakeFolder(const std::string& path) {
     if (parent == path || !MakeFolder(parent)) {
         return false;
     }
-    // create_directory answers false without an error when the folder already exists; that
-    // counts as a failed creation, as it does for a path ending in "/".
-    return std::filesystem::create_directory(path, error) && !error;
+    // create_directory answers false without an error when the folder already exists: another
+    // program starting at the same moment may have made it since it was looked for, which is
+    // no failure. A path ending in "/" still counts as one.
+    if (std::filesystem::create_directory(path, error)) {
+        return true;
+    }
+    return !error && path.back() != '/' && std::filesystem::is_directory(path, error);
 }
 
 } // namespace tolk

@@ -34,10 +34,6 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
 }
 
-bool HasLineBreak(const std::string& text) {
-    return text.find_first_of("\r\n") != std::string::npos;
-}
-
 std::optional<std::string> SectionName(const std::string& line) {
     const std::string text = Trimmed(line);
     if (text.empty() || text.front() != '[') {
@@ -204,6 +200,10 @@ std::string ProfileStringIn(const std::optional<std::string>& content, const std
         value = StoredValue(*content, section, key).value_or(defaultValue);
     }
     return value.substr(0, ProfileBufferSize - 1);
+}
+
+bool HasLineBreak(const std::string& text) {
+    return text.find_first_of("\r\n") != std::string::npos;
 }
 
 bool WriteProfileString(const std::string& section, const std::string& key,

@@ -27,6 +27,9 @@ std::optional<std::string> ReadProfileFile(const std::string& path);
 std::string ProfileStringIn(const std::optional<std::string>& content, const std::string& section,
                             const std::string& key, const std::string& defaultValue);
 
+/// Whether the text holds a line break, which no name or value of the file can.
+bool HasLineBreak(const std::string& text);
+
 /// Sets a key in a profile file, keeping every other line as it stands, and creating the file,
 /// the section or the key when missing. The file is replaced as a whole (written beside it,
 /// then renamed over it), so a failed write leaves it as it was. False when the file cannot be

@@ -16,8 +16,11 @@ struct ProgramFolders {
     std::string UserFolder; ///< the user's own data folder
     std::string WorkFolder; ///< the host's work folder; empty when neither found nor created
 
-    /// The settings file: WorkFolder + "/tolkconv.ini".
-    std::string SettingsPath() const { return WorkFolder + "/" + SettingsFileName; }
+    /// The settings file: WorkFolder + "/tolkconv.ini"; empty without a work folder, as there is
+    /// then no place of the program's own for it.
+    std::string SettingsPath() const {
+        return WorkFolder.empty() ? std::string() : WorkFolder + "/" + SettingsFileName;
+    }
 };
 
 /// Start-up's folder discovery, the one sequence both programs run: ExeFolder from the window

@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "settings/IntegerText.h"
 #include "settings/ProfileStrings.h"
 
@@ -70,7 +71,8 @@ void LoadSettings(const std::string& path, const std::string& userFolder,
     ParseBounds(ReadText(content, "WBounds", DefaultBoundsText), settings.WBounds);
 }
 
-void SaveSettings(const std::string& path, const ConversionSettings& settings) {
+void SaveSettings(const std::string& path, const ConversionSettings& settings,
+                  Messenger& messenger) {
     const std::pair<const char*, std::string> entries[] = {
         {"SourceFldr", settings.SourceFldr},
         {"TargetFldr", settings.TargetFldr},
@@ -82,10 +84,18 @@ void SaveSettings(const std::string& path, const ConversionSettings& settings) {
         {"Grid", settings.Grid},
         {"WBounds", BoundsText(settings.WBounds)},
     };
+    std::string leftOut;
     for (const auto& [key, value] : entries) {
-        if (!WriteProfileString(Section, key, value, path)) {
+        if (HasLineBreak(value)) {
+            leftOut += (leftOut.empty() ? "" : ", ") + std::string(key);
+        } else if (!WriteProfileString(Section, key, value, path)) {
             throw TolkError("Unable to write to " + path);
         }
+    }
+    if (!leftOut.empty()) {
+        messenger.ShowMessage(Tr("SettingsFile",
+                                 "The settings file %1 cannot hold a line break; not saved: %2",
+                                 {path, leftOut}));
     }
 }
 

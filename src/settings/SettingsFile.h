@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ConversionSettings.h"
+#include "core/Messenger.h"
 
 #include <string>
 
@@ -17,10 +18,13 @@ void LoadSettings(const std::string& path, const std::string& userFolder,
 /// The bounds that loading gives when the file holds none.
 WindowBounds DefaultWindowBounds();
 
-/// Writes every field of `settings`, one key after the other in the file's key order. Throws
-/// "Unable to write to <path>" at the first key the file refuses; the keys before it stay
-/// written, those after it are not written.
-void SaveSettings(const std::string& path, const ConversionSettings& settings);
+/// Writes every field of `settings`, one key after the other in the file's key order. A value the
+/// file cannot hold (one with a line break, such as a folder named so) is left out and said
+/// through the messenger once every other key is written. Throws "Unable to write to <path>" at
+/// the first key the file refuses otherwise; the keys before it stay written, those after it are
+/// not written.
+void SaveSettings(const std::string& path, const ConversionSettings& settings,
+                  Messenger& messenger);
 
 /// Takes the next token from `remaining`: leading spaces are skipped; a token that begins with
 /// a double quote keeps its quotes and runs on past the closing quote to the separator. The

@@ -5,6 +5,7 @@
 #include "TempHome.h"
 #include "TextFiles.h"
 
+#include <QThread>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
@@ -277,6 +278,35 @@ TEST_F(BatchCommandTest, ACrashFailsItsFileAndASignalStopsTheRun) {
         EXPECT_TRUE(err.ends_with("\nc d.gpx: stopped\n")) << err;
         EXPECT_TRUE(FilesIn(m_home / "out").empty());
     }
+}
+
+// A command killed outright cannot end its engine itself: the engine dies with it all the same,
+// whichever job started it.
+TEST_F(BatchCommandTest, AKilledCommandLeavesNoEngineRunning) {
+    WriteSettings("SourceExt=gpx\r\nTargetExt=kml\r\nMergeExt=\r\nGrid=\r\n");
+    const std::string hanging = m_home / "hanging";
+    testing::WriteFaultyEngine(m_home / "engine",
+                               {{"c d.gpx", "echo $$ > '" + hanging + "'; exec /bin/sleep 60"}});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), Home("engine"));
+    QProcess batch;
+    batch.setProcessEnvironment(environment);
+    batch.start(QStringLiteral(TOLK_BIN_DIR "/tolkconv-batch"), {"--jobs", "2"});
+    while (testing::ReadTextFile(hanging).empty() && !batch.waitForFinished(10)) {
+    }
+    const pid_t engine = std::stoi(testing::ReadTextFile(hanging));
+    ::kill(static_cast<pid_t>(batch.processId()), SIGKILL);
+    ASSERT_TRUE(batch.waitForFinished(20000));
+
+    // Gone, or a zombie left for whoever adopted it to reap: either way no longer running.
+    const auto running = [engine] {
+        const std::string stat = testing::ReadTextFile("/proc/" + std::to_string(engine) + "/stat");
+        return !stat.empty() && stat.substr(stat.rfind(')') + 2, 1) != "Z";
+    };
+    for (int wait = 0; wait < 100 && running(); ++wait) {
+        QThread::msleep(50);
+    }
+    EXPECT_FALSE(running()) << "the engine " << engine << " outlived its command";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // only what changed, slices for several machines, and a watched folder.
 #include "BatchProcess.h"
 #include "GpsSamples.h"
+#include "StandInEngine.h"
 #include "TempHome.h"
 #include "TextFiles.h"
 
@@ -139,12 +140,25 @@ TEST_F(BatchTreeTest, ShardsTogetherConvertEachFileOnce) {
     EXPECT_EQ(converted, expected);
 }
 
+// How many times the output holds the text.
+std::size_t CountOf(const std::string& text, const std::string& output) {
+    std::size_t count = 0;
+    for (auto at = output.find(text); at != std::string::npos; at = output.find(text, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 class BatchWatchTest : public BatchTreeTest {
 protected:
     // Starts watching and returns once the watch has begun.
-    void StartWatch(const QStringList& more = {}) {
-        m_watch.start(testing::BatchProgram(),
-                      Arguments(m_home / "out", QStringList{"--watch", "--recursive"} + more));
+    // Starts watching and returns once the watch has begun; with a prefix, that command runs it.
+    void StartWatch(const QStringList& more = {}, const QStringList& prefix = {}) {
+        fs::create_directories(Source(""));
+        const QStringList command =
+            prefix + QStringList{testing::BatchProgram()} +
+            Arguments(m_home / "out", QStringList{"--watch", "--recursive"} + more);
+        m_watch.start(command.front(), command.mid(1));
         m_watch.closeWriteChannel();
         while (m_watch.state() != QProcess::NotRunning && m_err.find("Watching") == m_err.npos) {
             m_watch.waitForReadyRead(100);
@@ -152,6 +166,14 @@ protected:
         }
     }
     bool Shows(const std::string& text) { return testing::WaitForOutput(m_watch, m_out, text); }
+    // Whether the output comes to hold the text that many times.
+    bool ShowsTimes(const std::string& text, std::size_t times) {
+        for (int wait = 0; wait < 300 && CountOf(text, m_out) < times; ++wait) {
+            m_watch.waitForReadyRead(100);
+            m_out += m_watch.readAllStandardOutput().toStdString();
+        }
+        return CountOf(text, m_out) >= times;
+    }
     int Ended() {
         EXPECT_TRUE(m_watch.waitForFinished(30000));
         m_out += m_watch.readAllStandardOutput().toStdString();
@@ -197,6 +219,81 @@ TEST_F(BatchWatchTest, EndsWithTheReasonWhenTheSourceFolderGoes) {
     EXPECT_NE(m_err.find("The source folder " + m_home / "src is gone; the watch ends."),
               std::string::npos)
         << m_err;
+}
+
+// A name that is not UTF-8 is seen as any other: new, rewritten in place and replaced by mv.
+TEST_F(BatchWatchTest, ANameInAnyEncodingIsConvertedWhenNewRewrittenAndReplaced) {
+    StartWatch({"--settle", "0.2"});
+    const std::string name = "caf\xe9.gpx";
+    const auto convertedTimes = [this](std::size_t times) {
+        return ShowsTimes("Converted: caf", times);
+    };
+    Write(name);
+    ASSERT_TRUE(convertedTimes(1)) << m_out << m_err;
+    Write(name);
+    ASSERT_TRUE(convertedTimes(2)) << m_out << m_err;
+    Write("next.tmp");
+    fs::rename(Source("next.tmp"), Source(name));
+    ASSERT_TRUE(convertedTimes(3)) << m_out << m_err;
+    EXPECT_TRUE(fs::exists(m_home / ("out/caf\xe9.kml")));
+    ::kill(static_cast<pid_t>(m_watch.processId()), SIGTERM);
+    EXPECT_EQ(Ended(), 143);
+    EXPECT_EQ(m_err.find("inotify"), std::string::npos) << m_err;
+    // The temporary folder's own removal goes by text and cannot remove such names.
+    fs::remove_all(Source(""));
+    fs::remove_all(m_home / "out");
+}
+
+// While a file converts the watch goes on reading the system's notices: a flood of them during a
+// long conversion loses no file that appears after it, and the totals count each file once.
+TEST_F(BatchWatchTest, NoticesAreReadWhileAFileConverts) {
+    const std::string started = m_home / "started";
+    testing::WriteFaultyEngine(m_home / "engine",
+                               {{"slow.gpx", "echo > '" + started + "'; /bin/sleep 3"}});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), QString::fromStdString(m_home / "engine"));
+    m_watch.setProcessEnvironment(environment);
+    StartWatch({"--settle", "0.2"});
+    Write("slow.gpx");
+    while (!fs::exists(started) && m_watch.state() == QProcess::Running) {
+        QThread::msleep(20);
+    }
+    // More notices than the system's queue holds (16384 by default), then a new file.
+    Write("x.txt", "x");
+    Write("y.txt", "y");
+    for (int touch = 0; touch < 40000; ++touch) {
+        fs::last_write_time(Source(touch % 2 == 0 ? "x.txt" : "y.txt"),
+                            fs::file_time_type::clock::now());
+    }
+    Write("b.gpx");
+    ASSERT_TRUE(Shows("Converted: b\n")) << m_out << m_err;
+    EXPECT_NE(m_out.find("Converted: slow\n"), std::string::npos) << m_out;
+    ::kill(static_cast<pid_t>(m_watch.processId()), SIGTERM);
+    EXPECT_EQ(Ended(), 143);
+    EXPECT_TRUE(m_out.ends_with("Converted 2 files.\n")) << m_out;
+}
+
+// At the system's limit of watches (lowered in a user namespace of its own) a folder left
+// unwatched is read every little while: a file replaced there by mv converts again. The limit is
+// said once, in the program's words.
+TEST_F(BatchWatchTest, AtTheWatchLimitAFileReplacedByMvConvertsAgain) {
+    if (std::system("unshare -U -r true 2>/dev/null") != 0) {
+        GTEST_SKIP() << "no user namespace can be made here";
+    }
+    Write("deep/a.gpx");
+    Write("deeper/b.gpx");
+    // Two watches: the folder above the source folder and the source folder itself.
+    StartWatch({"--settle", "0.2"},
+               {"unshare", "-U", "-r", "sh", "-c",
+                "echo 2 > /proc/sys/user/max_inotify_watches && exec \"$0\" \"$@\""});
+    ASSERT_TRUE(ShowsTimes("Converted: deep/a\n", 1)) << m_out << m_err;
+    Write("next.tmp");
+    fs::rename(Source("next.tmp"), Source("deep/a.gpx"));
+    ASSERT_TRUE(ShowsTimes("Converted: deep/a\n", 2)) << m_out << m_err;
+    ::kill(static_cast<pid_t>(m_watch.processId()), SIGTERM);
+    Ended();
+    EXPECT_EQ(CountOf("cannot be watched", m_err), 1u) << m_err;
+    EXPECT_EQ(m_err.find("inotify_add_watch"), std::string::npos) << m_err;
 }
 
 } // namespace

@@ -202,10 +202,12 @@ TEST_F(ConversionRunTest, UntrappedFailureEndsTheWholeCommand) {
         EXPECT_EQ(m_script->calls.front(), "OpenFile(" + Path("src/a.txt") + ")");
         EXPECT_EQ(m_script->calls.back().rfind(operation, 0), 0u);
         EXPECT_EQ(Messages(), (Lines{"error: Host stopped."}));
+        // b, which the error kept from beginning, counts among the files not converted.
         const bool saved = std::string(operation) == "CloseWindow";
         EXPECT_EQ(m_sink.statuses,
                   (Lines{"Converting: a", saved ? "Converted: a" : "Could NOT convert: a",
-                         saved ? "Converted 1 files." : "Converted 0 files. NOT CONVERTED = 1"}));
+                         saved ? "Converted 1 files. NOT CONVERTED = 1"
+                               : "Converted 0 files. NOT CONVERTED = 2"}));
         EXPECT_EQ(m_sink.outcomes.back().reason, saved ? "" : "Host stopped");
     }
 }

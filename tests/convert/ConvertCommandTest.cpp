@@ -1,5 +1,9 @@
 #include "convert/ConvertCommand.h"
 
+#include "TempHome.h"
+#include "TextFiles.h"
+
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <deque>
@@ -127,8 +131,9 @@ protected:
         m_settings.TargetExt = "kml";
         m_settings.MergeExt = "csv";
     }
-    RunTotals Run(int jobs, const Lines& names, std::function<bool()> stopAsked = {}) {
-        ConvertCommand command({RunCommand::ConvertAll, m_settings, names, Hosts(jobs), {}},
+    RunTotals Run(int jobs, const Lines& names, std::function<bool()> stopAsked = {},
+                  const std::string& logFolder = {}) {
+        ConvertCommand command({RunCommand::ConvertAll, m_settings, names, Hosts(jobs), logFolder},
                                m_listener, m_listener);
         return command.RunToEnd(stopAsked);
     }
@@ -182,26 +187,31 @@ TEST_F(ConvertCommandTest, FourJobsShowInListOrderWithTheTotalsOfOne) {
 }
 
 // Every file whose target was written appears, in list order, before the error that ended the
-// run; the summary counts them.
-TEST_F(ConvertCommandTest, AnErrorEndingTheRunComesAfterEveryFileBegun) {
+// run; so do the files the error kept from beginning, each with why, in the log too. The summary
+// counts every listed file.
+TEST_F(ConvertCommandTest, AnErrorEndingTheRunComesAfterEveryFileBegunAndNotBegun) {
     Lines names = Names(9);
     names[2] = "f2 crash.gpx";
-    const RunTotals totals = Run(3, names);
+    const testing::TempHome home;
+    const RunTotals totals = Run(3, names, {}, home.Path());
 
     ASSERT_TRUE(totals.failure);
     EXPECT_EQ(*totals.failure, "the host went away");
-    EXPECT_GE(m_listener.finished.size(), 3u);
-    EXPECT_LE(m_listener.finished.size(), 5u) << "no more than the jobs beyond the error";
-    for (std::size_t index = 0; index < m_listener.finished.size(); ++index) {
-        EXPECT_EQ(m_listener.finished[index], static_cast<int>(index));
-    }
+    EXPECT_EQ(m_listener.finished, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    const auto notBegun = std::ranges::count_if(m_listener.outcomes, [](const auto& outcome) {
+        return outcome.reason == "not begun: an error ended the run";
+    });
+    EXPECT_GE(notBegun, 4) << "no more than the jobs begin beyond the error";
+    EXPECT_EQ(m_listener.outcomes.back().status, "Could NOT convert: f8");
     EXPECT_EQ(m_record.saved.size(), static_cast<std::size_t>(totals.converted));
     EXPECT_EQ(m_listener.outcomes[2].status, "Could NOT convert: f2 crash");
     EXPECT_EQ(m_listener.outcomes[2].reason, "the host went away");
     const auto end = m_listener.lines.end();
-    EXPECT_EQ(*(end - 3),
-              "Converted " + std::to_string(totals.converted) + " files. NOT CONVERTED = 1");
+    EXPECT_EQ(*(end - 3), "Converted " + std::to_string(totals.converted) +
+                              " files. NOT CONVERTED = " + std::to_string(9 - totals.converted));
     EXPECT_EQ(*(end - 2), "error: the host went away");
+    EXPECT_TRUE(testing::ReadTextFile(home / "conversion.log")
+                    .ends_with("f8.gpx\tNOT converted\tnot begun: an error ended the run\n"));
 }
 
 // While a file's outcome is being shown (a message box open), no further file begins than

@@ -11,9 +11,11 @@
 #include "settings/RegistryText.h"
 #include "settings/StandardSpecialFolders.h"
 
+#include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <thread>
 
 namespace tolk {
 namespace {
@@ -48,6 +50,31 @@ TEST(MakeFolder, CreatesMissingParentsAndRefusesWhatCannotBeAFolder) {
     EXPECT_FALSE(MakeFolder(home / "T/"));
     EXPECT_TRUE(fs::is_directory(home / "T"));
     EXPECT_TRUE(MakeFolder(home / "T/"));
+}
+
+// Programs started at the same moment each make the same first-run folders: a folder a
+// neighbour made a moment before is no failure.
+TEST(MakeFolder, SimultaneousFirstRunsAllSucceed) {
+    testing::TempHome home;
+    constexpr int Runs = 8;
+    for (int trial = 0; trial < 20; ++trial) {
+        const std::string folder = home / ("t" + std::to_string(trial) + "/Orvane/TOLK");
+        std::atomic<int> ready = 0;
+        std::atomic<int> made = 0;
+        std::vector<std::thread> runs;
+        for (int run = 0; run < Runs; ++run) {
+            runs.emplace_back([&] {
+                ++ready;
+                while (ready < Runs) {
+                }
+                made += MakeFolder(folder) ? 1 : 0;
+            });
+        }
+        for (std::thread& run : runs) {
+            run.join();
+        }
+        ASSERT_EQ(made, Runs) << "trial " << trial;
+    }
 }
 
 class FixedSpecialFolders : public SpecialFolders {
@@ -129,6 +156,7 @@ TEST_F(FolderDiscoveryTest, ARegisteredFolderIsUsedAsItStandsEvenWhenItCannotBeM
     EXPECT_EQ(FindWorkFolder(), "");
     EXPECT_EQ(m_registry.writes, (Strings{})) << "the host's choice stays registered";
     EXPECT_TRUE(m_messages.shown.empty());
+    EXPECT_EQ(ProgramFolders{}.SettingsPath(), "") << "no settings file outside a work folder";
 }
 
 TEST_F(FolderDiscoveryTest, ANumberRegisteredAsWorkFolderIsAnError) {
