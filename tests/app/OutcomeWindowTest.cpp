@@ -150,6 +150,18 @@ TEST_F(OutcomeWindowTest, EachFileShowsHowItEndedWhereverItsMarkIsAndWhateverThe
     ClickAndWait(window, "convall");
     EXPECT_EQ(ToolTips(), (std::vector<std::string>{"Not converted\n" + NoData, afterRun[1],
                                                     "Converted", "Converted"}));
+
+    // Any refresh of the list takes the marks away, also one that reads no names anew.
+    const std::string source = MakeFolder("src", {"a.txt", "b.txt", "c.txt", "d.txt"});
+    for (const bool run : {true, false}) {
+        m_dialog->Next().Select(source).Confirm();
+        Find<QPushButton>("browsebtn")->click();
+        if (run) {
+            ClickAndWait(window, "convall");
+            ASSERT_EQ(ToolTip(0), "Converted");
+        }
+    }
+    EXPECT_EQ(ToolTips(), std::vector<std::string>(4, ""));
 }
 
 TEST_F(OutcomeWindowTest, TheMenuShowsAndCopiesTheReasonAndOpensTheTargetFolderAndTheLog) {
