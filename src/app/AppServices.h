@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ApplicationHelp.h"
+#include "app/OutcomeMenu.h"
 #include "app/QtFolderDialog.h"
 #include "app/QtFormatPicker.h"
 #include "core/Messenger.h"
@@ -8,6 +9,7 @@
 #include "settings/QSettingsRegistry.h"
 #include "settings/StandardSpecialFolders.h"
 
+#include <QDesktopServices>
 #include <QThread>
 #include <chrono>
 #include <memory>
@@ -36,6 +38,12 @@ struct AppServices {
     /// How long a picked type must stay picked before the window offers formats for it, so that
     /// stepping through a list with the keys does not open the dialog at every type passed.
     std::chrono::milliseconds formatOfferDelay = std::chrono::milliseconds(600);
+    /// The source folder the program was started on, in place of the saved one; empty for none.
+    std::string startFolder = {};
+    /// How the desktop opens the target folder and the run log.
+    DesktopOpener openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    /// A run at least this long that ends while the window is not active is told to the desktop.
+    std::chrono::milliseconds longRun = std::chrono::seconds(5);
 };
 
 } // namespace tolk

@@ -1,9 +1,12 @@
 #include "app/OuterPlacement.h"
 
+#include "app/ScreenPlacement.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace tolk {
 namespace {
@@ -28,6 +31,19 @@ void OuterPlacement::Place(const WindowBounds& bounds) {
     m_window.move(bounds.Left, bounds.Top);
     m_window.resize(ClientExtent(bounds.Left, bounds.Right, frame.width()),
                     ClientExtent(bounds.Top, bounds.Bottom, frame.height()));
+}
+
+void OuterPlacement::PlaceWithin(const WindowBounds& bounds,
+                                 const std::vector<WindowBounds>& areas) {
+    const WindowBounds fitted = PlaceOnScreens(bounds, areas);
+    Place(fitted);
+    const auto size = [](const WindowBounds& b) {
+        return std::pair(std::int64_t{b.Right} - b.Left, std::int64_t{b.Bottom} - b.Top);
+    };
+    if (!PlacesAreKnown() && size(fitted) != size(bounds)) {
+        m_pending.reset();
+        m_window.setWindowState(m_window.windowState() | Qt::WindowMaximized);
+    }
 }
 
 bool OuterPlacement::MeetPending() {

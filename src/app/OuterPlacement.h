@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -32,6 +33,13 @@ public:
     /// Moves and sizes the window to these outer bounds (nonsense sizes are held to what Qt
     /// accepts).
     void Place(const WindowBounds& bounds);
+
+    /// Places the window by saved bounds fitted to the screens' available areas
+    /// (PlaceOnScreens). Under Wayland Qt knows a screen's whole area but not what the
+    /// compositor's panels take of it, and the compositor puts a window too large for the rest
+    /// under them: a window cut to a screen's size is maximized instead, so that the compositor
+    /// fits it to the room its panels leave.
+    void PlaceWithin(const WindowBounds& bounds, const std::vector<WindowBounds>& areas);
 
     /// Places the window anew by the kept bounds once the frame is known; true when that
     /// changed its size.

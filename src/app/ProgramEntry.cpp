@@ -30,7 +30,7 @@ void SetUpApplication() {
     QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
 }
 
-int RunProgram() {
+int RunProgram(const std::string& startFolder) {
     SetUpApplication();
     QtMessenger messenger;
     ProgramRecords records;
@@ -45,6 +45,7 @@ int RunProgram() {
     };
     AppServices services{messenger, createHost,
                          QCoreApplication::applicationFilePath().toStdString()};
+    services.startFolder = startFolder;
     QtHelpViewer helpViewer;
     int exitCode = 0;
     {

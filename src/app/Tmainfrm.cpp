@@ -57,6 +57,7 @@ void Tmainfrm::ConnectHandlers() {
     ConnectHelpHandlers();
     ConnectDiagnosticHandlers();
     ConnectRunHandlers();
+    ConnectOutcomeHandlers();
 }
 
 void Tmainfrm::FormCreate() {
@@ -65,6 +66,9 @@ void Tmainfrm::FormCreate() {
     m_records.HelpFile = DataFilePath(m_records.ExeFolder, HelpFileName);
     m_settingsPath = m_records.SettingsPath();
     LoadSettingsFile();
+    if (!m_services.startFolder.empty()) {
+        m_records.Settings.SourceFldr = m_services.startFolder;
+    }
     PlaceOnScreen(m_records.Settings.WBounds);
     m_records.Reference = ReadReferenceData(m_records.ExeFolder);
     CreateHostLink();

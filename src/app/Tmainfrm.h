@@ -9,6 +9,7 @@
 #include "core/ErrorReport.h"
 #include "settings/FolderPicker.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <optional>
 
@@ -18,12 +19,15 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QTimer;
 
 namespace tolk {
+
+class RunEndNotice;
 
 /// The main window. A thin shell: each handler hands its work to the modules.
 class Tmainfrm : public QWidget, private RunSink, private FileListView {
@@ -49,6 +53,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
@@ -63,6 +69,7 @@ private:
     void ConnectHelpHandlers();
     void ConnectDiagnosticHandlers();
     void ConnectRunHandlers();
+    void ConnectOutcomeHandlers();
 
     void FormCreate();
     void FindFolders();
@@ -94,6 +101,14 @@ private:
     void RunEnded(const RunTotals& totals);
     void ShowRunning(bool running);
     void StopRun();
+    /// Each file's mark and reason in the list, its context menu, and the desktop's notice.
+    void ShowFileOutcome(int index, const FileOutcome& outcome);
+    void ClearFileOutcomes();
+    void ShowFileMenu(QListWidgetItem* item, const QPoint& atInList);
+    void ShowOutcomeMenu(const QPoint& atOnScreen, const QString& reason);
+    void NoticeRunEnd(const RunTotals& totals);
+    /// Takes the folder as the source folder, as the Browse button does with the one chosen.
+    void SetSourceFolder(const std::string& folder);
     void browsebtnClick();
     void browsetargetClick();
     void BitBtn1Click();
@@ -143,6 +158,10 @@ private:
     /// The controls a run disabled, with whether each was enabled before.
     std::vector<std::pair<QObject*, bool>> m_heldControls;
     bool m_closeAfterRun = false;
+    /// The list row of the run's first file; how long the run has taken.
+    int m_runFirstRow = 0;
+    QElapsedTimer m_runClock;
+    RunEndNotice* m_runEndNotice = nullptr;
     std::string m_settingsPath;
     bool m_connected = false;
     bool m_shown = false;

@@ -1,8 +1,8 @@
 // The main window's controls, placed at their design positions in the client area.
 #include "app/DesignPlacement.h"
 #include "app/DropDownList.h"
+#include "app/OutcomeMarks.h"
 #include "app/ReadableColour.h"
-#include "app/RowHeightDelegate.h"
 #include "app/StatusLineAccessible.h"
 #include "app/Tmainfrm.h"
 
@@ -88,7 +88,7 @@ void Tmainfrm::CreateControls() {
     cbtargassrc = Place(new QCheckBox(QStringLiteral("Same as Source folder"), this), "cbtargassrc",
                         96, 208, 145, 17);
     FileListBox1 = Place(new QListWidget(this), "FileListBox1", 312, 64, 145, 281);
-    FileListBox1->setItemDelegate(new RowHeightDelegate(FileListRowHeight, FileListBox1));
+    FileListBox1->setItemDelegate(new OutcomeMarkDelegate(FileListRowHeight, FileListBox1));
     FileListBox1->setUniformItemSizes(true);
     skipbtn = Button(this, "skipbtn", "Skip Selected", 120, 312, 81, 33);
     convall = Button(this, "convall", "Convert All", 216, 304, 89, 49);

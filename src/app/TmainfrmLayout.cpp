@@ -1,6 +1,5 @@
 // The window's minimum size, the controls that follow its edges, its outer rectangle, and the
 // "Same as Source folder" rule.
-#include "app/ScreenPlacement.h"
 #include "app/Tmainfrm.h"
 
 #include <QCheckBox>
@@ -114,7 +113,7 @@ void Tmainfrm::ApplyTargetAsSource() {
 // Saved bounds may lie off every screen (a monitor since unplugged) or be far larger than any,
 // which would also have Qt allocate a window buffer of that size.
 void Tmainfrm::PlaceOnScreen(const WindowBounds& bounds) {
-    m_placement.Place(PlaceOnScreens(bounds, AvailableScreenAreas()));
+    m_placement.PlaceWithin(bounds, AvailableScreenAreas());
 }
 
 // The window manager learns the minimum that the resize rule enforces, so that dragging a

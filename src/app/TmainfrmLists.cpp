@@ -52,6 +52,7 @@ void Tmainfrm::FillLists() {
 
 void Tmainfrm::RefreshFileList() {
     m_files.RefreshFileList(m_records.Settings.SourceFldr, m_records.Settings.SourceExt);
+    ClearFileOutcomes();
 }
 
 void Tmainfrm::ConnectListHandlers() {

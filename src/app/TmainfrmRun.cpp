@@ -32,11 +32,18 @@ bool Tmainfrm::RunChecksPass() {
 
 void Tmainfrm::StartRun(RunCommand command, std::vector<std::string> names) {
     statuslbl->setToolTip({});
+    // Convert All tells every file's outcome anew; Convert Selected only its file's.
+    m_runFirstRow = command == RunCommand::ConvertAll ? 0 : m_files.CurrentIndex();
+    if (command == RunCommand::ConvertAll) {
+        ClearFileOutcomes();
+    }
+    m_runClock.start();
     ShowRunning(true);
     m_runner.Start(command, m_records.Settings, std::move(names), m_records.WorkFolder);
 }
 
 void Tmainfrm::RunEnded(const RunTotals& totals) {
+    NoticeRunEnd(totals);
     ShowRunning(false);
     if (totals.failure) {
         statuslbl->setToolTip(QString::fromStdString(PrintableLines(*totals.failure)));
@@ -97,10 +104,11 @@ void Tmainfrm::ReportError(const std::string& message) {
     m_services.messenger.ReportError(message);
 }
 
-void Tmainfrm::FileDone(int, const FileOutcome& outcome) {
+void Tmainfrm::FileDone(int index, const FileOutcome& outcome) {
     if (outcome.closeResult) {
         ShowResultCode(*outcome.closeResult);
     }
+    ShowFileOutcome(index, outcome);
     statuslbl->setToolTip(QString::fromStdString(PrintableLines(OutcomeNotes(outcome))));
     if (!outcome.failure) {
         Guarded([this] { m_files.SetCurrentIndex(m_files.CurrentIndex() + 1); });

@@ -1,5 +1,8 @@
 #include "app/WindowCommandLine.h"
 
+#include "app/OutsideFolder.h"
+#include "core/Translate.h"
+
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -50,10 +53,14 @@ WindowCommandLine::WindowCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         m_asked = Request::UsageError;
         m_error = parser.errorText().toStdString();
-    } else if (!parser.positionalArguments().isEmpty()) {
+    } else if (parser.positionalArguments().size() > 1) {
         m_asked = Request::UsageError;
-        m_error = "The window takes no arguments, not '" +
-                  parser.positionalArguments().constFirst().toStdString() + "'.";
+        m_error = Tr("WindowCommandLine", "The window takes one folder, not also '%1'.",
+                     {parser.positionalArguments().at(1).toStdString()});
+    } else if (!parser.positionalArguments().isEmpty() && !TakeFolder(parser)) {
+        m_asked = Request::UsageError;
+        m_error = Tr("WindowCommandLine", "'%1' is not a folder.",
+                     {parser.positionalArguments().constFirst().toStdString()});
     } else if (parser.isSet(QStringLiteral("help"))) {
         m_asked = Request::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
@@ -61,11 +68,21 @@ WindowCommandLine::WindowCommandLine(const QStringList& arguments) {
     }
 }
 
+bool WindowCommandLine::TakeFolder(const QCommandLineParser& parser) {
+    const std::optional<std::string> folder =
+        OutsideFolder(parser.positionalArguments().constFirst());
+    m_folder = folder.value_or("");
+    return folder.has_value();
+}
+
 std::string WindowCommandLine::HelpText() {
-    std::string text = "Usage: tolkconv [options]\n"
-                       "The window of TOLK Batch File Converter: converts every file of one type "
-                       "in a folder\nto another type through gpsbabel. To convert without a "
-                       "window, use tolkconv-batch.\n\nOptions:\n";
+    std::string text =
+        "Usage: tolkconv [options] [FOLDER]\n"
+        "The window of TOLK Batch File Converter: converts every file of one type "
+        "in a folder\nto another type through gpsbabel. To convert without a "
+        "window, use tolkconv-batch.\n" +
+        Tr("WindowCommandLine", "Started on a FOLDER, the window takes it as the source folder.") +
+        "\n\nOptions:\n";
     for (const OwnOption& option : OwnOptions) {
         char line[120];
         std::snprintf(line, sizeof line, "  -%s, --%-9s %s\n", option.shortName, option.name,
@@ -80,12 +97,15 @@ std::string WindowCommandLine::VersionText() {
     return std::string("tolkconv ") + TOLK_VERSION;
 }
 
-std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
+QStringList ProgramArguments(int argc, char* argv[]) {
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
     }
-    const WindowCommandLine commandLine(arguments);
+    return arguments;
+}
+
+std::optional<int> AnswerWithoutWindow(const WindowCommandLine& commandLine) {
     switch (commandLine.Asked()) {
     case WindowCommandLine::Request::Help:
         std::fputs(WindowCommandLine::HelpText().c_str(), stdout);
@@ -94,7 +114,8 @@ std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
         std::printf("%s\n", WindowCommandLine::VersionText().c_str());
         return Answered;
     case WindowCommandLine::Request::UsageError:
-        std::fprintf(stderr, "tolkconv: %s\nUsage: tolkconv [options]; try 'tolkconv --help'.\n",
+        std::fprintf(stderr,
+                     "tolkconv: %s\nUsage: tolkconv [options] [FOLDER]; try 'tolkconv --help'.\n",
                      commandLine.Error().c_str());
         return BadUsage;
     case WindowCommandLine::Request::OpenWindow:

@@ -6,7 +6,8 @@
 #include <optional>
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = tolk::AnswerWithoutWindow(argc, argv)) {
+    const tolk::WindowCommandLine commandLine(tolk::ProgramArguments(argc, argv));
+    if (const std::optional<int> status = tolk::AnswerWithoutWindow(commandLine)) {
         return *status;
     }
     std::optional<QApplication> application;
@@ -14,5 +15,5 @@ int main(int argc, char* argv[]) {
         const tolk::DisplayRequired display;
         application.emplace(argc, argv);
     }
-    return tolk::RunProgram();
+    return tolk::RunProgram(commandLine.Folder());
 }

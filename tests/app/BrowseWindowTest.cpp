@@ -1,10 +1,14 @@
 #include "CommandWindowTest.h"
+#include "WindowRun.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTest>
 
 namespace tolk::testing {
 namespace {
@@ -28,6 +32,22 @@ protected:
         Find<QListWidget>("FileListBox1")->setCurrentRow(1);
     }
     QString Text(const char* editName) { return Find<QLineEdit>(editName)->text(); }
+    /// Drags the paths over the window and drops them as a file manager would; whether the
+    /// window took them.
+    bool Drop(const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths) {
+            urls.append(QUrl::fromLocalFile(path));
+        }
+        data.setUrls(urls);
+        QDragEnterEvent enter({20, 20}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &drop);
+        EXPECT_EQ(enter.isAccepted(), drop.isAccepted());
+        return drop.isAccepted();
+    }
 
     std::string m_tracks;
 };
@@ -133,6 +153,41 @@ TEST_F(BrowseWindowTest, UnreadableChosenFolderIsReportedAfterItWasTaken) {
     ClickSourceBrowse();
     EXPECT_EQ(m_records.Settings.SourceFldr, m_home / "vanished");
     EXPECT_EQ(m_messages.shown, Texts{"error: File not found."});
+}
+
+TEST_F(BrowseWindowTest, AFolderDroppedOrStartedOnIsTakenAsBrowseTakesIt) {
+    const std::string other = MakeFolder("other", {"x.txt"});
+    Find<QCheckBox>("cbtargassrc")->click();
+    EXPECT_FALSE(Drop({QString::fromStdString(m_tracks + "/b.txt")}));
+    EXPECT_FALSE(Drop({QString::fromStdString(other), QString::fromStdString(m_tracks)}));
+    EXPECT_EQ(m_records.Settings.SourceFldr, m_tracks);
+
+    EXPECT_TRUE(Drop({QString::fromStdString(other + "/")}));
+    EXPECT_EQ(m_records.Settings.SourceFldr, other);
+    EXPECT_EQ(Text("ebsource").toStdString(), other);
+    EXPECT_EQ(m_records.Settings.TargetFldr, other) << "the target follows the source";
+    EXPECT_EQ(Find<QLabel>("statuslbl")->text(), "1 files to convert");
+
+    // Not while a run works from the folder it has.
+    m_records.Settings.TargetExt = "kml";
+    std::atomic<bool> release = false;
+    m_script->onCall = [&release](const std::string& operation, const std::string&) {
+        while (operation == "OpenFile" && !release) {
+            QThread::msleep(1);
+        }
+    };
+    Find<QPushButton>("convall")->click();
+    ASSERT_TRUE(m_window->Running());
+    EXPECT_FALSE(Drop({QString::fromStdString(m_tracks)}));
+    release = true;
+    WaitForRun(*m_window);
+    EXPECT_EQ(m_records.Settings.SourceFldr, other);
+
+    m_services->startFolder = m_tracks;
+    Start();
+    EXPECT_EQ(m_records.Settings.SourceFldr, m_tracks);
+    EXPECT_EQ(Text("ebsource").toStdString(), m_tracks);
+    EXPECT_EQ(Find<QListWidget>("FileListBox1")->count(), 2);
 }
 
 } // namespace

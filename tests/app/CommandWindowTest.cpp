@@ -1,5 +1,6 @@
 #include "CommandWindowTest.h"
 
+#include <QLineEdit>
 #include <filesystem>
 #include <fstream>
 
@@ -18,6 +19,19 @@ void CommandWindowTest::ExpectAnchoredToClientArea() {
     EXPECT_EQ(Find("convone")->geometry(), QRect(8, height - 48, 97, 33));
     EXPECT_EQ(Find("skipbtn")->geometry(), QRect(120, height - 48, 81, 33));
     EXPECT_EQ(Find("convall")->geometry(), QRect(216, height - 59, 89, 49));
+}
+
+Tmainfrm& CommandWindowTest::StartWith(int jobs, const std::vector<std::string>& names) {
+    m_services->conversionJobs = jobs;
+    Tmainfrm& window = Start();
+    m_records.Settings.SourceFldr = MakeFolder("src");
+    m_records.Settings.TargetFldr = MakeFolder("out");
+    Find<QLineEdit>("ebtarget")->setText(QString::fromStdString(m_records.Settings.TargetFldr));
+    m_records.Settings.SourceExt = "txt";
+    m_records.Settings.TargetExt = "kml";
+    window.FileList().SetNames(names);
+    window.FileList().SetCurrentIndex(0);
+    return window;
 }
 
 std::string CommandWindowTest::MakeFolder(const std::string& name,

@@ -40,6 +40,9 @@ protected:
         m_script->calls.clear();
         return *m_window;
     }
+    /// Starts the window for a run: the names listed as the source folder's files (type txt, to
+    /// kml in another folder), the first one current, converted by `jobs` jobs.
+    Tmainfrm& StartWith(int jobs, const std::vector<std::string>& names);
     template <class Widget = QWidget>
     Widget* Find(const char* name) {
         auto* widget = m_window->findChild<Widget*>(QString::fromLatin1(name));

@@ -21,17 +21,6 @@ using namespace std::chrono_literals;
 // "Convert All" and "Convert Selected" as the window runs them, off its thread with several jobs.
 class RunWindowTest : public CommandWindowTest {
 protected:
-    Tmainfrm& StartWith(int jobs, const Lines& names) {
-        m_services->conversionJobs = jobs;
-        Tmainfrm& window = Start();
-        m_records.Settings.SourceFldr = MakeFolder("src");
-        m_records.Settings.TargetFldr = MakeFolder("out");
-        m_records.Settings.SourceExt = "txt";
-        m_records.Settings.TargetExt = "kml";
-        window.FileList().SetNames(names);
-        window.FileList().SetCurrentIndex(0);
-        return window;
-    }
     // Holds every file's open back until Release, once the named file is being opened.
     void HoldOpening(const std::string& name) {
         m_script->onCall = [this, name](const std::string& operation, const std::string& path) {
