@@ -58,7 +58,7 @@ private:
 /// of its own. The run is killed when the object goes.
 class EngineStream {
 public:
-    /// Starts the runner's engine; `mark` is the start of the line that marks a step done.
+    /// Starts the runner's engine; a line holding `mark` marks a step done.
     EngineStream(const EngineRunner& runner, const std::vector<std::string>& arguments,
                  std::string mark);
     ~EngineStream();
