@@ -359,5 +359,31 @@ TEST_F(SharedRunTest, NamesHoldingEngineTextsAndRememberedDataConvertAsAlone) {
     EXPECT_TRUE(ConvertsAsAlone("names-out", settings, names));
 }
 
+// The engine crashes on a file only when it shares a run: the file converts alone as it does in
+// a run of its own, and its reader shares no run again.
+TEST_F(SharedRunTest, AReaderTheEngineCrashedOnInASharedRunConvertsAloneFromThenOn) {
+    std::vector<std::string> names;
+    for (const char* name : {"d1.gpx", "d2.gpx", "d3.gpx", "d4.gpx", "d5.gpx"}) {
+        names.emplace_back(name);
+        WriteTextFile(m_home / ("crash/" + names.back()), Everything);
+    }
+    const std::string mark = " nuketypes,waypoints,tracks,routes,t";
+    testing::WriteStandInEngine(m_home / "crashing",
+                                "case \" $* \" in *'/crash/d2.gpx '*'" + mark +
+                                    "'*) kill -SEGV $$;; *'" + m_home / "crash/" + "'*'" + mark +
+                                    "'*) echo >> '" + m_home / "crash-runs" + "';; esac\nexec '" +
+                                    testing::InstalledEngine() + "' \"$@\"");
+    {
+        const testing::EnginePath path(m_home / "crashing");
+        m_shared.Attach(CreateGpsBabelHost(Config({})));
+    }
+    ConversionSettings settings = From("gpx", "kml");
+    settings.SourceFldr = m_home / "crash";
+    const std::string alone = ConvertInto("crash-alone", false, settings, names);
+    EXPECT_EQ(ConvertInto("crash-shared", true, settings, names), alone);
+    EXPECT_EQ(Unlike(m_home / "crash-shared", m_home / "crash-alone"), std::vector<std::string>());
+    EXPECT_EQ(ReadTextFile(m_home / "crash-runs"), "") << "no shared run after the crash";
+}
+
 } // namespace
 } // namespace tolk
