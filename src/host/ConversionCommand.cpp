@@ -23,10 +23,6 @@ const KindWords& KindWordsOf(DataKind kind) {
     return KindWordTable[static_cast<int>(kind)];
 }
 
-std::string FormatArgument(const FormatChoice& choice) {
-    return choice.options.empty() ? choice.format.name : choice.format.name + "," + choice.options;
-}
-
 std::string OutputFormatArgument(const EngineOutput& output) {
     std::string argument = FormatArgument(output.format);
     if (!output.datum.empty() && output.format.format.HasOption("datum")) {
@@ -52,6 +48,14 @@ std::vector<DataKind> KindsRead(const std::vector<EngineInput>& inputs) {
 }
 
 } // namespace
+
+std::string FormatArgument(const FormatChoice& choice) {
+    return choice.options.empty() ? choice.format.name : choice.format.name + "," + choice.options;
+}
+
+std::vector<std::string> WriteArguments(const EngineOutput& output) {
+    return {"-o", OutputFormatArgument(output), "-F", output.path};
+}
 
 const char* KindFlag(DataKind kind) {
     return KindWordsOf(kind).flag;
@@ -131,7 +135,8 @@ std::vector<std::string> ConversionSteps(const std::vector<EngineInput>& inputs,
         if (output.kind) {
             arguments.emplace_back(KindFlag(*output.kind));
         }
-        arguments.insert(arguments.end(), {"-o", OutputFormatArgument(output), "-F", output.path});
+        const std::vector<std::string> write = WriteArguments(output);
+        arguments.insert(arguments.end(), write.begin(), write.end());
     }
     return arguments;
 }

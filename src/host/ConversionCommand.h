@@ -40,6 +40,13 @@ struct EngineOutput {
     std::optional<DataKind> kind;
 };
 
+/// The format as the engine is given it: its name, then any options.
+std::string FormatArgument(const FormatChoice& choice);
+
+/// The engine's arguments for writing what the run holds to the output, its datum and grid
+/// included where its format takes them.
+std::vector<std::string> WriteArguments(const EngineOutput& output);
+
 /// The kinds of data a run carries: those some input reads and the output writes.
 std::vector<DataKind> CarriedKinds(const std::vector<EngineInput>& inputs,
                                    const FormatChoice& output);

@@ -1,4 +1,5 @@
 #include "core/TolkError.h"
+#include "host/EngineCache.h"
 #include "host/EngineLocator.h"
 #include "host/GpsBabelHost.h"
 #include "host/HostFormatsFile.h"
@@ -23,8 +24,11 @@ std::vector<std::unique_ptr<HostLink>> GpsBabelHostFactory::Create(const GpsBabe
     for (const auto& [type, choice] : config.formatChoices) {
         formats.Choose(type, choice);
     }
-    if (!m_knowledge || m_knowledge->learned.Version() != engine->version) {
-        m_knowledge = std::make_shared<HostKnowledge>(engine->version, LearnedFormatsCacheFile());
+    const std::string identity = EngineIdentity(engine->program);
+    if (!m_knowledge || m_knowledge->learned.Version() != engine->version ||
+        m_knowledge->engine != identity) {
+        m_knowledge =
+            std::make_shared<HostKnowledge>(engine->version, LearnedFormatsCacheFile(), identity);
     }
     std::vector<std::unique_ptr<HostLink>> hosts;
     for (int host = 0; host < count; ++host) {

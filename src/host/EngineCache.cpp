@@ -1,5 +1,6 @@
 #include "host/EngineCache.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +56,15 @@ std::optional<EngineAnswers> ParseAnswers(std::string text, const std::string& k
 }
 
 } // namespace
+
+std::string EngineIdentity(const std::string& program) {
+    const std::string key = EngineKey(program);
+    return key.empty() ? std::string()
+                       : QCryptographicHash::hash(QByteArray::fromStdString(key),
+                                                  QCryptographicHash::Sha256)
+                             .toHex()
+                             .toStdString();
+}
 
 EngineCache::EngineCache(std::string folder) : m_file(std::move(folder) + FileName) {}
 

@@ -12,6 +12,11 @@ struct EngineAnswers {
     std::string listing;
 };
 
+/// The engine as it lies on the disk now, as the cache tells one engine from another (its path,
+/// and the size and modification time of the file it names), in letters and digits, so that it
+/// can name what is learned about that engine; empty when that cannot be told.
+std::string EngineIdentity(const std::string& program);
+
 /// Keeps an engine's answers in a file between starts, so that a start with an unchanged engine
 /// runs no engine at all. The answers belong to the engine's path and to the size and
 /// modification time of the file it names (an upgrade changes them); a file that is missing,

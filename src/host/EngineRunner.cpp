@@ -159,9 +159,7 @@ EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments, bool 
 EngineStream::EngineStream(const EngineRunner& runner, const std::vector<std::string>& arguments,
                            std::string mark)
     : m_process(std::make_unique<QProcess>()), m_limit(runner.Limit()),
-      m_stopWhen(runner.StopFlag()), m_mark("\n") {
-    // Appended rather than joined with +: GCC 12 warns of a false overlap in the join at -O3.
-    m_mark += mark;
+      m_stopWhen(runner.StopFlag()), m_mark(std::move(mark)) {
     StartEngine(*m_process, runner.Program(), arguments);
     if (!m_process->waitForStarted()) {
         m_output = m_process->errorString().toStdString();

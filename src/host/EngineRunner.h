@@ -60,7 +60,7 @@ private:
 /// before that thread ends (as for any QObject; the kernel kills the run when the thread ends).
 class EngineStream {
 public:
-    /// Starts the runner's engine; `mark` is the start of the line that marks a step done.
+    /// Starts the runner's engine; a line holding `mark` marks a step done.
     EngineStream(const EngineRunner& runner, const std::vector<std::string>& arguments,
                  std::string mark);
     ~EngineStream();

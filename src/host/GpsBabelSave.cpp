@@ -6,6 +6,7 @@
 #include "host/HostCalls.h"
 #include "host/HostReasons.h"
 #include "host/KeepCheck.h"
+#include "host/LeadingShape.h"
 #include "host/PositionCheck.h"
 #include "host/SharedRuns.h"
 #include "host/WaypointNames.h"
@@ -32,6 +33,13 @@ std::string ReadNotes(const std::vector<DocumentInput>& inputs) {
         }
     }
     return notes;
+}
+
+// A reader that misbehaved in a run shared with other files is not trusted with one again.
+void Doubt(SharedRunDoubts& doubts, const SaveSetup& setup) {
+    for (const EngineInput& input : setup.inputs) {
+        doubts.Doubt(FormatArgument(input.format));
+    }
 }
 
 } // namespace
@@ -109,7 +117,11 @@ std::optional<HostStatus> GpsBabelHost::SaveAhead(std::size_t step, std::int32_t
     RunAhead::FilePart file = m_ahead.Take(step);
     switch (file.part) {
     case RunAhead::Part::NotInRun:
+        return std::nullopt;
     case RunAhead::Part::Failed:
+        if (file.outcome.ending == EngineOutcome::Ending::Crashed) {
+            Doubt(m_knowledge->doubts, *file.setup);
+        }
         return std::nullopt;
     case RunAhead::Part::TimedOut:
     case RunAhead::Part::Stopped:
@@ -121,6 +133,7 @@ std::optional<HostStatus> GpsBabelHost::SaveAhead(std::size_t step, std::int32_t
     SaveSetup& setup = *file.setup;
     if (setup.choosing &&
         CheckPositions(ReadWholeFile(setup.probePath)) != Plausibility::Plausible) {
+        Doubt(m_knowledge->doubts, setup);
         m_ahead.GiveUp();
         return std::nullopt;
     }
@@ -141,7 +154,8 @@ bool GpsBabelHost::StartAhead(std::size_t first) {
             break;
         }
         std::vector<std::string> fileFlags = ConversionFlags(setup->inputs);
-        if (!setups.empty() && fileFlags != flags) {
+        if (!setups.empty() && (fileFlags != flags || FormatArgument(setup->format) !=
+                                                          FormatArgument(setups.front().format))) {
             break;
         }
         flags = std::move(fileFlags);
@@ -150,20 +164,38 @@ bool GpsBabelHost::StartAhead(std::size_t first) {
     if (setups.size() < 2) {
         return false;
     }
-    m_ahead.Start(first, std::move(setups), flags, m_runner);
+    std::optional<RunEcho> echo;
+    if (MemoryOf(m_knowledge->learned, m_knowledge->engine, setups.front().format, m_runner) ==
+        WriterMemory::Shows) {
+        echo = RunEcho{setups.front().engineOutputs.front()};
+        echo->output.path = m_scratch.Scratch("echo");
+        if (echo->output.path.empty()) {
+            return false;
+        }
+    }
+    m_ahead.Start(first, std::move(setups), flags, m_runner, std::move(echo));
     return true;
 }
 
-// A file may share a run when its readers are settled (a reader still to be chosen for its
-// layout would most likely be wrong for the files after it too) and it writes one file, whose
-// format forgets the files before it.
+// A file may share a run when it writes one file, its readers are settled (a reader still to be
+// chosen for its layout would most likely be wrong for the files after it too), none of them
+// misbehaved in a shared run, and each is proven to read files of its sort for the target's
+// writer as a run of its own does (ReaderShares).
 bool GpsBabelHost::SharesRuns(const SaveSetup& setup) {
-    const ReaderChoice& readers = m_knowledge->readers;
-    return std::ranges::all_of(
-               setup.document,
-               [&](const DocumentInput& input) { return readers.Settled(input); }) &&
-           setup.outputs.size() == 1 && !setup.outputs.front().kind &&
-           ForgetsBetweenFiles(m_knowledge->learned, setup.format.format, m_runner);
+    if (setup.outputs.size() != 1 || setup.outputs.front().kind) {
+        return false;
+    }
+    for (std::size_t input = 0; input < setup.document.size(); ++input) {
+        const DocumentInput& document = setup.document[input];
+        const FormatChoice& reader = setup.inputs[input].format;
+        if (!m_knowledge->readers.Settled(document) ||
+            m_knowledge->doubts.Doubted(FormatArgument(reader)) ||
+            !ReaderShares(m_knowledge->learned, m_knowledge->engine, reader, setup.format,
+                          SortOfFile(LeadingBytes(document.path)), m_runner)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<std::string>

@@ -1,20 +1,12 @@
 #include "host/RunAhead.h"
 
 #include "host/ConversionCommand.h"
+#include "host/WholeFile.h"
 
 #include <algorithm>
 
 namespace tolk {
 namespace {
-
-// The validate filter's report begins and ends with these lines.
-const char* const ReportStart = "\nProcessing waypts";
-const char* const ReportEnd = "total track point ct:";
-
-// What follows each file in the run: its data emptied, then the filter's report of nothing,
-// which marks the file done.
-const std::vector<std::string> Between{"-x", "nuketypes,waypoints,tracks,routes", "-x",
-                                       "validate,debug"};
 
 bool SameDocument(const HostDocument& a, const HostDocument& b) {
     return a.datum == b.datum && a.gridKeyword == b.gridKeyword &&
@@ -57,19 +49,19 @@ bool RunAhead::Covers(std::size_t step) const {
 }
 
 void RunAhead::Start(std::size_t first, std::vector<SaveSetup> setups,
-                     const std::vector<std::string>& flags, const EngineRunner& runner) {
+                     const std::vector<std::string>& flags, const EngineRunner& runner,
+                     std::optional<RunEcho> echo) {
     GiveUp();
-    std::vector<std::string> arguments{"-p", ""};
-    arguments.insert(arguments.end(), flags.begin(), flags.end());
+    std::vector<std::vector<std::string>> files;
     for (SaveSetup& setup : setups) {
-        const std::vector<std::string> steps =
-            ConversionSteps(setup.inputs, setup.engineOutputs, setup.probePath);
-        arguments.insert(arguments.end(), steps.begin(), steps.end());
-        arguments.insert(arguments.end(), Between.begin(), Between.end());
+        files.push_back(ConversionSteps(setup.inputs, setup.engineOutputs, setup.probePath));
         m_setups.emplace_back(std::move(setup));
     }
     m_first = first;
-    m_run = std::make_unique<EngineStream>(runner, arguments, ReportEnd);
+    m_echo = std::move(echo);
+    m_marks = RunMarks();
+    m_run = std::make_unique<EngineStream>(
+        runner, SharedRunArguments(flags, files, m_marks, m_echo), m_marks.Start());
 }
 
 RunAhead::FilePart RunAhead::Take(std::size_t step) {
@@ -81,19 +73,20 @@ RunAhead::FilePart RunAhead::Take(std::size_t step) {
     const std::size_t position = step - m_first;
     file.setup = std::move(m_setups[position]);
     m_setups[position].reset();
-    // Each file prints its own report, then the report of nothing that marks it done.
-    const bool passed = m_run->WaitForMarks(static_cast<int>(2 * position + 2));
+    // The file's part runs from the mark of the file before it to its own, which the run prints
+    // once the file's outputs are written.
+    const bool passed = m_run->WaitForMarks(static_cast<int>(position + 1));
     const std::string& output = m_run->Output();
     const std::vector<std::size_t>& marks = m_run->MarkEnds();
-    const bool reached = position == 0 || marks.size() >= 2 * position;
-    const std::size_t from =
-        position == 0 || marks.empty() ? 0 : marks[std::min(2 * position, marks.size()) - 1];
+    const bool reached = marks.size() >= position;
+    const std::size_t from = position == 0 || !reached ? 0 : marks[position - 1];
     if (passed) {
-        // The report of nothing begins before the end of its last line (and the next report
-        // may begin right at that end).
-        const std::size_t to = output.rfind(ReportStart, marks[2 * position + 1] - 1);
+        const std::size_t to = output.rfind(m_marks.Start(), marks[position] - 1);
         file.part = Part::Converted;
         file.outcome.output = output.substr(from, to - from);
+        if (Remembered(position)) {
+            GiveUp();
+        }
         return file;
     }
     // A run that ended before the file began tells nothing of it.
@@ -102,6 +95,14 @@ RunAhead::FilePart RunAhead::Take(std::size_t step) {
     file.outcome.output = output.substr(from);
     GiveUp();
     return file;
+}
+
+// A writer that remembers some kind of data from one file for the next shows it in the empty
+// file it writes after the file: a file holding such data is the last of its run, and the files
+// after it start a new one.
+bool RunAhead::Remembered(std::size_t position) const {
+    return m_echo && ReadWholeFile(m_echo->PathAfter(position)) !=
+                         ReadWholeFile(m_echo->PathAfter(std::nullopt));
 }
 
 void RunAhead::GiveUp() {

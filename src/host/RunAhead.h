@@ -2,6 +2,7 @@
 
 #include "host/EngineRunner.h"
 #include "host/HostDocument.h"
+#include "host/RunMarks.h"
 #include "host/SaveSetup.h"
 
 #include <cstddef>
@@ -15,8 +16,9 @@ namespace tolk {
 /// The files a job told its host of (HostLink::ExpectFiles), and one engine run that converts a
 /// stretch of them one after the other while the job works through their calls: each file is
 /// read, checked and written to its own private outputs exactly as in a run of its own, then the
-/// run's data is emptied (and a mark printed) before the next file. Starting an engine costs far
-/// more than converting a small file, so this is what makes many small files quick.
+/// run's data is emptied and a mark no file can forge printed before the next file (RunMarks).
+/// Starting an engine costs far more than converting a small file, so this is what makes many small
+/// files quick.
 ///
 /// A file's save takes its part of the run once the run has passed it (Take). The run is given up
 /// when it ends early, hangs or is stopped; the files after that are left to a later run.
@@ -54,16 +56,20 @@ public:
     /// The run covers the step.
     bool Covers(std::size_t step) const;
     /// Starts a run over the setups of the steps from `first` on; their engine arguments after
-    /// the kind flags they share.
+    /// the kind flags they share; with the echo for a target writer that remembers.
     void Start(std::size_t first, std::vector<SaveSetup> setups,
-               const std::vector<std::string>& flags, const EngineRunner& runner);
+               const std::vector<std::string>& flags, const EngineRunner& runner,
+               std::optional<RunEcho> echo);
     /// Waits for the run to pass the step and hands over its part; the steps before it are done
-    /// with, and a run that did not pass it is given up.
+    /// with, and a run that did not pass it, or whose writer remembers something of it, is given
+    /// up.
     FilePart Take(std::size_t step);
     /// Gives the run up: the files it has not handed over are converted alone, if at all.
     void GiveUp();
 
 private:
+    bool Remembered(std::size_t position) const;
+
     std::vector<std::optional<Step>> m_steps;
     /// The first step not yet taken on.
     std::size_t m_next = 0;
@@ -71,6 +77,8 @@ private:
     /// The steps the run covers begin here; their setups, in order.
     std::size_t m_first = 0;
     std::vector<std::optional<SaveSetup>> m_setups;
+    RunMarks m_marks;
+    std::optional<RunEcho> m_echo;
 };
 
 } // namespace tolk

@@ -1,0 +1,69 @@
+#include "host/RunMarks.h"
+
+#include <QRandomGenerator>
+#include <QString>
+
+namespace tolk {
+namespace {
+
+const char* const Emptied = "nuketypes,waypoints,tracks,routes";
+
+std::vector<std::string> WriteEcho(const RunEcho& echo, std::optional<std::size_t> file) {
+    EngineOutput output = echo.output;
+    output.path = echo.PathAfter(file);
+    return WriteArguments(output);
+}
+
+} // namespace
+
+RunMarks::RunMarks() {
+    QRandomGenerator& random = *QRandomGenerator::system();
+    for (int part = 0; part < 4; ++part) {
+        m_token += QString::number(random.generate(), 16).rightJustified(8, u'0').toStdString();
+    }
+    // The engine quotes the option's name: the quote keeps a shorter file number from matching
+    // the start of a longer one.
+    m_start = "'t" + m_token + "n";
+}
+
+std::vector<std::string> RunMarks::After(std::size_t file) const {
+    return {"-x", std::string(Emptied) + ",t" + m_token + "n" + std::to_string(file)};
+}
+
+std::string RunEcho::PathAfter(std::optional<std::size_t> file) const {
+    return output.path + (file ? "-" + std::to_string(*file) : "");
+}
+
+std::vector<std::string> SharedRunArguments(const std::vector<std::string>& flags,
+                                            const std::vector<std::vector<std::string>>& files,
+                                            const RunMarks& marks,
+                                            const std::optional<RunEcho>& echo) {
+    std::vector<std::string> arguments{"-p", ""};
+    arguments.insert(arguments.end(), flags.begin(), flags.end());
+    const auto append = [&](const std::vector<std::string>& part) {
+        arguments.insert(arguments.end(), part.begin(), part.end());
+    };
+    if (echo) {
+        append(WriteEcho(*echo, std::nullopt));
+    }
+    for (std::size_t file = 0; file < files.size(); ++file) {
+        append(files[file]);
+        if (echo) {
+            append({"-x", Emptied});
+            append(WriteEcho(*echo, file));
+        }
+        append(marks.After(file));
+    }
+    return arguments;
+}
+
+std::size_t MarksIn(const std::string& output, const RunMarks& marks) {
+    std::size_t count = 0;
+    for (std::size_t at = output.find(marks.Start()); at != std::string::npos;
+         at = output.find(marks.Start(), at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+} // namespace tolk
