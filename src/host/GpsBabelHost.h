@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolk {
@@ -91,6 +92,8 @@ private:
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
     void ReadByContent(DocumentInput& input, const ContentType& content) const;
+    void ReadByRecords(DocumentInput& input, std::string_view leading) const;
+    void KeepLikeliestReaders(DocumentInput& input) const;
     CarryRules Carry() const { return CarryRules(m_formats, m_config.reference); }
     std::optional<std::string> SaveRefusal(const HostDocument& document,
                                            const std::filesystem::path& target,
@@ -103,6 +106,7 @@ private:
                                        const std::string& probeName, std::string& refusal);
     bool NeedsProbe(const SaveSetup& setup);
     HostStatus Land(SaveSetup& setup, ChosenRun run, std::int32_t& result);
+    std::string UsersReason(const EngineOutcome& outcome, const SaveSetup* setup) const;
     SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read, SaveSetup& setup);
     std::optional<RunAhead::Step> StepFor(const ExpectedFile& file) const;
     std::optional<HostStatus> SaveAhead(std::size_t step, std::int32_t& result);

@@ -41,6 +41,11 @@ public:
                             const std::vector<std::string>& seenPaths, const std::string& probePath,
                             bool choosing) const;
 
+    /// Whether the GPX of what a run read of `document` is a believable read of the files:
+    /// plausible positions in proportion to the files' records (see WeighRead), and not columns of
+    /// whole degrees that the files do not name as positions.
+    static bool Believable(const std::string& probeGpx, const std::vector<DocumentInput>& document);
+
     /// Whether the input's reader is settled: it has one candidate, or one read a file of its
     /// layout well before.
     bool Settled(const DocumentInput& input) const;
