@@ -120,7 +120,7 @@ bool Proprietary(std::string_view tag) {
 
 // "B" hhmmss ddmmmmm N/S dddmmmmm E/W: a flight recorder's fix.
 bool IgcFix(std::string_view line) {
-    constexpr std::string_view Shape = "B999999999999999N99999999E";
+    constexpr std::string_view Shape = "B9999999999999N99999999E";
     if (line.size() < Shape.size()) {
         return false;
     }
