@@ -69,6 +69,9 @@ bool DegreesMinutes(std::string_view field, std::size_t digits) {
 struct Sentence {
     std::string_view tag; ///< what follows the "$" up to the first comma
     bool position = false;
+    /// The sentence says its position is no fix (a recommended minimum or geographic position
+    /// "V", a fix quality 0): a reader rightly leaves it out.
+    bool noFix = false;
     double lat = 0;
     double lon = 0;
 };
@@ -87,6 +90,22 @@ double Degrees(std::string_view field, std::size_t digits, bool negative) {
     return negative ? -value : value;
 }
 
+bool Proprietary(std::string_view tag) {
+    return tag.front() == 'P';
+}
+
+bool NoFix(std::string_view tag, const std::vector<std::string_view>& fields) {
+    if (Proprietary(tag) || tag.size() != 5) {
+        return false;
+    }
+    const std::string_view type = tag.substr(2);
+    const auto field = [&](std::size_t at) {
+        return at < fields.size() ? fields[at] : std::string_view();
+    };
+    return (type == "RMC" && field(2) == "V") || (type == "GLL" && field(6) == "V") ||
+           (type == "GGA" && field(6) == "0");
+}
+
 // The sentence a line holds, noise before its "$" allowed; an empty tag when there is none.
 Sentence SentenceIn(std::string_view line) {
     const std::size_t dollar = line.find('$');
@@ -101,7 +120,7 @@ Sentence SentenceIn(std::string_view line) {
         !std::ranges::all_of(tag, IsUpperOrDigit) || IsDigit(tag.front())) {
         return {};
     }
-    Sentence sentence{tag, false, 0, 0};
+    Sentence sentence{tag, false, NoFix(tag, fields), 0, 0};
     for (std::size_t at = 1; at + 3 < fields.size() && !sentence.position; ++at) {
         sentence.position =
             DegreesMinutes(fields[at], 4) && (fields[at + 1] == "N" || fields[at + 1] == "S") &&
@@ -112,10 +131,6 @@ Sentence SentenceIn(std::string_view line) {
         }
     }
     return sentence;
-}
-
-bool Proprietary(std::string_view tag) {
-    return tag.front() == 'P';
 }
 
 // "B" hhmmss ddmmmmm N/S dddmmmmm E/W: a flight recorder's fix.
@@ -299,7 +314,7 @@ PositionRecordCount PositionRecords(std::string_view text, RecordKind kind) {
             if (sentence.position) {
                 // Talkers differ, the fix is one: "$GPGGA" and "$GNGGA" are one type.
                 const bool standard = !Proprietary(sentence.tag) && sentence.tag.size() == 5;
-                ++perType[standard ? sentence.tag.substr(2) : sentence.tag];
+                perType[standard ? sentence.tag.substr(2) : sentence.tag] += sentence.noFix ? 0 : 1;
                 Include(count, sentence.lat, sentence.lon);
             }
             break;

@@ -43,9 +43,10 @@ struct PositionRecordCount {
 };
 
 /// How many records of the text carry a position in the shape's way: NMEA and maker sentences
-/// with a latitude and longitude (of the sentence type that has most, so that one fix told by
-/// several sentences counts once), IGC "B" records, a headed CSV's data rows; for text of no
-/// known kind its non-empty lines, the first left out when it holds no digit (a header).
+/// with a latitude and longitude that they do not call no fix (of the sentence type that has
+/// most, so that one fix told by several sentences counts once), IGC "B" records, a headed CSV's
+/// data rows; for text of no known kind its non-empty lines, the first left out when it holds no
+/// digit (a header).
 PositionRecordCount PositionRecords(std::string_view text, RecordKind kind);
 
 /// PositionRecords of the file at `path`; beyond its first 64 MB estimated from them.

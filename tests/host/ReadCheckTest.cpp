@@ -105,12 +105,15 @@ TEST(RecordShape, RecordsAreToldByTheirShapeWhateverTheLineEnds) {
     const std::string fix = "$GPGGA,101010.00,4724.1230,N,00830.4560,E,1,08,0.9,400.0,M,48.0,M,,";
     const std::string rmc = "$GNRMC,101010.00,A,4724.1230,N,00830.4560,E,0.0,0.0,010120,,,A*6C";
     const std::string view = "$GPGSV,1,1,01,01,40,083,46";
+    const std::string noFix = "$GPRMC,101011.00,V,4724.1240,N,00830.4570,E,0.0,0.0,010120,,,N";
     const std::string maker = "$PABCTRK,4724.000,N,00830.600,E,00400,M,100000.00,A,,010524*7F";
     const std::string flight = "B1010104724123N00830456EA0040000400";
     const std::vector<ShapeCase> cases{
         // One fix told by two talkers counts once; sentences of no position do not count.
         {fix + "\r" + rmc + "\r" + view + "\r" + fix + "\r", RecordKind::Nmea, "nmea", 2},
         {fix + "\r\n" + view + "\r\n", RecordKind::Nmea, "nmea", 1},
+        // Sentences that say they hold no fix are not counted.
+        {fix + "\n" + noFix + "\n" + noFix + "\n", RecordKind::Nmea, "nmea", 1},
         {std::string("\x01\xfe\x00", 3) + fix + "\nnoise\n" + fix + "\n", RecordKind::Nmea, "nmea",
          2},
         {maker + "\n" + maker + "\n", RecordKind::Sentences, "$PABC", 2},
