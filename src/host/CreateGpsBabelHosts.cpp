@@ -4,6 +4,7 @@
 #include "host/GpsBabelHost.h"
 #include "host/HostFormatsFile.h"
 
+#include <algorithm>
 #include <map>
 
 namespace tolk {
@@ -30,10 +31,14 @@ std::vector<std::unique_ptr<HostLink>> GpsBabelHostFactory::Create(const GpsBabe
         m_knowledge =
             std::make_shared<HostKnowledge>(engine->version, LearnedFormatsCacheFile(), identity);
     }
+    // Each host runs one engine at a time: equal shares keep their sum within the budget.
+    const std::size_t budget =
+        config.memoryBudgetMb != 0 ? config.memoryBudgetMb : EngineMemoryBudgetMb();
+    const std::size_t share = budget / static_cast<std::size_t>(std::max(count, 1));
     std::vector<std::unique_ptr<HostLink>> hosts;
     for (int host = 0; host < count; ++host) {
         hosts.push_back(
-            std::make_unique<GpsBabelHost>(EngineRunner(engine->program, config.timeLimit),
+            std::make_unique<GpsBabelHost>(EngineRunner(engine->program, config.timeLimit, share),
                                            engine->version, formats, config, m_knowledge));
     }
     return hosts;

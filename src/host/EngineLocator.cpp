@@ -29,7 +29,7 @@ std::string VersionLine(const std::string& output) {
 
 std::optional<EngineAnswers> AskEngine(const std::string& program,
                                        std::chrono::milliseconds limit) {
-    const EngineRunner runner(program, limit);
+    const EngineRunner runner(program, limit, EngineMemoryBudgetMb());
     const EngineOutcome version = runner.Run({"-V"});
     EngineAnswers answers{VersionLine(version.output), {}};
     if (!version.Succeeded() || answers.version.empty()) {

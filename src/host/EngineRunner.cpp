@@ -1,11 +1,14 @@
 #include "host/EngineRunner.h"
 
+#include "core/Translate.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <algorithm>
 #include <csignal>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace tolk {
@@ -51,8 +54,20 @@ void DieWithTheCommand(pid_t command) {
     }
 }
 
+// In the engine's process too: its allocations fail beyond the limit, so that it ends with
+// "std::bad_alloc" (or its own words for it) instead of taking the machine's memory.
+void LimitMemory(std::size_t megabytes) {
+    if (megabytes == 0) {
+        return;
+    }
+    const rlim_t bytes = static_cast<rlim_t>(megabytes) * 1024 * 1024;
+    const rlimit limit{bytes, bytes};
+    setrlimit(RLIMIT_AS, &limit);
+}
+
 void StartEngine(QProcess& process, const std::string& program,
-                 const std::vector<std::string>& arguments, bool frozenClock = false) {
+                 const std::vector<std::string>& arguments, std::size_t memoryLimitMb,
+                 bool frozenClock = false) {
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
     // The engine reads file names from its arguments in the locale's encoding and words its
@@ -63,12 +78,28 @@ void StartEngine(QProcess& process, const std::string& program,
         environment.insert(QStringLiteral("GPSBABEL_FREEZE_TIME"), QStringLiteral("1"));
     }
     process.setProcessEnvironment(environment);
-    process.setChildProcessModifier([command = getpid()] { DieWithTheCommand(command); });
+    // QProcess takes one modifier: both limits are set in it, before the engine begins.
+    process.setChildProcessModifier([command = getpid(), memoryLimitMb] {
+        LimitMemory(memoryLimitMb);
+        DieWithTheCommand(command);
+    });
     process.start(QString::fromStdString(program), ToQt(arguments));
 }
 
-// How a process that ended by itself ended.
-EngineOutcome::Ending EndingOf(const QProcess& process) {
+bool RanOutOfMemory(const std::string& output) {
+    return output.find("bad_alloc") != std::string::npos ||
+           output.find("nable to allocate") != std::string::npos ||
+           output.find("ut of memory") != std::string::npos;
+}
+
+// How a process that ended by itself ended; `output` is what it printed, `memoryLimitMb` its
+// memory limit (0 for none).
+EngineOutcome::Ending EndingOf(const QProcess& process, const std::string& output,
+                               std::size_t memoryLimitMb) {
+    const bool failed = process.exitStatus() == QProcess::CrashExit || process.exitCode() != 0;
+    if (memoryLimitMb != 0 && failed && RanOutOfMemory(output)) {
+        return EngineOutcome::Ending::OutOfMemory;
+    }
     if (process.exitStatus() != QProcess::CrashExit) {
         return EngineOutcome::Ending::Finished;
     }
@@ -81,8 +112,8 @@ EngineOutcome::Ending EndingOf(const QProcess& process) {
 
 // Waits for the engine to end, in steps when a stop may be asked for, and kills it past the
 // time limit or once the stop is asked for.
-EngineOutcome::Ending WaitForEnd(QProcess& process, std::chrono::milliseconds limit,
-                                 const std::atomic<bool>* stopWhen) {
+bool WaitForEnd(QProcess& process, std::chrono::milliseconds limit,
+                const std::atomic<bool>* stopWhen, EngineOutcome::Ending& ending) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + limit;
     while (process.state() != QProcess::NotRunning) {
@@ -91,12 +122,13 @@ EngineOutcome::Ending WaitForEnd(QProcess& process, std::chrono::milliseconds li
         if (stopAsked || left.count() <= 0) {
             process.kill();
             process.waitForFinished();
-            return stopAsked ? EngineOutcome::Ending::Stopped : EngineOutcome::Ending::TimedOut;
+            ending = stopAsked ? EngineOutcome::Ending::Stopped : EngineOutcome::Ending::TimedOut;
+            return false;
         }
         const auto step = stopWhen != nullptr ? std::min(left, StopCheck) : left;
         process.waitForFinished(static_cast<int>(std::min<long long>(step.count(), INT32_MAX)));
     }
-    return EndingOf(process);
+    return true;
 }
 
 } // namespace
@@ -125,13 +157,29 @@ std::string EngineOutcome::Failure(const std::string& program,
     case Ending::Stopped:
         // Asked for by the user: what the engine said of being killed is beside the point.
         return "stopped";
+    case Ending::OutOfMemory:
+        return Tr("EngineRunner", "%1 needed more than %2 MB of memory",
+                  {program, std::to_string(memoryLimitMb)});
     }
     const std::string message = Message();
     return message.empty() ? what : what + ": " + message;
 }
 
-EngineRunner::EngineRunner(std::string program, std::chrono::milliseconds limit)
-    : m_program(std::move(program)), m_limit(limit) {}
+std::size_t EngineMemoryBudgetMb() {
+    constexpr std::size_t MostMb = 2048;
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || pageSize <= 0) {
+        return MostMb;
+    }
+    const std::size_t machineMb =
+        static_cast<std::size_t>(pages) / 1024 * static_cast<std::size_t>(pageSize) / 1024;
+    return std::min(MostMb, machineMb / 2);
+}
+
+EngineRunner::EngineRunner(std::string program, std::chrono::milliseconds limit,
+                           std::size_t memoryLimitMb)
+    : m_program(std::move(program)), m_limit(limit), m_memoryLimitMb(memoryLimitMb) {}
 
 EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments) const {
     return Run(arguments, false);
@@ -143,24 +191,29 @@ EngineOutcome EngineRunner::RunWithFrozenClock(const std::vector<std::string>& a
 
 EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments, bool frozenClock) const {
     QProcess process;
-    StartEngine(process, m_program, arguments, frozenClock);
+    StartEngine(process, m_program, arguments, m_memoryLimitMb, frozenClock);
     EngineOutcome outcome;
+    outcome.memoryLimitMb = m_memoryLimitMb;
     if (!process.waitForStarted()) {
         outcome.ending = EngineOutcome::Ending::FailedToStart;
         outcome.output = process.errorString().toStdString();
         return outcome;
     }
-    outcome.ending = WaitForEnd(process, m_limit, m_stopWhen);
+    const bool ended = WaitForEnd(process, m_limit, m_stopWhen, outcome.ending);
     outcome.exitCode = process.exitCode();
     outcome.output += process.readAll().toStdString();
+    if (ended) {
+        outcome.ending = EndingOf(process, outcome.output, m_memoryLimitMb);
+    }
     return outcome;
 }
 
 EngineStream::EngineStream(const EngineRunner& runner, const std::vector<std::string>& arguments,
                            std::string mark)
     : m_process(std::make_unique<QProcess>()), m_limit(runner.Limit()),
-      m_stopWhen(runner.StopFlag()), m_mark(std::move(mark)) {
-    StartEngine(*m_process, runner.Program(), arguments);
+      m_memoryLimitMb(runner.MemoryLimitMb()), m_stopWhen(runner.StopFlag()),
+      m_mark(std::move(mark)) {
+    StartEngine(*m_process, runner.Program(), arguments, m_memoryLimitMb);
     if (!m_process->waitForStarted()) {
         m_output = m_process->errorString().toStdString();
         m_ending = EngineOutcome::Ending::FailedToStart;
@@ -201,7 +254,7 @@ bool EngineStream::WaitForMarks(int count) {
     }
     ReadOutput();
     if (m_ending == EngineOutcome::Ending::Finished && m_process->state() == QProcess::NotRunning) {
-        m_ending = EndingOf(*m_process);
+        m_ending = EndingOf(*m_process, m_output, m_memoryLimitMb);
     }
     return static_cast<int>(m_markEnds.size()) >= count;
 }

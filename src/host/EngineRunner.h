@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,11 +13,13 @@ namespace tolk {
 
 /// How one run of the engine ended, with everything it printed.
 struct EngineOutcome {
-    enum class Ending { Finished, FailedToStart, Crashed, TimedOut, Stopped };
+    /// OutOfMemory: the engine asked for more memory than its limit allows and gave up.
+    enum class Ending { Finished, FailedToStart, Crashed, TimedOut, Stopped, OutOfMemory };
 
     Ending ending = Ending::Finished;
-    int exitCode = 0;   ///< meaningful only when the run finished
-    std::string output; ///< the engine's standard output and error, interleaved
+    int exitCode = 0;              ///< meaningful only when the run finished
+    std::string output;            ///< the engine's standard output and error, interleaved
+    std::size_t memoryLimitMb = 0; ///< the run's memory limit; 0 for none
 
     bool Succeeded() const { return ending == Ending::Finished && exitCode == 0; }
     /// A readable account of a run that did not finish by itself: what happened, then what the
@@ -26,13 +29,19 @@ struct EngineOutcome {
     std::string Message() const;
 };
 
+/// The memory all engines running at once may take together: the smaller of 2048 MB and half
+/// the machine's memory, so that a huge or hostile file cannot exhaust the machine.
+std::size_t EngineMemoryBudgetMb();
+
 /// Runs the engine program directly (never through a shell) with standard input at end of file,
 /// and stops it when it runs past the time limit, so that a hung engine cannot hold the window,
 /// or as soon as a stop is asked for. The engine never outlives the thread that started it (nor
-/// so the command): the kernel kills it when that thread ends.
+/// so the command): the kernel kills it when that thread ends. With a memory limit the engine
+/// cannot take more address space than that; a run that needed more ends as Ending::OutOfMemory.
 class EngineRunner {
 public:
-    EngineRunner(std::string program, std::chrono::milliseconds limit);
+    EngineRunner(std::string program, std::chrono::milliseconds limit,
+                 std::size_t memoryLimitMb = 0);
 
     EngineOutcome Run(const std::vector<std::string>& arguments) const;
     /// The same with the engine's clock stopped at 1970, so that what it writes of the present
@@ -43,6 +52,7 @@ public:
 
     const std::string& Program() const { return m_program; }
     std::chrono::milliseconds Limit() const { return m_limit; }
+    std::size_t MemoryLimitMb() const { return m_memoryLimitMb; }
     const std::atomic<bool>* StopFlag() const { return m_stopWhen; }
 
 private:
@@ -50,6 +60,7 @@ private:
 
     std::string m_program;
     std::chrono::milliseconds m_limit;
+    std::size_t m_memoryLimitMb;
     const std::atomic<bool>* m_stopWhen = nullptr;
 };
 
@@ -83,6 +94,7 @@ private:
 
     std::unique_ptr<QProcess> m_process;
     std::chrono::milliseconds m_limit;
+    std::size_t m_memoryLimitMb;
     const std::atomic<bool>* m_stopWhen;
     std::string m_mark;
     std::string m_output;

@@ -147,4 +147,14 @@ std::vector<const EngineFormat*> FormatList::ReadersFor(const std::string& type)
     return readers;
 }
 
+std::vector<const EngineFormat*> FormatList::ExtensionlessReaders() const {
+    std::vector<const EngineFormat*> readers;
+    for (const EngineFormat& format : m_formats) {
+        if (format.isFile && format.ReadsAny() && format.extensions.empty()) {
+            readers.push_back(&format);
+        }
+    }
+    return readers;
+}
+
 } // namespace tolk

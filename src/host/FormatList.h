@@ -36,6 +36,10 @@ public:
     /// tell which one a file is written in.
     std::vector<const EngineFormat*> ReadersFor(const std::string& type) const;
 
+    /// The file formats that read and list no extension, in the engine's order: readers of line
+    /// records (sentences, headed rows, ...) that a file of any name may hold.
+    std::vector<const EngineFormat*> ExtensionlessReaders() const;
+
 private:
     const EngineFormat* NamedLike(const std::string& type) const;
 

@@ -3,6 +3,7 @@
 #include "core/ReferenceData.h"
 
 #include <chrono>
+#include <cstddef>
 #include <map>
 #include <string>
 
@@ -23,6 +24,9 @@ struct GpsBabelConfig {
     /// in the tab-separated text format for txt takes about half a minute); five minutes leaves
     /// room for large logs while a hung engine cannot hold the window for longer than that.
     std::chrono::milliseconds timeLimit = std::chrono::minutes(5);
+    /// The memory the engines of all hosts made together may take at once, shared equally among
+    /// them; 0 for the default (EngineMemoryBudgetMb).
+    std::size_t memoryBudgetMb = 0;
     /// A file the target type cannot hold whole fails (its older target kept) rather than
     /// converting what fits and saying what it did not keep.
     bool keepAllOrFail = false;

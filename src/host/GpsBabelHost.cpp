@@ -3,6 +3,7 @@
 #include "core/PathAsFound.h"
 #include "core/Text.h"
 #include "core/TolkError.h"
+#include "host/ContentReaders.h"
 #include "host/ContentType.h"
 #include "host/EngineView.h"
 #include "host/HostCalls.h"
@@ -22,6 +23,13 @@
 #include <filesystem>
 
 namespace tolk {
+namespace {
+
+// A file larger than this is tried only by the readers its content or the user names (or the
+// likeliest one): each other reader would take the engine long over it, to little purpose.
+constexpr std::uintmax_t LargeFileBytes = 64ULL * 1024 * 1024;
+
+} // namespace
 
 GpsBabelHost::GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,
                            GpsBabelConfig config, std::shared_ptr<HostKnowledge> knowledge)
@@ -66,18 +74,73 @@ std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path
         return std::nullopt;
     }
     const std::string leading = LeadingBytes(absolute.string());
-    DocumentInput input{absolute.string(),
-                        type,
-                        std::move(readers),
-                        m_formats.ReaderNamed(type),
-                        AsciiUpper(type) + "\n" + LeadingShape(leading),
-                        ""};
+    DocumentInput input;
+    input.path = absolute.string();
+    input.type = type;
+    input.readers = std::move(readers);
+    input.readerNamed = m_formats.ReaderNamed(type);
+    input.layout = AsciiUpper(type) + "\n" + LeadingShape(leading);
     if (input.readerNamed) {
         input.readers.resize(1);
     } else if (const std::optional<ContentType> content = TypeByContent(leading)) {
         ReadByContent(input, *content);
+    } else {
+        ReadByRecords(input, leading);
+    }
+    std::error_code sizeError;
+    if (std::filesystem::file_size(input.path, sizeError) > LargeFileBytes) {
+        KeepLikeliestReaders(input);
     }
     return input;
+}
+
+// Each reader may take the engine long over a large file: only those its records name are
+// tried, or else the likeliest one.
+void GpsBabelHost::KeepLikeliestReaders(DocumentInput& input) const {
+    std::vector<FormatChoice> kept;
+    for (const FormatChoice& reader : input.readers) {
+        if (std::ranges::find(input.contentReaders, reader.format.name) !=
+            input.contentReaders.end()) {
+            kept.push_back(reader);
+        }
+    }
+    if (kept.empty()) {
+        kept.push_back(m_knowledge->readers.ReadersInTurn(input).front());
+    }
+    input.readers = std::move(kept);
+    input.lastResort.clear();
+}
+
+// The readers a text file's records name go first; the engine's other readers of line records
+// are kept for the last resort.
+void GpsBabelHost::ReadByRecords(DocumentInput& input, std::string_view leading) const {
+    input.shape = ShapeOf(leading);
+    std::vector<FormatChoice> readers =
+        ContentReaders(input.shape, leading, m_formats.Formats(), m_knowledge->learned, m_runner);
+    const auto listed = [](const std::vector<FormatChoice>& list, const std::string& name) {
+        return std::ranges::any_of(
+            list, [&](const FormatChoice& reader) { return reader.format.name == name; });
+    };
+    for (const FormatChoice& reader : readers) {
+        input.contentReaders.push_back(reader.format.name);
+        if (!listed(input.readers, reader.format.name)) {
+            input.namedByContent.push_back(reader.format.name);
+        }
+    }
+    for (FormatChoice& reader : input.readers) {
+        if (!listed(readers, reader.format.name)) {
+            readers.push_back(std::move(reader));
+        }
+    }
+    input.readers = std::move(readers);
+    if (!input.shape.text) {
+        return;
+    }
+    for (const EngineFormat* format : m_formats.Formats().ExtensionlessReaders()) {
+        if (!listed(input.readers, format->name)) {
+            input.lastResort.push_back({*format, {}});
+        }
+    }
 }
 
 // A file whose content plainly belongs to another type (a KML file named ".gpx") is read by that

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolk {
@@ -35,11 +36,14 @@ namespace tolk {
 /// <target>: Disk full").
 ///
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
-/// Where several formats may read a type, each file is read by the one that read the most points
-/// among those whose read looks right (see CheckPositions), starting with the one that read the
-/// previous file of that type and first-line layout (see LeadingShape); a file whose first bytes
-/// plainly belong to another type is read by that type's readers (see TypeByContent). When no
-/// candidate reads a file believably the save fails; a reader the user named is taken as given.
+/// Where several formats may read a type, each file is read by the one whose believable read
+/// accounts for most of the file (see ReaderChoice and WeighRead), starting with the one that
+/// read the previous file of that type and first-line layout (see LeadingShape); a file whose
+/// first bytes plainly belong to another type is read by that type's readers (see
+/// TypeByContent), and the readers a text file's records name go first (see ShapeOf and
+/// ContentReaders). When no candidate reads a file believably, the engine's other readers of line
+/// records are tried, and then the save fails; a reader the user named is taken as given. A file
+/// over 64 MB is read only by the readers its content names, or the likeliest one.
 ///
 /// What the target's format cannot hold is counted and named (LastNotKept); tracks and routes
 /// after the first go to numbered companions for a format that keeps one per file.
@@ -91,6 +95,8 @@ private:
     HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
     void ReadByContent(DocumentInput& input, const ContentType& content) const;
+    void ReadByRecords(DocumentInput& input, std::string_view leading) const;
+    void KeepLikeliestReaders(DocumentInput& input) const;
     CarryRules Carry() const { return CarryRules(m_formats, m_config.reference); }
     std::optional<std::string> SaveRefusal(const HostDocument& document,
                                            const std::filesystem::path& target,
@@ -103,6 +109,7 @@ private:
                                        const std::string& probeName, std::string& refusal);
     bool NeedsProbe(const SaveSetup& setup);
     HostStatus Land(SaveSetup& setup, ChosenRun run, std::int32_t& result);
+    std::string UsersReason(const EngineOutcome& outcome, const SaveSetup* setup) const;
     SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read, SaveSetup& setup);
     std::optional<RunAhead::Step> StepFor(const ExpectedFile& file) const;
     std::optional<HostStatus> SaveAhead(std::size_t step, std::int32_t& result);

@@ -1,6 +1,7 @@
 // The gpsbabel host's save: made ready, run alone or among the files it was told of ahead, then
 // judged and moved into place.
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "host/EngineCounts.h"
 #include "host/GpsBabelHost.h"
 #include "host/HostCalls.h"
@@ -24,12 +25,47 @@ constexpr int DiskFullError = 101;
 // converting them, few enough that a stop or a failure leaves little to do again.
 constexpr int FilesPerRun = 200;
 
-// How the files were read where not as their types say, for the reason of a successful save.
-std::string ReadNotes(const std::vector<DocumentInput>& inputs) {
+// What a file of records of the kind holds, in words for the user.
+std::string Holding(RecordKind kind) {
+    switch (kind) {
+    case RecordKind::Nmea:
+        return Tr("GpsBabelHost", "NMEA sentences");
+    case RecordKind::Sentences:
+        return Tr("GpsBabelHost", "sentences of one maker's device");
+    case RecordKind::Igc:
+        return Tr("GpsBabelHost", "flight recorder (IGC) records");
+    case RecordKind::HeadedCsv:
+        return Tr("GpsBabelHost", "values under a header row");
+    case RecordKind::None:
+        break;
+    }
+    return {};
+}
+
+// How a file was read where not as its type says, for the reason of a successful save.
+std::string ReadNote(const DocumentInput& input, const std::string& reader) {
+    if (!input.readNote.empty()) {
+        return input.readNote;
+    }
+    if (std::ranges::find(input.namedByContent, reader) != input.namedByContent.end()) {
+        return Tr("GpsBabelHost", "read as %1: the file holds %2",
+                  {reader, Holding(input.shape.kind)});
+    }
+    const auto lastResort = [&](const FormatChoice& tried) { return tried.format.name == reader; };
+    if (std::ranges::any_of(input.lastResort, lastResort)) {
+        return Tr("GpsBabelHost",
+                  "read as %1, the one of gpsbabel's other readers that read it whole", {reader});
+    }
+    return {};
+}
+
+std::string ReadNotes(const std::vector<DocumentInput>& document,
+                      const std::vector<EngineInput>& inputs) {
     std::string notes;
-    for (const DocumentInput& input : inputs) {
-        if (!input.readNote.empty()) {
-            notes += (notes.empty() ? "" : "; ") + input.readNote;
+    for (std::size_t index = 0; index < document.size(); ++index) {
+        const std::string note = ReadNote(document[index], inputs[index].format.format.name);
+        if (!note.empty()) {
+            notes += (notes.empty() ? "" : "; ") + note;
         }
     }
     return notes;
@@ -126,13 +162,14 @@ std::optional<HostStatus> GpsBabelHost::SaveAhead(std::size_t step, std::int32_t
     case RunAhead::Part::TimedOut:
     case RunAhead::Part::Stopped:
         file.outcome.output = WithoutCountReport(file.outcome.output);
-        return Refuse(result, EngineFailed, file.outcome.Failure(EngineName, m_runner.Limit()));
+        return Refuse(result, EngineFailed,
+                      UsersReason(file.outcome, file.setup ? &*file.setup : nullptr));
     case RunAhead::Part::Converted:
         break;
     }
     SaveSetup& setup = *file.setup;
     if (setup.choosing &&
-        CheckPositions(ReadWholeFile(setup.probePath)) != Plausibility::Plausible) {
+        !ReaderChoice::Believable(ReadWholeFile(setup.probePath), setup.document)) {
         Doubt(m_knowledge->doubts, setup);
         m_ahead.GiveUp();
         return std::nullopt;
@@ -283,6 +320,16 @@ bool GpsBabelHost::NeedsProbe(const SaveSetup& setup) {
                [&](DataKind kind) { return learned.KeepsFirstOnly(format, kind, m_runner); });
 }
 
+// Why the run did not end by itself, the files named as the user knows them.
+std::string GpsBabelHost::UsersReason(const EngineOutcome& outcome, const SaveSetup* setup) const {
+    std::string reason = outcome.Failure(EngineName, m_runner.Limit());
+    if (setup != nullptr) {
+        InUsersPaths(reason, setup->seenPaths, setup->document, setup->engineOutputs,
+                     setup->target);
+    }
+    return reason;
+}
+
 // Judges the save's run and moves what it wrote into place.
 HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& result) {
     if (run.noReader) {
@@ -293,7 +340,7 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
     EngineOutcome& outcome = run.outcome;
     if (outcome.ending != EngineOutcome::Ending::Finished) {
         outcome.output = WithoutCountReport(outcome.output);
-        const std::string failure = outcome.Failure(EngineName, m_runner.Limit());
+        const std::string failure = UsersReason(outcome, &setup);
         if (outcome.ending == EngineOutcome::Ending::FailedToStart) {
             return {FailedCallStatus, failure};
         }
@@ -320,7 +367,7 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
         return Refuse(result, verdict.code, verdict.reason);
     }
     m_knowledge->readers.Remember(setup.document, setup.inputs);
-    m_reason = ReadNotes(setup.document);
+    m_reason = ReadNotes(setup.document, setup.inputs);
     return Answer(result, Done);
 }
 

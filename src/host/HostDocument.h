@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/RecordShape.h"
 #include "host/TypeFormatMap.h"
 
 #include <string>
@@ -22,6 +23,16 @@ struct DocumentInput {
     /// The file's first bytes show it to be of the format its first reader is (a GPX root
     /// element for the gpx reader): that reader reads it, and cannot take noise for points.
     bool readerConfirmed = false;
+    /// The shape of the file's records (see ShapeOf).
+    RecordShape shape;
+    /// The readers the file's records name (see ContentReaders): they go first, after a reader
+    /// the user named, and of equal reads theirs is taken.
+    std::vector<std::string> contentReaders;
+    /// Those of them that its type's own readers do not include: a read by one of them says so.
+    std::vector<std::string> namedByContent;
+    /// The engine's other readers of line records, tried when no candidate reads the file
+    /// believably: for text files of at most 64 MB, none for others.
+    std::vector<FormatChoice> lastResort;
 };
 
 /// The host's open document: the files read together and the datum and grid chosen for them.

@@ -20,15 +20,23 @@ std::string NothingReadReason(const std::vector<std::string>& types) {
     return reason;
 }
 
-std::string NoneReadReason(const std::string& type, std::size_t count,
+// "the 7 readers of .txt", or with readers tried last "the 7 readers of .txt nor 20 of
+// gpsbabel's other readers".
+std::string ReadersTried(const std::string& type, std::size_t count, std::size_t others) {
+    const std::string own = "the " + std::to_string(count) + " readers of ." + type;
+    return others == 0 ? own
+                       : own + " nor " + std::to_string(others) + " of gpsbabel's other readers";
+}
+
+std::string NoneReadReason(const std::string& type, std::size_t count, std::size_t others,
                            const std::string& lastSaid) {
-    return "none of the " + std::to_string(count) + " readers of ." + type +
+    return "none of " + ReadersTried(type, count, others) +
            " read this file; the last said: " + (lastSaid.empty() ? "nothing" : lastSaid);
 }
 
 std::string NoneBelievableReason(const std::string& type, const std::vector<std::string>& names,
-                                 const std::string& complaint) {
-    std::string reason = "none of the " + std::to_string(names.size()) + " readers of ." + type +
+                                 std::size_t others, const std::string& complaint) {
+    std::string reason = "none of " + ReadersTried(type, names.size() - others, others) +
                          " read believable positions from this file (tried";
     for (std::size_t index = 0; index < names.size(); ++index) {
         reason += (index == 0 ? " " : ", ") + names[index];

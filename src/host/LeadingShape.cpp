@@ -5,7 +5,7 @@
 namespace tolk {
 namespace {
 
-constexpr std::streamsize ReadBytes = 1024;
+constexpr std::streamsize ReadBytes = 4096;
 constexpr std::size_t ShapedBytes = 128;
 
 char ShapeOf(char byte) {

@@ -5,7 +5,7 @@
 
 namespace tolk {
 
-/// A file's first bytes (at most 1024), for what its name cannot tell; empty when the file
+/// A file's first bytes (at most 4096), for what its name cannot tell; empty when the file
 /// cannot be read.
 std::string LeadingBytes(const std::string& path);
 

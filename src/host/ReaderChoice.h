@@ -21,9 +21,11 @@ struct ChosenRun {
     bool noneRead = false;
 };
 
-/// Chooses the format that reads each file of a document where several may, and remembers per
-/// layout of file the one that last read such a file well. Hosts working side by side share one,
-/// so that the reader of a file never depends on which of them took it.
+/// Chooses the format that reads each file of a document where several may: of the believable
+/// reads the one that accounts for most of the file, on a tie the one its records name; when
+/// none is believable, the first of the engine's other line readers that reads the file whole.
+/// Remembers per layout of file the one that last read such a file well. Hosts working side by side
+/// share one, so that the reader of a file never depends on which of them took it.
 class ReaderChoice {
 public:
     /// The input's readers in the order to try them: the one that last read a file of the same
@@ -31,7 +33,7 @@ public:
     std::vector<FormatChoice> ReadersInTurn(const DocumentInput& input) const;
 
     /// Runs the conversion with the readers in `inputs`, which also writes a probe of what it
-    /// read to `probePath`; when `choosing` and the probe does not look right, chooses each
+    /// read to `probePath`; when `choosing` and the probe is not Believable, chooses each
     /// input's reader anew (into `inputs`) and runs again, unless no candidate of some input
     /// reads it believably. `seenPaths` are the inputs' paths as the engine sees them, in the
     /// order of `document`.
@@ -40,6 +42,11 @@ public:
                             const std::vector<DocumentInput>& document,
                             const std::vector<std::string>& seenPaths, const std::string& probePath,
                             bool choosing) const;
+
+    /// Whether the GPX of what a run read of `document` is a believable read of the files:
+    /// plausible positions in proportion to the files' records (see WeighRead), and not columns of
+    /// whole degrees that the files do not name as positions.
+    static bool Believable(const std::string& probeGpx, const std::vector<DocumentInput>& document);
 
     /// Whether the input's reader is settled: it has one candidate, or one read a file of its
     /// layout well before.

@@ -295,15 +295,17 @@ TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
     WriteTextFile(Path("noise.csv"), noise);
     WriteTextFile(Path("noise.gpx"), "the old target");
     EXPECT_EQ(Convert("noise.csv", "noise.gpx"), GpsBabelHost::NothingWritten);
-    EXPECT_TRUE(Contains(Host().LastReason(), "none of the 8 readers of .csv read believable "
-                                              "positions from this file (tried csv, "))
+    // The engine's other readers of lines were tried last.
+    EXPECT_TRUE(Contains(Host().LastReason(), "none of the 8 readers of .csv nor 17 of gpsbabel's "
+                                              "other readers read believable positions from this "
+                                              "file (tried csv, "))
         << Host().LastReason();
-    // A header line read as a point at 0,0 by every reader: no read is taken for want of a
-    // better one.
+    // A header line that the type's readers read as a point at 0,0 names the reader of headed
+    // rows.
     WriteTextFile(Path("head.txt"), "Name,Latitude,Longitude\nP1,47.1,8.2\nP2,47.2,8.3\n");
-    EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::NothingWritten);
-    EXPECT_TRUE(Contains(Host().LastReason(), "readers of .txt read believable positions"));
-    // Unless the user named the reader: its read is taken as given.
+    EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::Done);
+    EXPECT_EQ(Host().LastReason(), "read as unicsv: the file holds values under a header row");
+    // A reader the user named is the only one, and its read is taken as given.
     m_config.formatChoices = {{"txt", "csv"}};
     m_host.reset();
     EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::Done) << Host().LastReason();

@@ -2,6 +2,7 @@
 #include "host/EngineCounts.h"
 #include "host/LeadingShape.h"
 #include "host/PositionCheck.h"
+#include "host/RecordShape.h"
 #include "host/WaypointNames.h"
 
 #include <QTemporaryDir>
@@ -91,6 +92,85 @@ TEST(LeadingShape, FilesOfOneLayoutShareItOthersDoNot) {
     EXPECT_EQ(shape("c.csv", "51.5, -0.1, Mill"), shape("d.csv", "7.25, -10.5, Barn\n"));
     EXPECT_NE(shape("e.csv", "time,lat,lon,hMSL\n"), "a,a,a");
     EXPECT_EQ(LeadingBytes(dir.path().toStdString() + "/missing.csv"), "");
+}
+
+struct ShapeCase {
+    std::string bytes;
+    RecordKind kind;
+    std::string signature;
+    std::int64_t records;
+};
+
+TEST(RecordShape, RecordsAreToldByTheirShapeWhateverTheLineEnds) {
+    const std::string fix = "$GPGGA,101010.00,4724.1230,N,00830.4560,E,1,08,0.9,400.0,M,48.0,M,,";
+    const std::string rmc = "$GNRMC,101010.00,A,4724.1230,N,00830.4560,E,0.0,0.0,010120,,,A*6C";
+    const std::string view = "$GPGSV,1,1,01,01,40,083,46";
+    const std::string noFix = "$GPRMC,101011.00,V,4724.1240,N,00830.4570,E,0.0,0.0,010120,,,N";
+    const std::string maker = "$PABCTRK,4724.000,N,00830.600,E,00400,M,100000.00,A,,010524*7F";
+    const std::string flight = "B1010104724123N00830456EA0040000400";
+    const std::vector<ShapeCase> cases{
+        // One fix told by two talkers counts once; sentences of no position do not count.
+        {fix + "\r" + rmc + "\r" + view + "\r" + fix + "\r", RecordKind::Nmea, "nmea", 2},
+        {fix + "\r\n" + view + "\r\n", RecordKind::Nmea, "nmea", 1},
+        // Sentences that say they hold no fix are not counted.
+        {fix + "\n" + noFix + "\n" + noFix + "\n", RecordKind::Nmea, "nmea", 1},
+        {std::string("\x01\xfe\x00", 3) + fix + "\nnoise\n" + fix + "\n", RecordKind::Nmea, "nmea",
+         2},
+        {maker + "\n" + maker + "\n", RecordKind::Sentences, "$PABC", 2},
+        {"AXXXABC\r\nHFDTE010120\r\n" + flight + "\r\n" + flight + "\r\n", RecordKind::Igc, "igc",
+         2},
+        {"No,Latitude,Longitude\n1,47.1,8.2\n2,47.2,8.3\n", RecordKind::HeadedCsv, "headed-csv", 2},
+        {"47.1,8.2,Mill\n47.2,8.3,Barn\n", RecordKind::None, "", 2},
+        {"Name Lat Lon\nP1 47.1 8.2\n", RecordKind::None, "", 1},
+        {"<?xml version=\"1.0\"?>\n<gpx>\n", RecordKind::None, "", 2},
+    };
+    for (const ShapeCase& test : cases) {
+        SCOPED_TRACE(test.bytes);
+        const RecordShape shape = ShapeOf(test.bytes);
+        EXPECT_EQ(shape.kind, test.kind);
+        EXPECT_EQ(shape.signature, test.signature);
+        EXPECT_EQ(PositionRecords(test.bytes, test.kind).records, test.records);
+    }
+    EXPECT_TRUE(ShapeOf("lat;lon;name\n47.1;8.2;A\n").positionsNamed);
+    EXPECT_FALSE(ShapeOf("id,count,value\n1,5,7\n").positionsNamed);
+    EXPECT_TRUE(ShapeOf("47.1,8.2,Mill\n").text);
+    EXPECT_FALSE(ShapeOf("<?xml version=\"1.0\"?>\n<gpx>\n").text);
+    EXPECT_FALSE(ShapeOf(std::string(40, '\0')).text);
+    const PositionRecordCount placed = PositionRecords(fix + "\n", RecordKind::Nmea);
+    EXPECT_TRUE(placed.placed);
+    EXPECT_NEAR(placed.minLat, 47.40205, 1e-6);
+    EXPECT_NEAR(placed.maxLon, 8.5076, 1e-6);
+}
+
+TEST(PositionCheck, AReadCountsInProportionToItsFilesRecordsAndWhereTheyLie) {
+    const auto points = [](int count, double lat, double lon) {
+        std::string points;
+        for (int point = 0; point < count; ++point) {
+            points += "<trkpt lat=\"" + std::to_string(lat + point * 0.001) + "\" lon=\"" +
+                      std::to_string(lon) + "\"/>";
+        }
+        return Gpx(points);
+    };
+    const PositionRecordCount eight{8, true, 47.40, 47.41, 8.50, 8.51};
+    // One point of a file of eight fixes: the file taken for one record.
+    EXPECT_FALSE(WeighRead(points(1, 47.4, 8.505), eight).plausible);
+    EXPECT_TRUE(WeighRead(points(4, 47.4, 8.505), eight).plausible);
+    EXPECT_FALSE(WeighRead(points(3, 47.4, 8.505), eight).plausible);
+    EXPECT_TRUE(ReadsWholly(WeighRead(points(8, 47.4, 8.505), eight)));
+    EXPECT_FALSE(ReadsWholly(WeighRead(points(7, 47.4, 8.505), eight)));
+    // Points far from where the records place them: fields taken for others.
+    EXPECT_FALSE(WeighRead(points(8, 0.1, 0.008), eight).plausible);
+    // One point is plausible where the file has no more than three records.
+    EXPECT_TRUE(WeighRead(points(1, 47.4, 8.505), PositionRecordCount{3}).plausible);
+    EXPECT_TRUE(WeighRead(points(1, 47.4, 8.505), std::nullopt).plausible);
+    EXPECT_EQ(WeighRead(points(2, 47.4, 8.5), PositionRecordCount{8}).share, 0.25);
+    // Whole degrees only from more than three points.
+    EXPECT_TRUE(WeighRead(Gpx("<wpt lat=\"-88\" lon=\"5\"/><wpt lat=\"-79\" lon=\"6\"/>"
+                              "<wpt lat=\"-70\" lon=\"7\"/><wpt lat=\"-61\" lon=\"8\"/>"),
+                          std::nullopt)
+                    .wholeDegrees);
+    EXPECT_FALSE(WeighRead(points(4, 47.4, 8.0), std::nullopt).wholeDegrees);
+    EXPECT_FALSE(WeighRead(Gpx("<wpt lat=\"47\" lon=\"8\"/>"), std::nullopt).wholeDegrees);
 }
 
 } // namespace
