@@ -16,9 +16,9 @@ void Tmainfrm::ConnectBrowseHandlers() {
 
 void Tmainfrm::browsebtnClick() {
     ConversionSettings& settings = m_records.Settings;
-    const std::string chosen =
-        m_picker.ChooseFolder(*m_services.folderDialog, "Choose a Source file folder.",
-                              BrowseStartFolder(settings.SourceFldr, m_records.UserFolder));
+    const std::string chosen = m_picker.ChooseFolder(
+        *m_services.folderDialog, tr("Choose a Source file folder.").toStdString(),
+        BrowseStartFolder(settings.SourceFldr, m_records.UserFolder));
     if (chosen.empty()) {
         return;
     }
@@ -32,9 +32,9 @@ void Tmainfrm::browsebtnClick() {
 
 void Tmainfrm::browsetargetClick() {
     ConversionSettings& settings = m_records.Settings;
-    const std::string chosen =
-        m_picker.ChooseFolder(*m_services.folderDialog, "Choose a Target file folder.",
-                              BrowseStartFolder(settings.TargetFldr, m_records.UserFolder));
+    const std::string chosen = m_picker.ChooseFolder(
+        *m_services.folderDialog, tr("Choose a Target file folder.").toStdString(),
+        BrowseStartFolder(settings.TargetFldr, m_records.UserFolder));
     if (!chosen.empty()) {
         settings.TargetFldr = chosen;
         ebtarget->setText(QString::fromStdString(chosen));

@@ -1,6 +1,10 @@
 #include "app/WindowCommandLine.h"
 
+#include "core/Translate.h"
+#include "core/Translations.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace tolk {
@@ -15,8 +19,8 @@ struct OwnOption {
 };
 
 const OwnOption OwnOptions[] = {
-    {"h", "help", "Show this help and exit."},
-    {"v", "version", "Show the version and exit."},
+    {"h", "help", QT_TRANSLATE_NOOP("Batch", "Show this help and exit.")},
+    {"v", "version", QT_TRANSLATE_NOOP("Batch", "Show the version and exit.")},
 };
 
 // Qt's documented options for the window of any Qt program; Qt reads them itself.
@@ -52,8 +56,8 @@ WindowCommandLine::WindowCommandLine(const QStringList& arguments) {
         m_error = parser.errorText().toStdString();
     } else if (!parser.positionalArguments().isEmpty()) {
         m_asked = Request::UsageError;
-        m_error = "The window takes no arguments, not '" +
-                  parser.positionalArguments().constFirst().toStdString() + "'.";
+        m_error = Tr("WindowCommandLine", "The window takes no arguments, not '%1'.",
+                     {parser.positionalArguments().constFirst().toStdString()});
     } else if (parser.isSet(QStringLiteral("help"))) {
         m_asked = Request::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
@@ -62,18 +66,20 @@ WindowCommandLine::WindowCommandLine(const QStringList& arguments) {
 }
 
 std::string WindowCommandLine::HelpText() {
-    std::string text = "Usage: tolkconv [options]\n"
-                       "The window of TOLK Batch File Converter: converts every file of one type "
-                       "in a folder\nto another type through gpsbabel. To convert without a "
-                       "window, use tolkconv-batch.\n\nOptions:\n";
+    std::string text = Tr("WindowCommandLine",
+                          "Usage: tolkconv [options]\n"
+                          "The window of TOLK Batch File Converter: converts every file of one "
+                          "type in a folder\nto another type through gpsbabel. To convert without "
+                          "a window, use tolkconv-batch.\n\nOptions:\n");
     for (const OwnOption& option : OwnOptions) {
         char line[120];
-        std::snprintf(line, sizeof line, "  -%s, --%-9s %s\n", option.shortName, option.name,
-                      option.description);
-        text += line;
+        std::snprintf(line, sizeof line, "  -%s, --%-9s ", option.shortName, option.name);
+        text += line + Tr("Batch", option.description) + "\n";
     }
-    return text + "\nQt's options for the window of any Qt program, such as -style Fusion or "
-                  "-platform wayland,\nare taken as Qt documents them.\n";
+    return text + "\n" +
+           Tr("WindowCommandLine",
+              "Qt's options for the window of any Qt program, such as -style Fusion or "
+              "-platform wayland,\nare taken as Qt documents them.\n");
 }
 
 std::string WindowCommandLine::VersionText() {
@@ -81,6 +87,11 @@ std::string WindowCommandLine::VersionText() {
 }
 
 std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
+    // Only for the answers' texts: the window's application object comes later, if at all.
+    int coreArgc = argc;
+    const QCoreApplication core(coreArgc, argv);
+    const ProgramTranslations translations(QCoreApplication::applicationDirPath().toStdString() +
+                                           "/");
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
@@ -94,8 +105,9 @@ std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
         std::printf("%s\n", WindowCommandLine::VersionText().c_str());
         return Answered;
     case WindowCommandLine::Request::UsageError:
-        std::fprintf(stderr, "tolkconv: %s\nUsage: tolkconv [options]; try 'tolkconv --help'.\n",
-                     commandLine.Error().c_str());
+        std::fprintf(
+            stderr, "tolkconv: %s\n%s\n", commandLine.Error().c_str(),
+            Tr("WindowCommandLine", "Usage: tolkconv [options]; try 'tolkconv --help'.").c_str());
         return BadUsage;
     case WindowCommandLine::Request::OpenWindow:
         break;

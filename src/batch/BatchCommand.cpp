@@ -9,6 +9,7 @@
 #include "convert/ConvertCommand.h"
 #include "convert/ReferenceLists.h"
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "host/GpsBabelHost.h"
 #include "settings/SettingsFile.h"
 
@@ -85,7 +86,7 @@ public:
         }
         switch (CheckBeforeRun(m_settings, m_host, m_console)) {
         case RunCheck::NoTargetFolder:
-            m_console.Complain("Nothing converted.");
+            m_console.Complain(Tr("Batch", "Nothing converted."));
             return UsageOrSetupFailed;
         case RunCheck::Refused:
             return UsageOrSetupFailed;
@@ -111,8 +112,9 @@ private:
             unknown = UnknownReferenceMessage(m_settings, m_hostConfig.reference);
         }
         if (!unknown.empty()) {
-            m_console.Complain(unknown + "\nValues not given on the command line come from " +
-                               m_folders.SettingsPath());
+            m_console.Complain(unknown + "\n" +
+                               Tr("Batch", "Values not given on the command line come from %1",
+                                  {m_folders.SettingsPath()}));
             return false;
         }
         try {
@@ -128,12 +130,12 @@ private:
         try {
             m_host.Attach(MakeHost());
         } catch (const std::exception& error) {
-            m_console.ShowMessage("Unable to open interface to TOLK.");
+            m_console.ShowMessage(Tr("Batch", "Unable to open interface to TOLK."));
             m_console.Complain(error.what());
             return false;
         }
         if (m_host.GetVersion().empty()) {
-            m_console.Complain("NOT CONNECTED to TOLK");
+            m_console.Complain(Tr("Batch", "NOT CONNECTED to TOLK"));
             return false;
         }
         return true;
@@ -145,7 +147,8 @@ private:
     }
 
     int ConvertAll() {
-        JobHosts hosts(m_host, [this] { return MakeHost(); }, m_options.jobs);
+        JobHosts hosts(
+            m_host, [this] { return MakeHost(); }, m_options.jobs);
         const StopOnSignals stopOnSignals;
         const auto stopAsked = [] { return StopSignal != 0; };
         BatchRun run(m_settings, m_options, hosts, m_console, StyleFor(m_options), TerminalWidth(),
@@ -175,7 +178,7 @@ int Convert(const BatchOptions& options) {
     } catch (const std::exception& error) {
         conversion.ReportError(error.what());
     } catch (...) {
-        conversion.ReportError("Unknown error");
+        conversion.ReportError(Tr("Batch", "Unknown error"));
     }
     return UsageOrSetupFailed;
 }
@@ -187,8 +190,8 @@ int RunBatchCommand(const QStringList& arguments) {
     const BatchCommandLine::Outcome outcome = commandLine.Parse(arguments);
     switch (outcome) {
     case BatchCommandLine::Outcome::UsageError:
-        std::fprintf(stderr, "tolkconv-batch: %s\nTry 'tolkconv-batch --help'.\n",
-                     commandLine.Error().c_str());
+        std::fprintf(stderr, "tolkconv-batch: %s\n%s\n", commandLine.Error().c_str(),
+                     Tr("Batch", "Try 'tolkconv-batch --help'.").c_str());
         return UsageOrSetupFailed;
     case BatchCommandLine::Outcome::Run:
         return Convert(commandLine.Options());

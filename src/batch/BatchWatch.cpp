@@ -5,6 +5,7 @@
 #include "convert/RunPresenter.h"
 #include "core/ErrorReport.h"
 #include "core/TolkError.h"
+#include "core/Translate.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -62,7 +63,7 @@ RunTotals ConvertWhatSettles(FolderWatch& watch, BatchRun& run, const std::strin
         }
     });
     QObject::connect(&watch, &FolderWatch::Gone, [&] {
-        console.Complain("The source folder " + folder + " is gone; the watch ends.");
+        console.Complain(Tr("Batch", "The source folder %1 is gone; the watch ends.", {folder}));
         loop.quit();
     });
     QTimer stopCheck;
@@ -84,9 +85,11 @@ int WatchAndConvert(BatchRun& run, const ConversionSettings& settings, const Bat
     QObject::connect(&watch, &FolderWatch::Unreadable,
                      [&console](const auto& folders) { ComplainOfUnreadable(folders, console); });
     QObject::connect(&watch, &FolderWatch::Unwatched, [&console](int files) {
-        console.Complain(std::to_string(files) +
-                         " files cannot be watched for changes made in place (the system's limit "
-                         "fs.inotify.max_user_watches); new and replaced files are still seen.");
+        console.Complain(Tr("Batch",
+                            "%1 files cannot be watched for changes made in place (the system's "
+                            "limit fs.inotify.max_user_watches); new and replaced files are still "
+                            "seen.",
+                            {std::to_string(files)}));
     });
     std::vector<std::string> names;
     try {
@@ -98,8 +101,9 @@ int WatchAndConvert(BatchRun& run, const ConversionSettings& settings, const Bat
     if (run.Convert(names, true, console).totals.failure || stopAsked()) {
         return SomeNotConverted;
     }
-    console.ShowMessage("Watching " + settings.SourceFldr +
-                        " for new and changed files (Ctrl-C ends the watch).");
+    console.ShowMessage(Tr("Batch",
+                           "Watching %1 for new and changed files (Ctrl-C ends the watch).",
+                           {settings.SourceFldr}));
     const RunTotals watched =
         ConvertWhatSettles(watch, run, settings.SourceFldr, console, stopAsked);
     console.ShowStatus(ConvertAllSummary(watched.done, watched.converted));

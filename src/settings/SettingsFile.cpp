@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "settings/IntegerText.h"
 #include "settings/ProfileStrings.h"
 
@@ -84,7 +85,7 @@ void SaveSettings(const std::string& path, const ConversionSettings& settings) {
     };
     for (const auto& [key, value] : entries) {
         if (!WriteProfileString(Section, key, value, path)) {
-            throw TolkError("Unable to write to " + path);
+            throw TolkError(Tr("Settings", "Unable to write to %1", {path}));
         }
     }
 }
