@@ -1,13 +1,13 @@
 # Install layout. The install prefix is the root of a file system tree ("/" unless given), and
 # every destination is relative to it, so "cmake --install --prefix <folder>", DESTDIR staging
-# and CPack lay out the same tree under another root:
+# and the Debian package (debian/) lay out the same tree under another root:
 #   usr/lib/tolkconv/   the programs
 #   usr/bin/            a relative link per program into the program folder
 #   usr/share/tolkconv/ their reference lists and the help, which are the same on every
 #                       architecture; the programs find it relative to their own folder
-#   usr/share/          the desktop entry, the icons, the AppStream metadata, the manual pages,
-#                       the bash completion and the copyright and changelog, where a desktop,
-#                       man, bash and a Debian user look for them
+#   usr/share/          the desktop entry, the icons, the AppStream metadata, the manual pages
+#                       and the bash completion, where a desktop, man and bash look for them
+#                       (the package adds the copyright and the changelog)
 # The machine-wide record the window program keeps (the host's "exename") is state, not
 # configuration: it lies in TOLK_STATE_DIR, which the package creates and removes on purge.
 

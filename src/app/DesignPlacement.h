@@ -16,10 +16,9 @@ Widget* Place(Widget* widget, const char* name, int left, int top, int width, in
 }
 
 /// A label with its design caption, its text at the top left of its design place.
-inline QLabel* PlaceLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
-                          int width, int height) {
-    auto* label =
-        Place(new QLabel(QString::fromUtf8(caption), parent), name, left, top, width, height);
+inline QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, int left,
+                          int top, int width, int height) {
+    auto* label = Place(new QLabel(caption, parent), name, left, top, width, height);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }

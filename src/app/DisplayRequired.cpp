@@ -1,5 +1,7 @@
 #include "app/DisplayRequired.h"
 
+#include "core/Translate.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -30,9 +32,11 @@ const char* OrEmpty(const char* text) {
 
 void HoldBack(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs("tolkconv: there is no display to open the window on; tolkconv-batch converts "
-                   "without one (see tolkconv-batch --help).\n",
-                   stderr);
+        std::fprintf(stderr, "tolkconv: %s\n",
+                     Tr("WindowCommandLine",
+                        "there is no display to open the window on; tolkconv-batch converts "
+                        "without one (see tolkconv-batch --help).")
+                         .c_str());
         std::_Exit(1);
     }
     held.push_back({type, OrEmpty(context.file), context.line, OrEmpty(context.function),

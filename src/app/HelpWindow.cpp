@@ -42,7 +42,7 @@ HelpWindow::HelpWindow(const QString& helpFile)
     : QWidget(nullptr, Qt::Window), m_helpFile(helpFile),
       m_engine(std::make_unique<QHelpEngine>(m_collectionFolder.filePath("tolkconv.qhc"))) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QString::fromUtf8(ApplicationTitle) + QStringLiteral(" Help"));
+    setWindowTitle(tr("TOLK Batch File Converter Help"));
     // The help window must not keep the program running once the main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(820, 560);

@@ -7,6 +7,7 @@
 #include "app/QtMessenger.h"
 #include "app/Tmainfrm.h"
 #include "app/UseHTMLHelp.h"
+#include "core/Translations.h"
 #include "host/GpsBabelHost.h"
 
 #include <QApplication>
@@ -32,6 +33,8 @@ void SetUpApplication() {
 
 int RunProgram(const std::string& startFolder) {
     SetUpApplication();
+    const ProgramTranslations translations(QCoreApplication::applicationDirPath().toStdString() +
+                                           "/");
     QtMessenger messenger;
     ProgramRecords records;
     // The host is created during start-up, once the work folder is known; the jobs' hosts made

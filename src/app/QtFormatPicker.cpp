@@ -30,7 +30,7 @@ std::optional<std::string> QtFormatPicker::Choose(const std::string& prompt,
                                                   const std::vector<OfferedFormat>& formats) {
     QDialog dialog(QApplication::activeWindow());
     dialog.setObjectName(QStringLiteral("FormatPicker"));
-    dialog.setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    dialog.setWindowTitle(TranslatedTitle());
     auto* label = new QLabel(QString::fromStdString(prompt), &dialog);
     label->setWordWrap(true);
     QListWidget* list = FormatListWidget(formats, &dialog);

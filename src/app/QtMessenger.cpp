@@ -29,8 +29,8 @@ QString DisplayText(const std::string& text) {
 }
 
 void ShowBox(QMessageBox::Icon icon, const std::string& text) {
-    QMessageBox box(icon, QString::fromUtf8(ApplicationTitle), DisplayText(text));
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QMessageBox box(icon, TranslatedTitle(), DisplayText(text));
+    box.addButton(QCoreApplication::translate("Messenger", "OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
@@ -41,9 +41,12 @@ void QtMessenger::ShowMessage(const std::string& text) {
 }
 
 bool QtMessenger::AskYesNo(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), DisplayText(text));
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Messenger", "Confirm"),
+                    DisplayText(text));
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("Messenger", "&Yes"), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("Messenger", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

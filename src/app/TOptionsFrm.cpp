@@ -12,7 +12,7 @@ namespace tolk {
 namespace {
 
 // Every label of this dialog is one line high, its text fitted into its design width.
-QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, int top,
+QLabel* Label(QWidget* parent, const char* name, const QString& caption, int left, int top,
               int width) {
     QLabel* label = PlaceLabel(parent, name, caption, left, top, width, 13);
     FitLineToDesignWidth(label);
@@ -27,7 +27,7 @@ QLineEdit* Edit(QWidget* parent, const char* name, int top) {
 
 TOptionsFrm::TOptionsFrm(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("OptionsFrm"));
-    setWindowTitle(QStringLiteral("TOLK Driver Options"));
+    setWindowTitle(tr("TOLK Driver Options"));
     setFont(DesignFont(11));
     CreateControls();
     SetTabOrder();
@@ -41,22 +41,22 @@ TOptionsFrm::TOptionsFrm(QWidget* owner) : QDialog(owner) {
 }
 
 void TOptionsFrm::CreateControls() {
-    Label6 = PlaceLabel(this, "Label6", "Set initial parameters", 40, 16, 149, 20);
+    Label6 = PlaceLabel(this, "Label6", tr("Set initial parameters"), 40, 16, 149, 20);
     Label6->setFont(DesignFont(16));
     FitLineToDesignWidth(Label6);
-    Label1 = Label(this, "Label1", "Latitude (degs)", 16, 56, 70);
+    Label1 = Label(this, "Label1", tr("Latitude (degs)"), 16, 56, 70);
     edlat = Edit(this, "edlat", 56);
-    Label2 = Label(this, "Label2", "Longitude (degs)", 16, 88, 79);
+    Label2 = Label(this, "Label2", tr("Longitude (degs)"), 16, 88, 79);
     edlong = Edit(this, "edlong", 88);
-    Label5 = Label(this, "Label5", "Heading (degs)", 16, 120, 72);
+    Label5 = Label(this, "Label5", tr("Heading (degs)"), 16, 120, 72);
     edheading = Edit(this, "edheading", 120);
-    Label3 = Label(this, "Label3", "Step (metres)", 16, 152, 62);
+    Label3 = Label(this, "Label3", tr("Step (metres)"), 16, 152, 62);
     edstep = Edit(this, "edstep", 152);
-    Label4 = Label(this, "Label4", "Change Heading", 16, 184, 80);
+    Label4 = Label(this, "Label4", tr("Change Heading"), 16, 184, 80);
     eddelta = Edit(this, "eddelta", 184);
-    Label7 = Label(this, "Label7", "Random (+/- deg)", 16, 216, 84);
+    Label7 = Label(this, "Label7", tr("Random (+/- deg)"), 16, 216, 84);
     edrandheading = Edit(this, "edrandheading", 216);
-    Label8 = Label(this, "Label8", "Period (secs)", 16, 248, 61);
+    Label8 = Label(this, "Label8", tr("Period (secs)"), 16, 248, 61);
     edperiod = Edit(this, "edperiod", 248);
     NameByLabel(Label1, edlat);
     NameByLabel(Label2, edlong);
@@ -66,10 +66,10 @@ void TOptionsFrm::CreateControls() {
     NameByLabel(Label7, edrandheading);
     NameByLabel(Label8, edperiod);
 
-    OKBtn = Place(new QPushButton(QStringLiteral("OK"), this), "OKBtn", 32, 296, 65, 33);
+    OKBtn = Place(new QPushButton(tr("OK"), this), "OKBtn", 32, 296, 65, 33);
     OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKBtn->setDefault(true);
-    CloseBtn = Place(new QPushButton(QStringLiteral("&Close"), this), "CloseBtn", 144, 296, 65, 33);
+    CloseBtn = Place(new QPushButton(tr("&Close"), this), "CloseBtn", 144, 296, 65, 33);
     CloseBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 }
 

@@ -18,18 +18,18 @@
 namespace tolk {
 namespace {
 
-const char* const VersionMissingMessage =
-    "Could not find TOLK version 4.20.z or later\r\n"
-    "\"Run as Administrator\" the latest version of TOLK at least once and restart this "
-    "program.\r\n"
-    "See the Help topic in TOLK on \"Installation\".";
+const char* const VersionMissingMessage = QT_TRANSLATE_NOOP(
+    "Tmainfrm", "Could not find TOLK version 4.20.z or later\r\n"
+                "\"Run as Administrator\" the latest version of TOLK at least once and restart "
+                "this program.\r\n"
+                "See the Help topic in TOLK on \"Installation\".");
 
 } // namespace
 
 Tmainfrm::Tmainfrm(ProgramRecords& records, AppServices& services)
     : m_records(records), m_services(services) {
     setObjectName(QStringLiteral("mainfrm"));
-    setWindowTitle(QStringLiteral("TOLK Batch File Converter V1.3"));
+    setWindowTitle(tr("TOLK Batch File Converter V1.3"));
     setFont(DesignFont(11));
     CreateControls();
     SetTabOrder();
@@ -85,7 +85,7 @@ void Tmainfrm::CreateHostLink() {
     try {
         m_records.Host.Attach(m_services.createHost());
     } catch (const std::exception&) {
-        m_services.messenger.ShowMessage("Unable to open interface to TOLK.");
+        m_services.messenger.ShowMessage(tr("Unable to open interface to TOLK.").toStdString());
         close();
     }
 }
@@ -94,11 +94,11 @@ void Tmainfrm::ShowHostVersion() {
     try {
         const std::string version = m_records.Host.GetVersion();
         m_connected = !version.empty();
-        connectlbl->setText(m_connected
-                                ? QStringLiteral("Connected to: ") + QString::fromStdString(version)
-                                : QStringLiteral("NOT CONNECTED to TOLK"));
+        connectlbl->setText(m_connected ? tr("Connected to: ") + QString::fromStdString(version)
+                                        : tr("NOT CONNECTED to TOLK"));
     } catch (const std::exception&) {
-        m_services.messenger.ShowMessage(VersionMissingMessage);
+        m_services.messenger.ShowMessage(
+            QCoreApplication::translate("Tmainfrm", VersionMissingMessage).toStdString());
     }
 }
 
@@ -135,8 +135,9 @@ bool Tmainfrm::CloseDuringRun() {
     bool stop = m_closeAfterRun;
     Guarded([&] {
         stop = stop || m_services.messenger.AskYesNo(
-                           "A conversion is running. Stop it and close the window once the "
-                           "files in progress are done?");
+                           tr("A conversion is running. Stop it and close the window once the "
+                              "files in progress are done?")
+                               .toStdString());
     });
     if (!stop || !Running()) {
         return stop;

@@ -20,7 +20,7 @@ void Tmainfrm::ConnectBrowseHandlers() {
 
 void Tmainfrm::browsebtnClick() {
     const std::string chosen = m_picker.ChooseFolder(
-        *m_services.folderDialog, "Choose a Source file folder.",
+        *m_services.folderDialog, tr("Choose a Source file folder.").toStdString(),
         BrowseStartFolder(m_records.Settings.SourceFldr, m_records.UserFolder));
     if (!chosen.empty()) {
         SetSourceFolder(chosen);
@@ -55,9 +55,9 @@ void Tmainfrm::dropEvent(QDropEvent* event) {
 
 void Tmainfrm::browsetargetClick() {
     ConversionSettings& settings = m_records.Settings;
-    const std::string chosen =
-        m_picker.ChooseFolder(*m_services.folderDialog, "Choose a Target file folder.",
-                              BrowseStartFolder(settings.TargetFldr, m_records.UserFolder));
+    const std::string chosen = m_picker.ChooseFolder(
+        *m_services.folderDialog, tr("Choose a Target file folder.").toStdString(),
+        BrowseStartFolder(settings.TargetFldr, m_records.UserFolder));
     if (!chosen.empty()) {
         settings.TargetFldr = chosen;
         ebtarget->setText(QString::fromStdString(chosen));

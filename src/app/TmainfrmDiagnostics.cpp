@@ -36,11 +36,11 @@ void Tmainfrm::ConnectDiagnosticHandlers() {
 void Tmainfrm::OpenTOLKBtnClick() {
     try {
         const std::string version = m_records.Host.GetVersion();
-        connectlbl->setText(version.empty() ? QStringLiteral("NOT CONNECTED")
-                                            : QStringLiteral("Connected to: ") +
-                                                  QString::fromStdString(version));
+        connectlbl->setText(version.empty()
+                                ? tr("NOT CONNECTED")
+                                : tr("Connected to: ") + QString::fromStdString(version));
     } catch (const std::exception&) {
-        m_services.messenger.ShowMessage("Error in function");
+        m_services.messenger.ShowMessage(tr("Error in function").toStdString());
     }
 }
 

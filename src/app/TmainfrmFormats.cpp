@@ -1,5 +1,6 @@
 // A picked type that no engine format reads or writes: the user chooses the format.
 #include "app/Tmainfrm.h"
+#include "core/Translate.h"
 
 #include <QTimer>
 
@@ -7,10 +8,17 @@ namespace tolk {
 namespace {
 
 std::string ChoicePrompt(const std::string& type, FormatUse use) {
-    return std::string("No gpsbabel format was found that ") +
-           (use == FormatUse::Read ? "reads" : "writes") + " ." + type +
-           " files.\n\nChoose the format gpsbabel should use for them. The choice is kept in "
-           "hostformats.ini in the work folder; cancel to leave the type without one.";
+    return use == FormatUse::Read
+               ? Tr("Tmainfrm",
+                    "No gpsbabel format was found that reads .%1 files.\n\nChoose the format "
+                    "gpsbabel should use for them. The choice is kept in hostformats.ini in the "
+                    "work folder; cancel to leave the type without one.",
+                    {type})
+               : Tr("Tmainfrm",
+                    "No gpsbabel format was found that writes .%1 files.\n\nChoose the format "
+                    "gpsbabel should use for them. The choice is kept in hostformats.ini in the "
+                    "work folder; cancel to leave the type without one.",
+                    {type});
 }
 
 } // namespace

@@ -63,7 +63,7 @@ void Tmainfrm::RunEnded(const RunTotals& totals) {
 // During a run every control that changes the settings or starts another command is disabled,
 // and "Convert All" becomes "Stop".
 void Tmainfrm::ShowRunning(bool running) {
-    convall->setText(running ? QStringLiteral("Stop") : QStringLiteral("Convert All"));
+    convall->setText(running ? tr("Stop") : tr("Convert All"));
     if (!running) {
         for (const auto& [control, enabled] : m_heldControls) {
             control->setProperty("enabled", enabled);
@@ -92,7 +92,8 @@ void Tmainfrm::ShowStatus(const std::string& text) {
 // The note on the run stands under the summary as its tool tip, as a file's reason does under
 // its status.
 void Tmainfrm::ShowNote(const std::string& text) {
-    const std::string log = m_records.WorkFolder.empty() ? "" : "; see conversion.log";
+    const std::string log =
+        m_records.WorkFolder.empty() ? "" : tr("; see conversion.log").toStdString();
     statuslbl->setToolTip(QString::fromStdString(text + log));
 }
 

@@ -4,6 +4,7 @@
 #include "core/Translate.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace tolk {
@@ -18,8 +19,8 @@ struct OwnOption {
 };
 
 const OwnOption OwnOptions[] = {
-    {"h", "help", "Show this help and exit."},
-    {"v", "version", "Show the version and exit."},
+    {"h", "help", QT_TRANSLATE_NOOP("Batch", "Show this help and exit.")},
+    {"v", "version", QT_TRANSLATE_NOOP("Batch", "Show the version and exit.")},
 };
 
 // Qt's documented options for the window of any Qt program; Qt reads them itself.
@@ -77,20 +78,22 @@ bool WindowCommandLine::TakeFolder(const QCommandLineParser& parser) {
 
 std::string WindowCommandLine::HelpText() {
     std::string text =
-        "Usage: tolkconv [options] [FOLDER]\n"
-        "The window of TOLK Batch File Converter: converts every file of one type "
-        "in a folder\nto another type through gpsbabel. To convert without a "
-        "window, use tolkconv-batch.\n" +
+        Tr("WindowCommandLine",
+           "Usage: tolkconv [options] [FOLDER]\n"
+           "The window of TOLK Batch File Converter: converts every file of one "
+           "type in a folder\nto another type through gpsbabel. To convert without "
+           "a window, use tolkconv-batch.\n") +
         Tr("WindowCommandLine", "Started on a FOLDER, the window takes it as the source folder.") +
-        "\n\nOptions:\n";
+        "\n\n" + Tr("WindowCommandLine", "Options:") + "\n";
     for (const OwnOption& option : OwnOptions) {
         char line[120];
-        std::snprintf(line, sizeof line, "  -%s, --%-9s %s\n", option.shortName, option.name,
-                      option.description);
-        text += line;
+        std::snprintf(line, sizeof line, "  -%s, --%-9s ", option.shortName, option.name);
+        text += line + Tr("Batch", option.description) + "\n";
     }
-    return text + "\nQt's options for the window of any Qt program, such as -style Fusion or "
-                  "-platform wayland,\nare taken as Qt documents them.\n";
+    return text + "\n" +
+           Tr("WindowCommandLine",
+              "Qt's options for the window of any Qt program, such as -style Fusion or "
+              "-platform wayland,\nare taken as Qt documents them.\n");
 }
 
 std::string WindowCommandLine::VersionText() {
@@ -114,9 +117,10 @@ std::optional<int> AnswerWithoutWindow(const WindowCommandLine& commandLine) {
         std::printf("%s\n", WindowCommandLine::VersionText().c_str());
         return Answered;
     case WindowCommandLine::Request::UsageError:
-        std::fprintf(stderr,
-                     "tolkconv: %s\nUsage: tolkconv [options] [FOLDER]; try 'tolkconv --help'.\n",
-                     commandLine.Error().c_str());
+        std::fprintf(
+            stderr, "tolkconv: %s\n%s\n", commandLine.Error().c_str(),
+            Tr("WindowCommandLine", "Usage: tolkconv [options] [FOLDER]; try 'tolkconv --help'.")
+                .c_str());
         return BadUsage;
     case WindowCommandLine::Request::OpenWindow:
         break;

@@ -86,7 +86,7 @@ public:
         }
         switch (CheckBeforeRun(m_settings, m_host, m_console)) {
         case RunCheck::NoTargetFolder:
-            m_console.Complain("Nothing converted.");
+            m_console.Complain(Tr("Batch", "Nothing converted."));
             return UsageOrSetupFailed;
         case RunCheck::Refused:
             return UsageOrSetupFailed;
@@ -122,8 +122,8 @@ private:
         }
         if (!unknown.empty()) {
             if (!m_folders.SettingsPath().empty()) {
-                unknown +=
-                    "\nValues not given on the command line come from " + m_folders.SettingsPath();
+                unknown += "\n" + Tr("Batch", "Values not given on the command line come from %1",
+                                     {m_folders.SettingsPath()});
             }
             m_console.Complain(unknown);
             return false;
@@ -141,12 +141,12 @@ private:
         try {
             m_host.Attach(MakeHost());
         } catch (const std::exception& error) {
-            m_console.ShowMessage("Unable to open interface to TOLK.");
+            m_console.ShowMessage(Tr("Batch", "Unable to open interface to TOLK."));
             m_console.Complain(error.what());
             return false;
         }
         if (m_host.GetVersion().empty()) {
-            m_console.Complain("NOT CONNECTED to TOLK");
+            m_console.Complain(Tr("Batch", "NOT CONNECTED to TOLK"));
             return false;
         }
         return true;
@@ -189,7 +189,7 @@ int Convert(const BatchOptions& options) {
     } catch (const std::exception& error) {
         conversion.ReportError(error.what());
     } catch (...) {
-        conversion.ReportError("Unknown error");
+        conversion.ReportError(Tr("Batch", "Unknown error"));
     }
     return UsageOrSetupFailed;
 }
@@ -201,8 +201,8 @@ int RunBatchCommand(const QStringList& arguments) {
     const BatchCommandLine::Outcome outcome = commandLine.Parse(arguments);
     switch (outcome) {
     case BatchCommandLine::Outcome::UsageError:
-        std::fprintf(stderr, "tolkconv-batch: %s\nTry 'tolkconv-batch --help'.\n",
-                     commandLine.Error().c_str());
+        std::fprintf(stderr, "tolkconv-batch: %s\n%s\n", commandLine.Error().c_str(),
+                     Tr("Batch", "Try 'tolkconv-batch --help'.").c_str());
         return UsageOrSetupFailed;
     case BatchCommandLine::Outcome::Run:
         return Convert(commandLine.Options());

@@ -8,6 +8,7 @@
 #include "convert/ReferenceLists.h"
 #include "core/DataFiles.h"
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "host/GpsBabelHost.h"
 
 #include <QCoreApplication>
@@ -45,8 +46,9 @@ std::string Answer(const BatchCommandLine& commandLine, Outcome query, Console& 
     const ReferenceData offered = ReadReferenceData(folders.ExeFolder);
     const bool datums = query == Outcome::ListDatums;
     if ((datums ? offered.datumFile : offered.gridFile) != ReferenceFileState::Read) {
-        throw TolkError("Could not open file " +
-                        DataFilePath(folders.ExeFolder, datums ? DatumFileName : GridFileName));
+        throw TolkError(
+            Tr("Convert", "Could not open file %1",
+               {DataFilePath(folders.ExeFolder, datums ? DatumFileName : GridFileName)}));
     }
     return datums ? DatumListing(offered) : GridListing(offered);
 }

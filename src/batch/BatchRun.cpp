@@ -6,20 +6,23 @@
 #include "convert/SourceFileList.h"
 #include "convert/SourceTree.h"
 #include "convert/UpToDate.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 
 namespace tolk {
 
 std::string UnreadableSourceText(const std::string& folder, const std::exception& error) {
-    return "Cannot read the source folder " + folder + ": " + error.what();
+    return Tr("Batch", "Cannot read the source folder %1: %2", {folder, error.what()});
 }
 
 void ComplainOfUnreadable(const std::vector<std::pair<std::string, std::string>>& folders,
                           Console& console) {
     for (const auto& [folder, reason] : folders) {
-        console.Complain("Cannot read the folder " + folder + " below the source folder (" +
-                         reason + "); its files are left out.");
+        console.Complain(Tr("Batch",
+                            "Cannot read the folder %1 below the source folder (%2); its files "
+                            "are left out.",
+                            {folder, reason}));
     }
 }
 
@@ -61,8 +64,10 @@ BatchRun::Result BatchRun::Convert(const std::vector<std::string>& names, bool s
     Result result{command.RunToEnd(m_stopAsked), files.Count(), files.Names()};
     const auto skipped = names.size() - files.Names().size();
     if (skipped > 0) {
-        m_console.ShowStatus("Skipped " + std::to_string(skipped) +
-                             (skipped == 1 ? " file" : " files") + " already up to date");
+        m_console.ShowStatus(
+            skipped == 1
+                ? Tr("Batch", "Skipped %1 file already up to date", {std::to_string(skipped)})
+                : Tr("Batch", "Skipped %1 files already up to date", {std::to_string(skipped)}));
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "core/ErrorReport.h"
 #include "core/Text.h"
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "settings/QSettingsRegistry.h"
 #include "settings/SettingsFile.h"
 #include "settings/StandardSpecialFolders.h"
@@ -59,8 +60,8 @@ void LoadBatchSettings(const std::string& exePath, Messenger& messenger, Program
         // Only the window's bounds, read last, can fail to load, and this command never uses
         // them: every other value is in place. A save writes the bounds a missing key gives.
         settings.WBounds = DefaultWindowBounds();
-        messenger.ShowMessage("Ignored the window bounds (WBounds) in " + folders.SettingsPath() +
-                              ": " + ErrorReportText(error.what()));
+        messenger.ShowMessage(Tr("Batch", "Ignored the window bounds (WBounds) in %1: %2",
+                                 {folders.SettingsPath(), ErrorReportText(error.what())}));
     }
 }
 
@@ -109,16 +110,16 @@ void ApplyOptions(const BatchOptions& options, ConversionSettings& settings) {
 
 std::string UnknownTypeMessage(const ConversionSettings& settings) {
     if (!InTable(FileTypeTable, settings.SourceExt)) {
-        return "Unknown source type '" + settings.SourceExt +
-               "'. The source types are: " + TableText(FileTypeTable);
+        return Tr("Batch", "Unknown source type '%1'. The source types are: %2",
+                  {settings.SourceExt, TableText(FileTypeTable)});
     }
     if (!settings.MergeExt.empty() && !InTable(FileTypeTable, settings.MergeExt)) {
-        return "Unknown merge type '" + settings.MergeExt +
-               "'. The merge types are the source types: " + TableText(FileTypeTable);
+        return Tr("Batch", "Unknown merge type '%1'. The merge types are the source types: %2",
+                  {settings.MergeExt, TableText(FileTypeTable)});
     }
     if (!InTable(TargetTypeTable, settings.TargetExt)) {
-        return "Unknown target type '" + settings.TargetExt +
-               "'. The target types are: " + TableText(TargetTypeTable);
+        return Tr("Batch", "Unknown target type '%1'. The target types are: %2",
+                  {settings.TargetExt, TableText(TargetTypeTable)});
     }
     return {};
 }
@@ -126,16 +127,18 @@ std::string UnknownTypeMessage(const ConversionSettings& settings) {
 std::string UnknownReferenceMessage(const ConversionSettings& settings,
                                     const ReferenceData& offered) {
     if (!settings.Datum.empty() && offered.OfferedDatum(settings.Datum) == nullptr) {
-        return "Unknown datum '" + settings.Datum + "'. The datums are those of " +
-               std::string(DatumFileName) + " beside the program; an empty value means no change.";
+        return Tr("Batch",
+                  "Unknown datum '%1'. The datums are those of %2 beside the program; an empty "
+                  "value means no change.",
+                  {settings.Datum, DatumFileName});
     }
     if (!settings.Grid.empty() && offered.OfferedGrid(settings.Grid) == nullptr) {
         std::string grids;
         for (const GridEntry& grid : offered.Grids()) {
             grids.append("'").append(grid.name).append("' ");
         }
-        return "Unknown grid '" + settings.Grid + "'. The grids are: " + grids +
-               "(an empty value means no change).";
+        return Tr("Batch", "Unknown grid '%1'. The grids are: %2(an empty value means no change).",
+                  {settings.Grid, grids});
     }
     return {};
 }

@@ -36,7 +36,7 @@ RunTotals ConvertWhatSettles(FolderWatch& watch, BatchRun& run, const std::strin
         &watch, &FolderWatch::Settled, &loop,
         [&conversions](const std::vector<std::string>& settled) { conversions.Add(settled); });
     QObject::connect(&watch, &FolderWatch::Gone, &loop, [&] {
-        console.Complain("The source folder " + folder + " is gone; the watch ends.");
+        console.Complain(Tr("Batch", "The source folder %1 is gone; the watch ends.", {folder}));
         loop.quit();
     });
     QTimer stopCheck;
@@ -58,7 +58,7 @@ int WatchAndConvert(BatchRun& run, const ConversionSettings& settings, const Bat
     QObject::connect(&watch, &FolderWatch::Unreadable, &watch,
                      [&console](const auto& folders) { ComplainOfUnreadable(folders, console); });
     QObject::connect(&watch, &FolderWatch::WatchLimitReached, &watch, [&console] {
-        console.Complain(Tr("BatchWatch",
+        console.Complain(Tr("Batch",
                             "Some folders cannot be watched (the system's limit "
                             "fs.inotify.max_user_watches is reached); they are looked through "
                             "every %1 seconds instead.",
@@ -74,8 +74,9 @@ int WatchAndConvert(BatchRun& run, const ConversionSettings& settings, const Bat
     if (run.Convert(names, true, console).totals.failure || stopAsked()) {
         return SomeNotConverted;
     }
-    console.ShowMessage("Watching " + settings.SourceFldr +
-                        " for new and changed files (Ctrl-C ends the watch).");
+    console.ShowMessage(Tr("Batch",
+                           "Watching %1 for new and changed files (Ctrl-C ends the watch).",
+                           {settings.SourceFldr}));
     const RunTotals watched =
         ConvertWhatSettles(watch, run, settings.SourceFldr, console, stopAsked);
     console.ShowStatus(ConvertAllSummary(watched.done, watched.converted));

@@ -2,6 +2,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/Text.h"
+#include "core/Translate.h"
 
 #include <unistd.h>
 
@@ -52,7 +53,8 @@ bool Console::AskYesNo(const std::string& text) {
     if (isatty(STDIN_FILENO)) {
         return AskAtTerminal(text);
     }
-    ShowMessage(text + "\r\nNo: standard input is not a terminal (--create-target answers Yes).");
+    ShowMessage(text + "\r\n" +
+                Tr("Batch", "No: standard input is not a terminal (--create-target answers Yes)."));
     return false;
 }
 

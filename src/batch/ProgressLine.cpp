@@ -1,5 +1,6 @@
 #include "batch/ProgressLine.h"
 
+#include "core/Translate.h"
 namespace tolk {
 namespace {
 
@@ -23,8 +24,8 @@ std::string ProgressLine(int done, int total, const std::string& current,
     std::string line = "[";
     line.append(static_cast<std::size_t>(filled), '#')
         .append(static_cast<std::size_t>(BarWidth - filled), '-')
-        .append("] " + std::to_string(done) + "/" + std::to_string(total) + "  " + Clock(left) +
-                " left  " + current);
+        .append("] " + std::to_string(done) + "/" + std::to_string(total) + "  " +
+                Tr("Batch", "%1 left", {Clock(left)}) + "  " + current);
     if (width > 0 && line.size() > static_cast<std::size_t>(width)) {
         auto cut = static_cast<std::size_t>(width);
         // Never inside a UTF-8 character: back off over its continuation bytes.

@@ -1,5 +1,7 @@
 #include "batch/TargetFolders.h"
 
+#include "core/Translate.h"
+
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -45,8 +47,10 @@ std::vector<std::string> MakeTargetFolders(const std::string& target,
             fs::create_directory(path, error);
             std::error_code checked;
             if (!fs::is_directory(path, checked)) {
-                problems.push_back("Unable to create target folder " + path +
-                                   (error ? ": " + error.message() : ""));
+                problems.push_back(error
+                                       ? Tr("Convert", "Unable to create target folder %1: %2",
+                                            {path, error.message()})
+                                       : Tr("Batch", "Unable to create target folder %1", {path}));
                 failed.insert(folder);
                 continue;
             }

@@ -1,6 +1,7 @@
 #include "batch/TypeListing.h"
 
 #include "convert/FileTypes.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,7 +29,8 @@ std::string Row(const std::string& type, const std::string& read, const std::str
 std::string TypeListing(const HostConnection& host) {
     std::set<std::string> types(FileTypeTable.begin(), FileTypeTable.end());
     types.insert(TargetTypeTable.begin(), TargetTypeTable.end());
-    std::string listing = Row("type", "read with", "write with");
+    std::string listing =
+        Row(Tr("Batch", "type"), Tr("Batch", "read with"), Tr("Batch", "write with"));
     for (const std::string& type : types) {
         listing += Row(type, Joined(host.FormatsFor(type, FormatUse::Read)),
                        Joined(host.FormatsFor(type, FormatUse::Write)));

@@ -134,7 +134,7 @@ void ConvertCommand::ShowNotBegun() {
         }
         const std::string& name = m_loop.Names()[static_cast<std::size_t>(index)];
         const FileOutcome outcome =
-            NotConvertedOutcome(name, Tr("ConvertCommand", "not begun: an error ended the run"));
+            NotConvertedOutcome(name, Tr("Convert", "not begun: an error ended the run"));
         m_listener.FileNotBegun(index, outcome);
         if (m_log) {
             m_log->Add(name, outcome);

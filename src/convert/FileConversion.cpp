@@ -1,7 +1,9 @@
 #include "convert/FileConversion.h"
 
 #include "convert/BaseName.h"
+#include "core/Translate.h"
 
+#include <QtGlobal>
 #include <exception>
 #include <filesystem>
 
@@ -38,19 +40,19 @@ public:
 
     void Run(const std::string& fileName, const MergeIndex& merges) {
         const std::string baseName = BaseName(fileName);
-        m_outcome.status = "Converting: " + baseName;
+        m_outcome.status = Tr("Convert", "Converting: %1", {baseName});
         bool success = true;
         try {
             success = Succeeded(m_host.OpenFile(SourcePath(m_settings, fileName, baseName)),
-                                "gpsbabel could not read the file");
+                                Tr("Convert", "gpsbabel could not read the file"));
         } catch (const std::exception&) {
-            m_outcome.messages.emplace_back("Failed to communicate with TOLK!");
+            m_outcome.messages.emplace_back(Tr("Convert", "Failed to communicate with TOLK!"));
             return;
         }
         success = Merge(fileName, merges) && success;
         ChangeGridAndDatum();
         const bool saved = Succeeded(m_host.SaveFileAs(TargetPathOf(m_settings, fileName)),
-                                     "gpsbabel could not write the file");
+                                     Tr("Convert", "gpsbabel could not write the file"));
         if (saved) {
             m_outcome.notKept = m_host.LastNotKept();
             // A converted file's reason says how it was read, where the host tells.
@@ -60,7 +62,8 @@ public:
         }
         success = saved && success;
         m_outcome.converted = success;
-        m_outcome.status = (success ? "Converted: " : "Could NOT convert: ") + baseName;
+        m_outcome.status = success ? Tr("Convert", "Converted: %1", {baseName})
+                                   : Tr("Convert", "Could NOT convert: %1", {baseName});
         m_outcome.closeResult = m_host.CloseWindow();
     }
 
@@ -89,27 +92,43 @@ private:
             return true;
         }
         return Succeeded(m_host.MergeFile(MergePathOf(m_settings, fileName)),
-                         "gpsbabel could not merge " + name);
+                         Tr("Convert", "gpsbabel could not merge %1", {name}));
     }
 
     void ChangeGridAndDatum() {
         if (!m_settings.Grid.empty()) {
-            Change([this] { return m_host.ChangeGrid(m_settings.Grid); }, "grid", "Grid");
+            Change([this] { return m_host.ChangeGrid(m_settings.Grid); }, GridTexts);
         }
         if (!m_settings.Datum.empty()) {
-            Change([this] { return m_host.ChangeDatum(m_settings.Datum); }, "datum", "Datum");
+            Change([this] { return m_host.ChangeDatum(m_settings.Datum); }, DatumTexts);
         }
     }
 
+    // What a grid or datum change says when the host cannot apply it or does not offer it.
+    struct ChangeTexts {
+        const char* notApplied;
+        const char* unable;
+        const char* unsupported;
+    };
+    static constexpr ChangeTexts GridTexts{
+        QT_TRANSLATE_NOOP("Convert", "gpsbabel cannot apply the grid"),
+        QT_TRANSLATE_NOOP("Convert", "Unable to change grid"),
+        QT_TRANSLATE_NOOP("Convert", "Current version of TOLK does not support Grid Change\r\n"
+                                     "Try updating TOLK to newer version.")};
+    static constexpr ChangeTexts DatumTexts{
+        QT_TRANSLATE_NOOP("Convert", "gpsbabel cannot apply the datum"),
+        QT_TRANSLATE_NOOP("Convert", "Unable to change datum"),
+        QT_TRANSLATE_NOOP("Convert", "Current version of TOLK does not support Datum Change\r\n"
+                                     "Try updating TOLK to newer version.")};
+
     template <class Call>
-    void Change(Call&& call, const std::string& what, const std::string& capitalised) {
+    void Change(Call&& call, const ChangeTexts& texts) {
         try {
-            if (!Succeeded(call(), "gpsbabel cannot apply the " + what)) {
-                m_outcome.messages.push_back("Unable to change " + what);
+            if (!Succeeded(call(), Tr("Convert", texts.notApplied))) {
+                m_outcome.messages.push_back(Tr("Convert", texts.unable));
             }
         } catch (const std::exception&) {
-            m_outcome.messages.push_back("Current version of TOLK does not support " + capitalised +
-                                         " Change\r\nTry updating TOLK to newer version.");
+            m_outcome.messages.push_back(Tr("Convert", texts.unsupported));
         }
     }
 
@@ -129,7 +148,7 @@ FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host
         // The command ends here; a file not converted says why wherever its outcome is shown.
         outcome.failure = error.what();
         if (!outcome.converted) {
-            outcome.status = "Could NOT convert: " + BaseName(fileName);
+            outcome.status = Tr("Convert", "Could NOT convert: %1", {BaseName(fileName)});
             outcome.reason = outcome.reason.empty() ? error.what() : outcome.reason;
         }
     }
@@ -155,16 +174,16 @@ ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::s
 
 FileOutcome NotConvertedOutcome(const std::string& fileName, std::string reason) {
     FileOutcome outcome;
-    outcome.status = "Could NOT convert: " + BaseName(fileName);
+    outcome.status = Tr("Convert", "Could NOT convert: %1", {BaseName(fileName)});
     outcome.reason = std::move(reason);
     return outcome;
 }
 
 FileOutcome TargetTakenOutcome(const ConversionSettings& settings, const std::string& fileName,
                                const std::string& earlierName) {
-    return NotConvertedOutcome(fileName, "its target " + BaseName(fileName) + "." +
-                                             settings.TargetExt + " is written from " +
-                                             earlierName + " in this run");
+    return NotConvertedOutcome(fileName,
+                               Tr("Convert", "its target %1 is written from %2 in this run",
+                                  {BaseName(fileName) + "." + settings.TargetExt, earlierName}));
 }
 
 } // namespace tolk

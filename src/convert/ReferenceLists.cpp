@@ -3,13 +3,12 @@
 #include "convert/ReferenceFile.h"
 #include "core/DataFiles.h"
 #include "core/Text.h"
+#include "core/Translate.h"
 
 #include <string_view>
 
 namespace tolk {
 namespace {
-
-constexpr std::string_view NoChange = "(no change)";
 
 std::vector<std::string> ReadNamesOf(const std::string& path, ReferenceFormat format,
                                      ReferenceFileState& state) {
@@ -41,13 +40,13 @@ void FillReferenceList(ChoiceList& list, ReferenceFileState state, const std::st
                        Messenger& messenger) {
     if (state != ReferenceFileState::Unopened) {
         list.Clear();
-        list.Add(std::string(NoChange));
+        list.Add(Tr("Convert", "(no change)"));
         for (const std::string& name : names) {
             list.Add(name);
         }
     }
     if (state != ReferenceFileState::Read) {
-        messenger.ShowMessage("Could not open file " + path);
+        messenger.ShowMessage(Tr("Convert", "Could not open file %1", {path}));
         list.SetCurrentIndex(-1);
         return;
     }

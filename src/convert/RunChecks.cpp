@@ -1,6 +1,7 @@
 #include "convert/RunChecks.h"
 
 #include "core/Text.h"
+#include "core/Translate.h"
 
 #include <cctype>
 #include <filesystem>
@@ -25,10 +26,10 @@ std::string CreateOneFolder(const std::string& path) {
         return {};
     }
     if (ec == std::errc::no_such_file_or_directory) {
-        return "its parent folder does not exist (only one folder is created)";
+        return Tr("Convert", "its parent folder does not exist (only one folder is created)");
     }
     if (ec == std::errc::file_exists || !ec) {
-        return "a file of that name is in the way";
+        return Tr("Convert", "a file of that name is in the way");
     }
     std::string reason = ec.message();
     reason.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(reason.front())));
@@ -39,7 +40,7 @@ bool PassesUnlessCauses(const std::string& causes, Messenger& messenger) {
     if (causes.empty()) {
         return true;
     }
-    messenger.ShowMessage("Cannot Convert:" + causes);
+    messenger.ShowMessage(Tr("Convert", "Cannot Convert:") + causes);
     return false;
 }
 
@@ -50,12 +51,13 @@ bool CheckTargetFolder(const ConversionSettings& settings, Messenger& messenger)
     if (FolderExists(folder)) {
         return true;
     }
-    if (!messenger.AskYesNo("Target folder\r\n" + PrintableName(folder) +
-                            "\r\ndoes not exist. Create it?")) {
+    if (!messenger.AskYesNo(Tr("Convert", "Target folder\r\n%1\r\ndoes not exist. Create it?",
+                               {PrintableName(folder)}))) {
         return false;
     }
     if (const std::string reason = CreateOneFolder(folder); !reason.empty()) {
-        messenger.ShowMessage("Unable to create target folder " + folder + ": " + reason);
+        messenger.ShowMessage(
+            Tr("Convert", "Unable to create target folder %1: %2", {folder, reason}));
         return false;
     }
     return true;
@@ -64,13 +66,13 @@ bool CheckTargetFolder(const ConversionSettings& settings, Messenger& messenger)
 bool CheckTypeConflicts(const ConversionSettings& s, Messenger& messenger) {
     std::string conflicts;
     if (s.SourceExt == s.MergeExt) {
-        conflicts += "\r\nSource and Merge types are the same";
+        conflicts += "\r\n" + Tr("Convert", "Source and Merge types are the same");
     }
     if (s.SourceExt == s.TargetExt) {
-        conflicts += "\r\nSource and Target types are the same";
+        conflicts += "\r\n" + Tr("Convert", "Source and Target types are the same");
     }
     if (s.MergeExt == s.TargetExt) {
-        conflicts += "\r\nMerge and Target types are the same";
+        conflicts += "\r\n" + Tr("Convert", "Merge and Target types are the same");
     }
     return PassesUnlessCauses(conflicts, messenger);
 }

@@ -1,6 +1,7 @@
 #include "convert/RunLog.h"
 
 #include "core/Text.h"
+#include "core/Translate.h"
 
 namespace tolk {
 
@@ -10,9 +11,11 @@ RunLog::RunLog(const std::string& workFolder)
 void RunLog::Add(const std::string& fileName, const FileOutcome& outcome) {
     std::string notes = OutcomeNotes(outcome);
     if (!outcome.mergeMissing.empty()) {
-        notes += (notes.empty() ? "" : "; ") + outcome.mergeMissing + " to merge was not found";
+        notes += (notes.empty() ? "" : "; ") +
+                 Tr("Convert", "%1 to merge was not found", {outcome.mergeMissing});
     }
-    m_file << EscapedLine(fileName) << '\t' << (outcome.converted ? "Converted" : "NOT converted")
+    m_file << EscapedLine(fileName) << '\t'
+           << (outcome.converted ? Tr("Convert", "Converted") : Tr("Convert", "NOT converted"))
            << '\t' << EscapedLine(notes) << '\n'
            << std::flush;
 }

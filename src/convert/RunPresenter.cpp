@@ -1,6 +1,7 @@
 #include "convert/RunPresenter.h"
 
 #include "convert/BaseName.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ void RunPresenter::FileFinished(int index, const FileOutcome& outcome) {
 }
 
 std::string RunPresenter::ConvertingText(int index) const {
-    return "Converting: " + BaseName(m_names[static_cast<std::size_t>(index)]);
+    return Tr("Convert", "Converting: %1", {BaseName(m_names[static_cast<std::size_t>(index)])});
 }
 
 void RunPresenter::ShowConverting(int index) {
@@ -50,21 +51,23 @@ void ShowRunEnd(RunCommand command, const RunTotals& totals, CommandSink& sink) 
         sink.ReportError(*totals.failure);
     }
     if (!totals.mergeMissingList.empty()) {
-        sink.ShowMessage((command == RunCommand::ConvertAll ? "Unable to find files to merge:"
-                                                            : "Unable to find file to merge:") +
+        sink.ShowMessage((command == RunCommand::ConvertAll
+                              ? Tr("Convert", "Unable to find files to merge:")
+                              : Tr("Convert", "Unable to find file to merge:")) +
                          totals.mergeMissingList);
     }
 }
 
 std::string PartlyKeptNote(int files) {
-    return std::to_string(files) + (files == 1 ? " file" : " files") +
-           (files == 1 ? " kept only part of its data" : " kept only part of their data");
+    return files == 1
+               ? Tr("Convert", "%1 file kept only part of its data", {std::to_string(files)})
+               : Tr("Convert", "%1 files kept only part of their data", {std::to_string(files)});
 }
 
 std::string ConvertAllSummary(int done, int converted) {
-    std::string summary = "Converted " + std::to_string(converted) + " files.";
+    std::string summary = Tr("Convert", "Converted %1 files.", {std::to_string(converted)});
     if (done - converted != 0) {
-        summary += " NOT CONVERTED = " + std::to_string(done - converted);
+        summary += Tr("Convert", " NOT CONVERTED = %1", {std::to_string(done - converted)});
     }
     return summary;
 }

@@ -2,6 +2,7 @@
 
 #include "convert/SourceFolder.h"
 #include "core/TolkError.h"
+#include "core/Translate.h"
 
 #include <filesystem>
 #include <optional>
@@ -43,7 +44,7 @@ void SourceFileList::AttachView(FileListView* view) {
 
 const std::string& SourceFileList::NameAt(int index) const {
     if (index < 0 || index >= Count()) {
-        throw TolkError("List index out of bounds (" + std::to_string(index) + ")");
+        throw TolkError(Tr("Convert", "List index out of bounds (%1)", {std::to_string(index)}));
     }
     return m_names[static_cast<std::size_t>(index)];
 }
@@ -90,7 +91,8 @@ void SourceFileList::RefreshFileList(const std::string& sourceFolder,
     SetCurrentIndex(m_names.empty() ? -1 : 0);
     if (m_view) {
         const std::string count = std::to_string(Count());
-        m_view->ShowCounts(count + " files to convert", "Number of files = " + count);
+        m_view->ShowCounts(Tr("Convert", "%1 files to convert", {count}),
+                           Tr("Convert", "Number of files = %1", {count}));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "convert/TypeLists.h"
 
 #include "convert/FileTypes.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <span>
@@ -36,7 +37,7 @@ void FillTypeLists(ChoiceList& sourceList, ChoiceList& mergeList, ChoiceList& ta
     FillTypeList(sourceList, FileTypeTable, settings.SourceExt);
 
     mergeList.Clear();
-    mergeList.Add("(none)");
+    mergeList.Add(Tr("Convert", "(none)"));
     AddAll(mergeList, FileTypeTable);
     // Table position k is list item k, "(none)" being item 0.
     mergeList.SetCurrentIndex(LastEqual(FileTypeTable, settings.MergeExt) + 1);

@@ -1,5 +1,7 @@
 #include "core/Text.h"
 
+#include "core/Translate.h"
+
 #include <algorithm>
 
 namespace tolk {
@@ -57,8 +59,8 @@ std::string FirstLines(const std::string& text, int maxLines) {
     for (int line = 0; line < kept; ++line) {
         end = text.find('\n', end) + 1;
     }
-    return text.substr(0, end) + "... and " + std::to_string(lines - kept) +
-           " more (see conversion.log)";
+    return text.substr(0, end) +
+           Tr("Core", "... and %1 more (see conversion.log)", {std::to_string(lines - kept)});
 }
 
 std::string EscapedLine(const std::string& text) {

@@ -1,25 +1,27 @@
 #include "core/TolkError.h"
 
+#include "core/Translate.h"
+
 namespace tolk {
 
 std::string IoErrorText(int code) {
     switch (code) {
     case 2:
-        return "File not found";
+        return Tr("Core", "File not found");
     case 3:
-        return "Invalid filename";
+        return Tr("Core", "Invalid filename");
     case 4:
-        return "Too many open files";
+        return Tr("Core", "Too many open files");
     case 5:
-        return "File access denied";
+        return Tr("Core", "File access denied");
     case 100:
-        return "Read beyond end of file";
+        return Tr("Core", "Read beyond end of file");
     case 101:
-        return "Disk full";
+        return Tr("Core", "Disk full");
     case 106:
-        return "Invalid numeric input";
+        return Tr("Core", "Invalid numeric input");
     default:
-        return "I/O error " + std::to_string(code);
+        return Tr("Core", "I/O error %1", {std::to_string(code)});
     }
 }
 

@@ -1,6 +1,7 @@
 #include "host/CarryRules.h"
 
 #include "core/Text.h"
+#include "core/Translate.h"
 #include "host/HostReasons.h"
 
 #include <algorithm>
@@ -54,13 +55,13 @@ std::vector<std::string> CarryRules::CarryRefusals(const std::string& type,
     // datums change the coordinates themselves, which only formats with such an option hold.
     std::vector<std::string> causes;
     if (!datum.empty() && !SameAsciiCase(datum, DefaultDatum) && !format.HasOption("datum")) {
-        causes.push_back(type + " cannot carry a datum change");
+        causes.push_back(Tr("Host", "%1 cannot carry a datum change", {type}));
     }
     const bool degrees = std::ranges::any_of(m_reference.Grids(), [&](const GridEntry& grid) {
         return grid.degrees && grid.keyword == gridKeyword;
     });
     if (!gridKeyword.empty() && !degrees && !format.HasOption("grid")) {
-        causes.push_back(type + " cannot carry a grid change");
+        causes.push_back(Tr("Host", "%1 cannot carry a grid change", {type}));
     }
     return causes;
 }
@@ -71,15 +72,15 @@ std::vector<std::string> CarryRules::RunRefusals(const RunRequest& request) cons
         causes.push_back(NoReaderReason(request.sourceType));
     }
     if (!request.mergeType.empty() && m_formats.ReadersFor(request.mergeType).empty()) {
-        causes.push_back(NoReaderReason(request.mergeType) + " (the merge type)");
+        causes.push_back(Tr("Host", "%1 (the merge type)", {NoReaderReason(request.mergeType)}));
     }
     std::optional<std::string> datum;
     if (!request.datum.empty() && !(datum = OfferedDatum(request.datum))) {
-        causes.push_back("gpsbabel offers no datum \"" + request.datum + "\"");
+        causes.push_back(Tr("Host", "gpsbabel offers no datum \"%1\"", {request.datum}));
     }
     std::optional<std::string> grid;
     if (!request.grid.empty() && !(grid = GridKeyword(request.grid))) {
-        causes.push_back("gpsbabel has no grid \"" + request.grid + "\"");
+        causes.push_back(Tr("Host", "gpsbabel has no grid \"%1\"", {request.grid}));
     }
     const std::optional<FormatChoice> target = m_formats.ForType(request.targetType);
     if (!target || !target->format.WritesAny()) {

@@ -1,4 +1,5 @@
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "host/EngineCache.h"
 #include "host/EngineLocator.h"
 #include "host/GpsBabelHost.h"
@@ -14,7 +15,7 @@ std::vector<std::unique_ptr<HostLink>> GpsBabelHostFactory::Create(const GpsBabe
     std::optional<LocatedEngine> engine =
         FindWorkingGpsBabel(config.timeLimit, config.keepEngineAnswers);
     if (!engine) {
-        throw TolkError("No working gpsbabel was found on PATH");
+        throw TolkError(Tr("Host", "No working gpsbabel was found on PATH"));
     }
     // The user's choices are read anew for every host: they may have changed since the last.
     std::map<std::string, std::string> choices;

@@ -144,21 +144,21 @@ std::string EngineOutcome::Failure(const std::string& program,
     case Ending::Finished:
         return {};
     case Ending::FailedToStart:
-        what = program + " could not be started";
+        what = Tr("Host", "%1 could not be started", {program});
         break;
     case Ending::Crashed:
-        what = program + " stopped unexpectedly";
+        what = Tr("Host", "%1 stopped unexpectedly", {program});
         break;
     case Ending::TimedOut:
-        what = program + " did not finish within " +
-               std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count()) +
-               " seconds and was stopped";
+        what =
+            Tr("Host", "%1 did not finish within %2 seconds and was stopped",
+               {program, std::to_string(std::chrono::ceil<std::chrono::seconds>(limit).count())});
         break;
     case Ending::Stopped:
         // Asked for by the user: what the engine said of being killed is beside the point.
-        return "stopped";
+        return Tr("Host", "stopped");
     case Ending::OutOfMemory:
-        return Tr("EngineRunner", "%1 needed more than %2 MB of memory",
+        return Tr("Host", "%1 needed more than %2 MB of memory",
                   {program, std::to_string(memoryLimitMb)});
     }
     const std::string message = Message();

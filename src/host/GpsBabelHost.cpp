@@ -3,6 +3,7 @@
 #include "core/PathAsFound.h"
 #include "core/Text.h"
 #include "core/TolkError.h"
+#include "core/Translate.h"
 #include "host/ContentReaders.h"
 #include "host/ContentType.h"
 #include "host/EngineView.h"
@@ -64,7 +65,7 @@ std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(PathAsFound(path), error);
     if (error || !std::filesystem::is_regular_file(absolute, error)) {
-        reason = "the file was not found";
+        reason = Tr("Host", "the file was not found");
         return std::nullopt;
     }
     const std::string type = TypeOf(path);
@@ -153,7 +154,7 @@ void GpsBabelHost::ReadByContent(DocumentInput& input, const ContentType& conten
             return;
         }
         input.readers = std::move(readers);
-        input.readNote = "read as " + content.type + ": the file holds " + content.holds;
+        input.readNote = Tr("Host", "read as %1: the file holds %2", {content.type, content.holds});
     }
     if (input.readers.front().format.name == content.type) {
         input.readers.resize(1);
@@ -176,7 +177,7 @@ HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result)
 
 HostStatus GpsBabelHost::MergeFile(const std::string& path, std::int32_t& result) {
     if (!m_document.open) {
-        return Refuse(result, Refused, "no file is open to merge into");
+        return Refuse(result, Refused, Tr("Host", "no file is open to merge into"));
     }
     std::string reason;
     std::optional<DocumentInput> input = ReadableInput(path, reason);
@@ -195,7 +196,7 @@ HostStatus GpsBabelHost::CloseWindow(std::int32_t& result) {
 HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& result) {
     const std::optional<std::string> datum = Carry().OfferedDatum(name);
     if (!datum) {
-        return Refuse(result, Refused, "gpsbabel offers no datum \"" + name + "\"");
+        return Refuse(result, Refused, Tr("Host", "gpsbabel offers no datum \"%1\"", {name}));
     }
     if (const auto cause = Carry().TargetRefusal(m_runTargetType, *datum, "")) {
         return Refuse(result, Refused, *cause);
@@ -207,7 +208,7 @@ HostStatus GpsBabelHost::ChangeDatum(const std::string& name, std::int32_t& resu
 HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& result) {
     const std::optional<std::string> keyword = Carry().GridKeyword(name);
     if (!keyword) {
-        return Refuse(result, Refused, "gpsbabel has no grid \"" + name + "\"");
+        return Refuse(result, Refused, Tr("Host", "gpsbabel has no grid \"%1\"", {name}));
     }
     if (const auto cause = Carry().TargetRefusal(m_runTargetType, "", *keyword)) {
         return Refuse(result, Refused, *cause);
@@ -223,7 +224,7 @@ std::vector<std::string> GpsBabelHost::RunRefusals(const RunRequest& request) co
 
 HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& result) {
     if (!m_document.open) {
-        return Refuse(result, Refused, "no file is open to save");
+        return Refuse(result, Refused, Tr("Host", "no file is open to save"));
     }
     return Save(path, result);
 }
@@ -250,12 +251,12 @@ std::vector<OfferedFormat> GpsBabelHost::FormatsOffered(FormatUse use) const {
 
 bool GpsBabelHost::ChooseFormat(const std::string& type, const std::string& format) {
     if (m_formats.Formats().Named(format) == nullptr) {
-        m_reason = "gpsbabel has no format named " + format;
+        m_reason = Tr("Host", "gpsbabel has no format named %1", {format});
         return false;
     }
     const std::string path = m_config.workFolder + "/" + HostFormatsFileName;
     if (m_config.workFolder.empty() || !SaveHostFormat(path, type, format)) {
-        m_reason = "Unable to write to " + path;
+        m_reason = Tr("Host", "Unable to write to %1", {path});
         return false;
     }
     m_formats.Choose(type, format);

@@ -249,7 +249,7 @@ GpsBabelHost::SaveRefusal(const HostDocument& document, const std::filesystem::p
     }
     const auto isTarget = [&](const DocumentInput& input) { return SameFile(input.path, target); };
     if (std::ranges::any_of(document.inputs, isTarget)) {
-        return "the target is one of the files read";
+        return Tr("Host", "the target is one of the files read");
     }
     return std::nullopt;
 }
@@ -263,8 +263,9 @@ std::optional<SaveSetup> GpsBabelHost::SetUpSave(const HostDocument& document,
     setup.target = std::filesystem::absolute(path, error);
     const std::string type = TypeOf(setup.target);
     const std::optional<FormatChoice> format = m_formats.ForType(type);
-    const auto refused = error ? std::optional<std::string>("the target path cannot be used")
-                               : SaveRefusal(document, setup.target, type, format);
+    const auto refused =
+        error ? std::optional<std::string>(Tr("Host", "the target path cannot be used"))
+              : SaveRefusal(document, setup.target, type, format);
     if (refused) {
         refusal = *refused;
         return std::nullopt;
@@ -276,7 +277,7 @@ std::optional<SaveSetup> GpsBabelHost::SetUpSave(const HostDocument& document,
                                 m_knowledge->learned, m_runner);
     const auto notReady = [](const PlannedOutput& output) { return !output.pending->Ready(); };
     if (setup.seenFolder.empty() || std::ranges::any_of(setup.outputs, notReady)) {
-        refusal = "the target folder cannot be written";
+        refusal = Tr("Host", "the target folder cannot be written");
         return std::nullopt;
     }
     for (const DocumentInput& input : document.inputs) {
@@ -286,7 +287,7 @@ std::optional<SaveSetup> GpsBabelHost::SetUpSave(const HostDocument& document,
                                 KindNamedIn(input.path)});
     }
     if (std::ranges::any_of(setup.seenPaths, &std::string::empty)) {
-        refusal = "the files to read cannot be reached";
+        refusal = Tr("Host", "the files to read cannot be reached");
         return std::nullopt;
     }
     setup.engineOutputs =
@@ -296,7 +297,7 @@ std::optional<SaveSetup> GpsBabelHost::SetUpSave(const HostDocument& document,
     if (NeedsProbe(setup)) {
         setup.probePath = m_scratch.Scratch(probeName);
         if (setup.probePath.empty()) {
-            refusal = "the host's temporary folder cannot be written";
+            refusal = Tr("Host", "the host's temporary folder cannot be written");
             return std::nullopt;
         }
     }
@@ -347,8 +348,8 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
         return Refuse(result, EngineFailed, failure);
     }
     if (outcome.exitCode == 0 && setup.outputs.front().pending->DiskFull()) {
-        return {FailedCallStatus,
-                "Unable to write to " + setup.target.string() + ": " + IoErrorText(DiskFullError)};
+        return {FailedCallStatus, Tr("Host", "Unable to write to %1", {setup.target.string()}) +
+                                      ": " + IoErrorText(DiskFullError)};
     }
     const std::string read = setup.probePath.empty() ? "" : ReadWholeFile(setup.probePath);
     const FormatChoice& format = setup.format;

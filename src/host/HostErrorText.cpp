@@ -1,5 +1,7 @@
 #include "host/HostErrorText.h"
 
+#include "core/Translate.h"
+
 #include <cstdio>
 
 namespace tolk {
@@ -19,29 +21,29 @@ std::string SystemStatusText(std::int32_t status) {
     // The automation layer's common failure statuses, as the system words them.
     switch (static_cast<std::uint32_t>(status)) {
     case 0x80004001u:
-        return "Not implemented";
+        return Tr("Host", "Not implemented");
     case 0x80004002u:
-        return "No such interface supported";
+        return Tr("Host", "No such interface supported");
     case 0x80004003u:
-        return "Invalid pointer";
+        return Tr("Host", "Invalid pointer");
     case 0x80004004u:
-        return "Operation aborted";
+        return Tr("Host", "Operation aborted");
     case 0x80004005u:
-        return "Unspecified error";
+        return Tr("Host", "Unspecified error");
     case 0x8000FFFFu:
-        return "Catastrophic failure";
+        return Tr("Host", "Catastrophic failure");
     case 0x80070005u:
-        return "Access is denied.";
+        return Tr("Host", "Access is denied.");
     case 0x8007000Eu:
-        return "Not enough storage is available to complete this operation.";
+        return Tr("Host", "Not enough storage is available to complete this operation.");
     case 0x80070057u:
-        return "The parameter is incorrect.";
+        return Tr("Host", "The parameter is incorrect.");
     case 0x80040154u:
-        return "Class not registered";
+        return Tr("Host", "Class not registered");
     case 0x800401F0u:
-        return "CoInitialize has not been called.";
+        return Tr("Host", "CoInitialize has not been called.");
     case 0x80010108u:
-        return "The object invoked has disconnected from its clients.";
+        return Tr("Host", "The object invoked has disconnected from its clients.");
     default:
         return "";
     }

@@ -1,5 +1,8 @@
 #include "host/KeepCheck.h"
 
+#include "core/Translate.h"
+
+#include <QtGlobal>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -9,8 +12,24 @@ namespace {
 
 constexpr DataKind LineKinds[] = {DataKind::Tracks, DataKind::Routes};
 
+// In the order of AllDataKinds: one point and more points of each kind, and the kind itself.
+struct KindTexts {
+    const char* one;
+    const char* more;
+    const char* kind;
+};
+constexpr KindTexts KindTextTable[] = {
+    {QT_TRANSLATE_NOOP("Host", "%1 waypoint"), QT_TRANSLATE_NOOP("Host", "%1 waypoints"),
+     QT_TRANSLATE_NOOP("Host", "waypoints")},
+    {QT_TRANSLATE_NOOP("Host", "%1 track point"), QT_TRANSLATE_NOOP("Host", "%1 track points"),
+     QT_TRANSLATE_NOOP("Host", "tracks")},
+    {QT_TRANSLATE_NOOP("Host", "%1 route point"), QT_TRANSLATE_NOOP("Host", "%1 route points"),
+     QT_TRANSLATE_NOOP("Host", "routes")},
+};
+
 std::string Counted(long count, DataKind kind) {
-    return std::to_string(count) + " " + PointName(kind) + (count == 1 ? "" : "s");
+    const KindTexts& texts = KindTextTable[static_cast<int>(kind)];
+    return Tr("Host", count == 1 ? texts.one : texts.more, {std::to_string(count)});
 }
 
 std::string Joined(const std::vector<std::string>& parts, const std::string& last) {
@@ -72,7 +91,7 @@ std::string KindsNotHeld(const KeepJob& job) {
     std::vector<std::string> held;
     for (DataKind kind : AllDataKinds) {
         if (job.format.format.Writes(kind)) {
-            held.emplace_back(KindName(kind));
+            held.emplace_back(Tr("Host", KindTextTable[static_cast<int>(kind)].kind));
         } else if (job.read.Of(kind) > 0) {
             lost.push_back(Counted(job.read.Of(kind), kind));
         }
@@ -80,8 +99,9 @@ std::string KindsNotHeld(const KeepJob& job) {
     if (lost.empty()) {
         return {};
     }
-    return Joined(lost, " and ") + " not kept: the target type holds " + Joined(held, " and ") +
-           " only";
+    const std::string both = Tr("Host", " and ");
+    return Tr("Host", "%1 not kept: the target type holds %2 only",
+              {Joined(lost, both), Joined(held, both)});
 }
 
 // What the outputs hold as the engine reads them back, against what was carried to them.
@@ -108,9 +128,9 @@ std::string ShortOnReadBack(const KeepJob& job, const std::vector<PlannedOutput>
     }
     const std::string lost = carriedKinds.size() == 1
                                  ? Counted(carried - kept, carriedKinds.front())
-                                 : std::to_string(carried - kept) + " points";
-    return lost + " not kept: the target type's writer kept " + std::to_string(kept) + " of " +
-           std::to_string(carried);
+                                 : Tr("Host", "%1 points", {std::to_string(carried - kept)});
+    return Tr("Host", "%1 not kept: the target type's writer kept %2 of %3",
+              {lost, std::to_string(kept), std::to_string(carried)});
 }
 
 } // namespace
@@ -141,7 +161,7 @@ WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const E
             auto pending = std::make_unique<PendingOutput>(
                 NumberedCompanionPath(target, kind, number), seenFolder);
             if (!pending->Ready()) {
-                return "the target folder cannot be written";
+                return Tr("Host", "the target folder cannot be written");
             }
             EngineOutput output = like;
             output.path = pending->TempPath();
@@ -150,7 +170,8 @@ WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const E
                 job.runner.Run(ConversionArguments({{scratchGpx, GpxReader(), kind}}, {output}));
             if (!run.Succeeded()) {
                 const std::string said = EngineMessage(run.output);
-                return "gpsbabel could not write " + NumberedCompanionPath(target, kind, number) +
+                return Tr("Host", "gpsbabel could not write %1",
+                          {NumberedCompanionPath(target, kind, number)}) +
                        (said.empty() ? "" : ": " + said);
             }
             outputs.push_back({kind, std::move(pending)});

@@ -1,5 +1,6 @@
 #include "host/ReaderChoice.h"
 
+#include "core/Translate.h"
 #include "host/ContentReaders.h"
 #include "host/EngineCounts.h"
 #include "host/HostCalls.h"
@@ -37,7 +38,7 @@ void Count(Tries& tries, const std::string& name, const EngineOutcome& outcome,
     tries.lastComplaint = message.substr(0, message.find('\n'));
     // A reader that found nothing says no more than that, whatever it warned of first.
     if (tries.firstComplaint.empty() && !ReadNothing(outcome.output)) {
-        tries.firstComplaint = name + " said: " + tries.lastComplaint;
+        tries.firstComplaint = Tr("Host", "%1 said: %2", {name, tries.lastComplaint});
     }
 }
 

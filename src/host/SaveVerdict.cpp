@@ -1,5 +1,6 @@
 #include "host/SaveVerdict.h"
 
+#include "core/Translate.h"
 #include "host/EngineCounts.h"
 #include "host/GpsBabelHost.h"
 #include "host/HostReasons.h"
@@ -19,7 +20,7 @@ SaveVerdict FailedRunVerdict(const EngineOutcome& outcome,
         }
         return {GpsBabelHost::EngineFailed, NothingReadReason(types)};
     }
-    return {GpsBabelHost::EngineFailed, message.empty() ? "gpsbabel failed" : message};
+    return {GpsBabelHost::EngineFailed, message.empty() ? Tr("Host", "gpsbabel failed") : message};
 }
 
 // The engine names the files by the paths it was shown; the user knows them by their own.
@@ -40,18 +41,20 @@ SaveVerdict JudgeRun(const EngineOutcome& outcome, const ReadCheck& check,
     // A reader given a file of another kind often "reads" noise without complaint.
     if (check.positions == Plausibility::Implausible) {
         return {GpsBabelHost::NothingWritten,
-                "the positions read are out of range or mostly zero: the file is "
-                "not one gpsbabel reads as its type says"};
+                Tr("Host", "the positions read are out of range or mostly zero: the file is "
+                           "not one gpsbabel reads as its type says")};
     }
     if (check.positions == Plausibility::SomeAtZero && !check.readersNamed) {
         return {GpsBabelHost::NothingWritten,
-                "some positions read lie exactly at 0,0, as a header line read as a point "
-                "would: the file is not one gpsbabel reads as its type says"};
+                Tr("Host", "some positions read lie exactly at 0,0, as a header line read as a "
+                           "point would: the file is not one gpsbabel reads as its type says")};
     }
     if (check.namesWouldMerge) {
         return {GpsBabelHost::NothingWritten,
-                format.format.name + " keeps one waypoint of each name, and waypoints of the " +
-                    "file share a name: some would be lost"};
+                Tr("Host",
+                   "%1 keeps one waypoint of each name, and waypoints of the file share a name: "
+                   "some would be lost",
+                   {format.format.name})};
     }
     return {};
 }
@@ -72,7 +75,7 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
             continue;
         }
         if (!output.pending->HasContent()) {
-            return {GpsBabelHost::NothingWritten, "the output held no data"};
+            return {GpsBabelHost::NothingWritten, Tr("Host", "the output held no data")};
         }
         // The target's own name goes to the first kind with data, companions to the others.
         if (landing.empty()) {
@@ -82,7 +85,7 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
     }
     if (landing.empty()) {
         return {GpsBabelHost::NothingWritten,
-                "the source held no data that " + format.format.name + " can hold"};
+                Tr("Host", "the source held no data that %1 can hold", {format.format.name})};
     }
     std::vector<std::string> protectedPaths;
     for (const DocumentInput& input : inputs) {
@@ -90,7 +93,7 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
     }
     for (PendingOutput* output : landing) {
         if (!output->Commit(protectedPaths)) {
-            return {GpsBabelHost::NotMoved, "the output could not be moved into place"};
+            return {GpsBabelHost::NotMoved, Tr("Host", "the output could not be moved into place")};
         }
     }
     return {};

@@ -1,5 +1,6 @@
 #include "settings/FolderDiscovery.h"
 
+#include "core/Translate.h"
 #include "settings/MakeFolder.h"
 #include "settings/RegistryText.h"
 
@@ -25,7 +26,8 @@ void FolderDiscovery::FindUserFolder(std::string& userFolder) {
     }
     userFolder = UserFolderPath();
     if (!MakeFolder(userFolder)) {
-        m_messenger.ShowMessage("Unable to find or create user folder: " + userFolder);
+        m_messenger.ShowMessage(
+            Tr("Settings", "Unable to find or create user folder: %1", {userFolder}));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "settings/IntegerText.h"
 
 #include "core/TolkError.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 #include <limits>
@@ -63,7 +64,7 @@ std::optional<std::int32_t> IntegerFromText(const std::string& text) {
 std::int32_t StrictInteger(const std::string& text) {
     const std::optional<std::int32_t> value = IntegerFromText(text);
     if (!value) {
-        throw TolkError("'" + text + "' is not a valid integer value");
+        throw TolkError(Tr("Settings", "'%1' is not a valid integer value", {text}));
     }
     return *value;
 }

@@ -1,6 +1,7 @@
 #include "settings/RegistryText.h"
 
 #include "core/TolkError.h"
+#include "core/Translate.h"
 
 namespace tolk {
 namespace {
@@ -12,10 +13,10 @@ std::string ReadText(RegistryKey& key, const std::string& name) {
     }
     const std::optional<RegistryValue> value = key.ReadValue(name);
     if (!value) {
-        throw TolkError("Failed to get data for '" + name + "'");
+        throw TolkError(Tr("Settings", "Failed to get data for '%1'", {name}));
     }
     if (value->type != RegistryType::Text && value->type != RegistryType::ExpandableText) {
-        throw TolkError("Invalid data type for '" + name + "'");
+        throw TolkError(Tr("Settings", "Invalid data type for '%1'", {name}));
     }
     return value->data.substr(0, value->data.find('\0'));
 }
@@ -38,7 +39,7 @@ void RegWriteStringIfChanged(Registry& registry, RegistryRoot root, const std::s
         return;
     }
     if (ReadText(*opened, name) != text && !opened->WriteText(name, text)) {
-        throw TolkError("Failed to set data for '" + name + "'");
+        throw TolkError(Tr("Settings", "Failed to set data for '%1'", {name}));
     }
 }
 

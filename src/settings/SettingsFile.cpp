@@ -89,11 +89,11 @@ void SaveSettings(const std::string& path, const ConversionSettings& settings,
         if (HasLineBreak(value)) {
             leftOut += (leftOut.empty() ? "" : ", ") + std::string(key);
         } else if (!WriteProfileString(Section, key, value, path)) {
-            throw TolkError("Unable to write to " + path);
+            throw TolkError(Tr("Settings", "Unable to write to %1", {path}));
         }
     }
     if (!leftOut.empty()) {
-        messenger.ShowMessage(Tr("SettingsFile",
+        messenger.ShowMessage(Tr("Settings",
                                  "The settings file %1 cannot hold a line break; not saved: %2",
                                  {path, leftOut}));
     }

@@ -50,6 +50,7 @@ TEST(WindowCommandLineTest, WithoutADisplayTheProgramAnswersOrSaysSoPlainly) {
     EXPECT_EQ(version.out, "tolkconv 1.3\n");
     const testing::Finished help = RunWithoutDisplay({"--help"});
     EXPECT_EQ(help.out.rfind("Usage: tolkconv [options] [FOLDER]\n", 0), 0u);
+    EXPECT_NE(help.out.find("  -h, --help      Show this help and exit.\n"), std::string::npos);
 
     const testing::Finished unknown = RunWithoutDisplay({"--frobnicate"});
     EXPECT_EQ(unknown.status, 2);

@@ -60,6 +60,7 @@ TEST(BatchCommandLineTest, BadUsageIsRefusedWithItsReason) {
         {Arguments({"--jobs", "two"}), "--jobs takes a whole number from 1 to 64, not 'two'."},
         {Arguments({"--jobs", "65"}), "--jobs takes a whole number from 1 to 64, not '65'."},
         {Arguments({"--colour"}), "Unknown option 'colour'."},
+        {Arguments({"--help-all"}), "Unknown option 'help-all'."},
         {Arguments({"--datum"}), "Missing value after '--datum'."},
         {Arguments({"a", "b"}), "Only one source folder can be given."},
         {Arguments({"--engine-format", "abc"}),
@@ -97,6 +98,11 @@ TEST(BatchCommandLineTest, HelpAndVersionAreAnswered) {
     EXPECT_EQ(help.Parse(Arguments({"--help"})), Outcome::Help);
     EXPECT_NE(help.HelpText().find("--create-target"), std::string::npos);
     EXPECT_NE(help.HelpText().find("Exit status: 0"), std::string::npos);
+    // Worded as the window program words them.
+    for (const char* line : {"-h, --help", "Show this help and exit.", "-v, --version",
+                             "Show the version and exit."}) {
+        EXPECT_NE(help.HelpText().find(line), std::string::npos) << line;
+    }
     BatchCommandLine version;
     EXPECT_EQ(version.Parse(Arguments({"--version"})), Outcome::Version);
     EXPECT_EQ(BatchCommandLine::VersionText(), "tolkconv-batch 1.3");

@@ -101,7 +101,7 @@ TEST_F(BatchCommandTest, QueriesCreateNothing) {
         return paths;
     };
     const std::vector<std::string> before = everything();
-    for (const char* query : {"--list-types", "--list-datums", "--list-grids", "--help-all"}) {
+    for (const char* query : {"--list-types", "--list-datums", "--list-grids", "--help"}) {
         const Finished run = RunBatch({QString::fromLatin1(query)});
         EXPECT_EQ(run.status, 0) << query << run.err;
         EXPECT_GT(std::ranges::count(run.out, '\n'), 5) << query;
