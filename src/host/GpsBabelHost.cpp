@@ -10,6 +10,7 @@
 #include "host/HostReasons.h"
 #include "host/KeepCheck.h"
 #include "host/LeadingShape.h"
+#include "host/OutputClaims.h"
 #include "host/OutputFolders.h"
 #include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
@@ -166,6 +167,7 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 }
 
 void GpsBabelHost::TidyFolder(const std::string& folder) {
+    DropClaims(folder);
     RemoveDeadRunsTemporaries(folder);
 }
 

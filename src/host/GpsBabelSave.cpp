@@ -23,6 +23,34 @@ constexpr int DiskFullError = 101;
 // converting them, few enough that a stop or a failure leaves little to do again.
 constexpr int FilesPerRun = 200;
 
+// Below this much room on the target's file system, a full disk during a run is plausible.
+constexpr std::uintmax_t TightRoom = 64 * 1024 * 1024;
+// A write that failed for want of room leaves less than a few blocks free.
+constexpr std::uintmax_t FullBelowBytes = 16 * 1024;
+
+// Whether the outputs may have been cut short by a full disk. The engine does not report a write
+// that failed for want of room: it ends successfully with its output cut short, even in the
+// middle when room came back before its next write. The room left when it ends proves little,
+// as other jobs and programs may have freed some meanwhile (a job whose output was cut removes
+// it). So wherever the room left is tight, below TightRoom or below twice what the outputs hold,
+// the engine reads them back (ReadsBackWhole) before anything is replaced: that costs an engine
+// run, spent only there. A program that frees more than that within one run could still hide a
+// cut; and for a format the engine cannot read, only a disk still full when the run ends tells.
+bool MayBeCut(const KeepJob& job, const std::vector<PlannedOutput>& outputs) {
+    std::uintmax_t written = 0;
+    for (const PlannedOutput& output : outputs) {
+        written += output.pending->WrittenBytes();
+    }
+    const std::optional<std::uintmax_t> room = outputs.front().pending->Room();
+    if (room && *room >= std::max(TightRoom, 2 * written)) {
+        return false;
+    }
+    if (!job.format.format.ReadsAny()) {
+        return room && *room < FullBelowBytes;
+    }
+    return !ReadsBackWhole(job, outputs);
+}
+
 // How the files were read where not as their types say, for the reason of a successful save.
 std::string ReadNotes(const std::vector<DocumentInput>& inputs) {
     std::string notes;
@@ -267,10 +295,6 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
         }
         return Refuse(result, EngineFailed, failure);
     }
-    if (outcome.exitCode == 0 && setup.outputs.front().pending->DiskFull()) {
-        return {FailedCallStatus,
-                "Unable to write to " + setup.target.string() + ": " + IoErrorText(DiskFullError)};
-    }
     const std::string read = setup.probePath.empty() ? "" : ReadWholeFile(setup.probePath);
     const FormatChoice& format = setup.format;
     const ReadCheck check{
@@ -281,6 +305,10 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
     SaveVerdict verdict = JudgeRun(outcome, check, format, setup.document);
     if (verdict.code == Done) {
         verdict = KeepAndLand(read, CountsRead(outcome.output), setup);
+    }
+    if (verdict.diskFull) {
+        return {FailedCallStatus,
+                "Unable to write to " + setup.target.string() + ": " + IoErrorText(DiskFullError)};
     }
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, setup.seenPaths, setup.document, setup.engineOutputs,
@@ -302,6 +330,9 @@ SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCou
                                               setup.target.string(), setup.seenFolder, scratch,
                                               setup.outputs)) {
         return {NothingWritten, *failed};
+    }
+    if (MayBeCut(job, setup.outputs)) {
+        return {NothingWritten, {}, true};
     }
     std::string notKept = NotKept(job, setup.outputs);
     if (!notKept.empty() && m_config.keepAllOrFail) {

@@ -1,10 +1,13 @@
 #include "host/SaveVerdict.h"
 
+#include "host/CompanionOwners.h"
 #include "host/EngineCounts.h"
 #include "host/GpsBabelHost.h"
 #include "host/HostReasons.h"
+#include "host/OutputClaims.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tolk {
 namespace {
@@ -84,15 +87,24 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
         return {GpsBabelHost::NothingWritten,
                 "the source held no data that " + format.format.name + " can hold"};
     }
+    if (const std::optional<std::string> clash = CompanionClash(landing, inputs)) {
+        return {GpsBabelHost::NotMoved, *clash};
+    }
+    std::vector<std::filesystem::path> names;
+    for (const PendingOutput* output : landing) {
+        names.push_back(output->Target());
+    }
+    if (const std::optional<std::string> clash = ClaimOutputs(names, inputs.front().path)) {
+        return {GpsBabelHost::NotMoved, *clash};
+    }
     std::vector<std::string> protectedPaths;
     for (const DocumentInput& input : inputs) {
         protectedPaths.push_back(input.path);
     }
-    for (PendingOutput* output : landing) {
-        if (!output->Commit(protectedPaths)) {
-            return {GpsBabelHost::NotMoved, "the output could not be moved into place"};
-        }
+    if (!CommitOutputs(landing, protectedPaths)) {
+        return {GpsBabelHost::NotMoved, "the output could not be moved into place"};
     }
+    RecordCompanions(target, landing, inputs);
     return {};
 }
 

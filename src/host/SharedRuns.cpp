@@ -1,9 +1,9 @@
 #include "host/SharedRuns.h"
 
 #include "host/ConversionCommand.h"
+#include "host/HeldFolder.h"
 #include "host/WholeFile.h"
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -51,8 +51,8 @@ std::map<std::string, std::string> Written(const std::filesystem::path& folder) 
 }
 
 std::optional<bool> Probe(const EngineFormat& format, const EngineRunner& runner) {
-    QTemporaryDir dir;
-    const std::filesystem::path root = dir.path().toStdString();
+    const HeldFolder dir;
+    const std::filesystem::path root = dir.Path();
     for (const char* folder : {"alone", "after"}) {
         std::filesystem::create_directory(root / folder);
     }
