@@ -39,6 +39,7 @@ void WriteTargetRecord(const std::filesystem::path& target, const TargetRecord& 
     std::error_code error;
     if (record == TargetRecord{}) {
         std::filesystem::remove(path, error);
+        std::filesystem::remove(path.parent_path(), error); // once it holds no record
         return;
     }
     std::filesystem::create_directory(path.parent_path(), error);

@@ -2,6 +2,7 @@
 
 #include "core/PathAsFound.h"
 #include "core/TargetRecord.h"
+#include "core/Translate.h"
 
 #include <algorithm>
 
@@ -34,7 +35,8 @@ std::optional<std::string> CompanionClash(const std::vector<PendingOutput*>& lan
     for (std::size_t index = 1; index < landing.size(); ++index) {
         const std::filesystem::path& companion = landing[index]->Target();
         if (const std::optional<std::string> owner = OwnerOfName(companion, inputs)) {
-            return "its companion " + companion.filename().string() + " is the target of " + *owner;
+            return Tr("GpsBabelHost", "its companion %1 is the target of %2",
+                      {companion.filename().string(), *owner});
         }
     }
     return std::nullopt;

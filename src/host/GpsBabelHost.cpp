@@ -167,8 +167,11 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 }
 
 void GpsBabelHost::TidyFolder(const std::string& folder) {
-    DropClaims(folder);
     RemoveDeadRunsTemporaries(folder);
+}
+
+void GpsBabelHost::RunEnded() {
+    DropClaims();
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {

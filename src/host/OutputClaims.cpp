@@ -1,5 +1,6 @@
 #include "host/OutputClaims.h"
 
+#include "core/Translate.h"
 #include "host/OutputFolders.h"
 
 #include <atomic>
@@ -73,8 +74,9 @@ public:
         if (const auto own = held.sources.find(name); own != held.sources.end()) {
             return own->second == source
                        ? std::nullopt
-                       : std::optional<std::string>("its output " + name + " is written from " +
-                                                    own->second + " in this run");
+                       : std::optional<std::string>(
+                             Tr("GpsBabelHost", "its output %1 is written from %2 in this run",
+                                {name, own->second}));
         }
         if (held.holder.empty()) {
             held.holder = ShareOutputFolder(folder);
@@ -85,17 +87,15 @@ public:
         return Link(folder, name, source, held);
     }
 
-    void Drop(const fs::path& folder) {
+    void Drop() {
         const std::lock_guard lock(m_mutex);
-        const auto held = m_folders.find(FolderKey(folder));
-        if (held == m_folders.end()) {
-            return;
+        for (const auto& [folder, held] : m_folders) {
+            Unlink(folder, held);
+            if (!held.holder.empty()) {
+                LeaveOutputFolder(folder);
+            }
         }
-        Unlink(held->first, held->second);
-        if (!held->second.holder.empty()) {
-            LeaveOutputFolder(held->first);
-        }
-        m_folders.erase(held);
+        m_folders.clear();
     }
 
 private:
@@ -127,9 +127,10 @@ private:
                 fs::remove(written, error);
                 return other.source == source
                            ? std::nullopt
-                           : std::optional<std::string>("its output " + name + " is written from " +
-                                                        other.source +
-                                                        " by another running conversion");
+                           : std::optional<std::string>(Tr(
+                                 "GpsBabelHost",
+                                 "its output %1 is written from %2 by another running conversion",
+                                 {name, other.source}));
             }
             fs::remove(claim, error);
         }
@@ -162,8 +163,8 @@ std::optional<std::string> ClaimOutputs(const std::vector<fs::path>& outputs,
     return std::nullopt;
 }
 
-void DropClaims(const fs::path& folder) {
-    Claims::Instance().Drop(folder);
+void DropClaims() {
+    Claims::Instance().Drop();
 }
 
 } // namespace tolk

@@ -13,12 +13,12 @@ namespace tolk {
 /// of the target folder, made in one atomic step (a link, which fails where one exists), naming
 /// the source and the claiming process's hidden output folder, which that process holds while it
 /// lives (see HeldFolder): a claim whose holder is gone is taken over. Claims last until this
-/// process's next run in the folder (DropClaims) or its end. A name claimed for the same source
+/// process's run (DropClaims) or the process. A name claimed for the same source
 /// is no clash. The reason naming the other source when a name is claimed for another.
 std::optional<std::string> ClaimOutputs(const std::vector<std::filesystem::path>& outputs,
                                         const std::string& source);
 
-/// Gives up this process's claims in the folder: a new run there begins.
-void DropClaims(const std::filesystem::path& folder);
+/// Gives up this process's claims: its run has ended.
+void DropClaims();
 
 } // namespace tolk

@@ -149,17 +149,17 @@ TEST_F(PendingOutputTest, TheSweepKeepsALiveRunsFolderOfAnotherPidNamespace) {
     EXPECT_EQ(Names(), Strings{});
 }
 
-// An output's name is claimed for one source: within the run until the next one begins, and
-// across processes while the claiming process lives.
+// An output's name is claimed for one source until the run ends, within the process and across
+// processes while the claiming one lives.
 TEST_F(PendingOutputTest, OutputNamesAreClaimedForOneSource) {
     const fs::path walk = Path("walk.trl");
     EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt);
     EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt) << "its own again";
     EXPECT_EQ(ClaimOutputs({Path("x.trl"), walk}, "/in/WALK.gpx"),
               "its output walk.trl is written from /in/walk.gpx in this run");
-    DropClaims(m_dir.path().toStdString());
+    DropClaims();
     EXPECT_EQ(ClaimOutputs({walk}, "/in/WALK.gpx"), std::nullopt) << "a new run";
-    DropClaims(m_dir.path().toStdString());
+    DropClaims();
 
     // Another process's claim, while its holder lives and after.
     const std::string holder = ".tolk-" + MachineTag() + "-4194001-abcdef";
@@ -174,7 +174,7 @@ TEST_F(PendingOutputTest, OutputNamesAreClaimedForOneSource) {
     holding.kill();
     holding.waitForFinished();
     EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt);
-    DropClaims(m_dir.path().toStdString());
+    DropClaims();
     fs::remove(Path(holder));
     EXPECT_EQ(Names(), Strings{});
 }
