@@ -168,6 +168,7 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 
 void GpsBabelHost::TidyFolder(const std::string& folder) {
     RemoveDeadRunsTemporaries(folder);
+    RemoveDeadClaims(folder);
 }
 
 void GpsBabelHost::RunEnded() {

@@ -23,7 +23,9 @@ std::atomic<unsigned long> ClaimNumber = 0;
 // A claim's holder (a hidden output folder beside the claims) still lives: it is there and its
 // lock cannot be taken.
 bool Held(const fs::path& folder, const std::string& holder) {
-    const int fd = open((folder / holder).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = holder.empty() ? -1
+                                  : open((folder / holder).c_str(),
+                                         O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
@@ -161,6 +163,18 @@ std::optional<std::string> ClaimOutputs(const std::vector<fs::path>& outputs,
         }
     }
     return std::nullopt;
+}
+
+void RemoveDeadClaims(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator entry(folder / ClaimsFolder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (!Held(folder, ReadClaim(entry->path()).holder)) {
+            std::error_code ignored;
+            fs::remove(entry->path(), ignored);
+        }
+    }
+    fs::remove(folder / ClaimsFolder, error); // once it holds no claim
 }
 
 void DropClaims() {

@@ -21,4 +21,7 @@ std::optional<std::string> ClaimOutputs(const std::vector<std::filesystem::path>
 /// Gives up this process's claims: its run has ended.
 void DropClaims();
 
+/// Removes from the folder the claims whose holders are gone (left by killed programs).
+void RemoveDeadClaims(const std::filesystem::path& folder);
+
 } // namespace tolk
