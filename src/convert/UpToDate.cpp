@@ -41,6 +41,8 @@ public:
             m_folder = folder;
             m_fd =
                 open(m_folder.empty() ? "/" : m_folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            struct stat records {};
+            m_records = m_fd >= 0 && fstatat(m_fd, TargetRecordFolder, &records, 0) == 0;
         }
         struct stat status {};
         if (m_fd < 0 || fstatat(m_fd, path.c_str() + slash + 1, &status, 0) != 0) {
@@ -50,6 +52,10 @@ public:
         return changed ? std::max(written, Time{status.st_ctim.tv_sec, status.st_ctim.tv_nsec})
                        : written;
     }
+
+    /// The folder of the file last asked about holds records of targets (asked once a folder,
+    /// so that a folder without any costs no look for a record per file).
+    bool HoldsRecords() const { return m_records; }
 
 private:
     void Close() {
@@ -61,6 +67,7 @@ private:
 
     std::string m_folder;
     int m_fd = -1;
+    bool m_records = false;
 };
 
 // Every companion and partner the target's record names is still there.
@@ -102,7 +109,7 @@ bool IsUpToDate(const ConversionSettings& settings, const std::string& name,
             return false;
         }
     }
-    return RecordHolds(settings, name, targetPath);
+    return !targets.HoldsRecords() || RecordHolds(settings, name, targetPath);
 }
 
 // Below this many files a thread of their own costs more than it saves.

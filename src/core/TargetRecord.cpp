@@ -7,10 +7,8 @@
 namespace tolk {
 namespace {
 
-const char* const RecordFolder = ".tolk-made";
-
 std::filesystem::path RecordPath(const std::filesystem::path& target) {
-    return target.parent_path() / RecordFolder / target.filename();
+    return target.parent_path() / TargetRecordFolder / target.filename();
 }
 
 std::atomic<unsigned long> WriteNumber = 0;

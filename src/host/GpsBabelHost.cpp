@@ -167,6 +167,8 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 }
 
 void GpsBabelHost::TidyFolder(const std::string& folder) {
+    // A command tidies the target folder before its run.
+    HoldClaimsForTheRun();
     RemoveDeadRunsTemporaries(folder);
     RemoveDeadClaims(folder);
 }

@@ -20,6 +20,9 @@ const char* const ClaimsFolder = ".tolk-claims";
 
 std::atomic<unsigned long> ClaimNumber = 0;
 
+// A command's run is under way in this process: claims last until it ends.
+std::atomic<bool> RunOpen = false;
+
 // A claim's holder (a hidden output folder beside the claims) still lives: it is there and its
 // lock cannot be taken.
 bool Held(const fs::path& folder, const std::string& holder) {
@@ -177,7 +180,18 @@ void RemoveDeadClaims(const fs::path& folder) {
     fs::remove(folder / ClaimsFolder, error); // once it holds no claim
 }
 
+void HoldClaimsForTheRun() {
+    RunOpen = true;
+}
+
+void SaveClaimsDone() {
+    if (!RunOpen) {
+        Claims::Instance().Drop();
+    }
+}
+
 void DropClaims() {
+    RunOpen = false;
     Claims::Instance().Drop();
 }
 

@@ -13,10 +13,17 @@ namespace tolk {
 /// of the target folder, made in one atomic step (a link, which fails where one exists), naming
 /// the source and the claiming process's hidden output folder, which that process holds while it
 /// lives (see HeldFolder): a claim whose holder is gone is taken over. Claims last until this
-/// process's run (DropClaims) or the process. A name claimed for the same source
+/// process's run ends (DropClaims); a save outside a run lets its own go when it ends
+/// (SaveClaimsDone). A name claimed for the same source
 /// is no clash. The reason naming the other source when a name is claimed for another.
 std::optional<std::string> ClaimOutputs(const std::vector<std::filesystem::path>& outputs,
                                         const std::string& source);
+
+/// A run begins: claims last until it ends.
+void HoldClaimsForTheRun();
+
+/// The save that made claims has ended; outside a run, its claims go.
+void SaveClaimsDone();
 
 /// Gives up this process's claims: its run has ended.
 void DropClaims();

@@ -134,7 +134,7 @@ bool PendingOutput::HasContent() const {
 
 std::optional<std::uintmax_t> PendingOutput::Room() const {
     std::error_code error;
-    const std::filesystem::space_info space = std::filesystem::space(m_tempPath, error);
+    const std::filesystem::space_info space = std::filesystem::space(m_folder, error);
     if (error) {
         return std::nullopt;
     }

@@ -94,17 +94,22 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
     for (const PendingOutput* output : landing) {
         names.push_back(output->Target());
     }
-    if (const std::optional<std::string> clash = ClaimOutputs(names, inputs.front().path)) {
-        return {GpsBabelHost::NotMoved, *clash};
-    }
     std::vector<std::string> protectedPaths;
     for (const DocumentInput& input : inputs) {
         protectedPaths.push_back(input.path);
     }
-    if (!CommitOutputs(landing, protectedPaths)) {
+    const std::optional<std::string> clash = ClaimOutputs(names, inputs.front().path);
+    const bool moved = !clash && CommitOutputs(landing, protectedPaths);
+    if (moved) {
+        RecordCompanions(target, landing, inputs);
+    }
+    SaveClaimsDone();
+    if (clash) {
+        return {GpsBabelHost::NotMoved, *clash};
+    }
+    if (!moved) {
         return {GpsBabelHost::NotMoved, "the output could not be moved into place"};
     }
-    RecordCompanions(target, landing, inputs);
     return {};
 }
 
