@@ -104,7 +104,7 @@ public:
 private:
     void Save() {
         if (m_folders.SettingsPath().empty()) {
-            m_console.Complain(Tr("BatchCommand", "No work folder could be found or made; the "
+            m_console.Complain(Tr("Batch", "No work folder could be found or made; the "
                                                   "settings are not saved."));
             return;
         }

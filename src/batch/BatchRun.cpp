@@ -53,8 +53,10 @@ BatchRun::Result BatchRun::Convert(const std::vector<std::string>& names, bool s
     files.SetNames(skipUpToDate ? NotUpToDate(m_settings, names) : names);
     const std::vector<HostConnection*> hosts = m_hosts.For(files.Names().size());
     if (m_options.recursive) {
+        // Every folder of the listed files, those up to date too: a killed run's debris goes
+        // even where nothing is converted again.
         for (const std::string& problem :
-             MakeTargetFolders(m_settings.TargetFldr, files.Names(), *hosts.front())) {
+             MakeTargetFolders(m_settings.TargetFldr, names, *hosts.front())) {
             m_console.Complain(problem);
         }
     }

@@ -45,7 +45,8 @@ ConvertCommand::ConvertCommand(CommandRequest request, RunSink* shownIn, RunList
     }
     // What killed runs left in the target folder goes before this run writes there.
     if (!request.hosts.empty()) {
-        request.hosts.front()->TidyFolder(m_loop.Settings().TargetFldr);
+        m_host = request.hosts.front();
+        m_host->TidyFolder(m_loop.Settings().TargetFldr);
     }
 }
 
@@ -152,6 +153,9 @@ void ConvertCommand::End() {
         ShowNotBegun();
     }
     m_listener.RunEnded();
+    if (m_host) {
+        m_host->RunEnded();
+    }
     ShowRunEnd(m_command, m_totals, m_sink);
 }
 

@@ -80,6 +80,8 @@ private:
     CommandSink& m_sink;
     std::optional<RunLog> m_log;
     RunTotals m_totals;
+    /// The host that tidies the target folder before the run and is told when it has ended.
+    HostConnection* m_host = nullptr;
     /// The listed file shown last; -1 before the first.
     int m_lastShown = -1;
     /// Per listed file, whether its outcome was shown.

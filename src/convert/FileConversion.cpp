@@ -1,6 +1,7 @@
 #include "convert/FileConversion.h"
 
 #include "convert/BaseName.h"
+#include "core/PathAsFound.h"
 #include "core/Translate.h"
 
 #include <QtGlobal>
@@ -16,14 +17,18 @@ std::string PathIn(const std::string& folder, const std::string& baseName,
 }
 
 // The source path is built from the type; but where the folder also holds a twin whose name
-// differs only in letter case ("a.gpx" beside the listed "a.GPX"), the built path names the twin,
-// and the listed file is opened by its own name so that each converts once.
+// differs only in letter case ("a.gpx" beside the listed "a.GPX", or "F1.GPX" beside "f1.gpx",
+// where the built "F1.gpx" names neither), the built path does not name the listed file, which is
+// then opened by its own name so that each twin converts once.
 std::string SourcePath(const ConversionSettings& settings, const std::string& fileName,
                        const std::string& baseName) {
     const std::string built = PathIn(settings.SourceFldr, baseName, settings.SourceExt);
     const std::string listed = settings.SourceFldr + "/" + fileName;
     std::error_code error;
-    return listed != built && std::filesystem::exists(built, error) ? listed : built;
+    if (listed == built || std::filesystem::exists(built, error)) {
+        return listed;
+    }
+    return std::filesystem::exists(listed, error) && PathAsFound(built) != listed ? listed : built;
 }
 
 // The listed file's merge partner's name (with its folders below the source folder) when

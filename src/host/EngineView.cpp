@@ -1,6 +1,8 @@
 #include "host/EngineView.h"
 
-#include <QTemporaryDir>
+#include "host/HeldFolder.h"
+
+#include <QString>
 #include <algorithm>
 
 namespace tolk {
@@ -31,9 +33,9 @@ EngineView::~EngineView() = default;
 
 std::string EngineView::PrivateFolder() {
     if (!m_dir) {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_dir = std::make_unique<HeldFolder>();
     }
-    return m_dir->isValid() ? m_dir->path().toStdString() : std::string();
+    return m_dir->Made() ? m_dir->Path().string() : std::string();
 }
 
 std::string EngineView::Link(const fs::path& target, const std::string& name) {

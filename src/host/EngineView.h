@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-class QTemporaryDir;
-
 namespace tolk {
+
+class HeldFolder;
 
 /// The paths the engine is shown for one run. The engine takes its arguments as UTF-8 text, so a
 /// path that is not valid UTF-8 would reach it mangled: such a file or folder is shown through a
@@ -33,7 +33,7 @@ private:
     std::string PrivateFolder();
     std::string Link(const std::filesystem::path& target, const std::string& name);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<HeldFolder> m_dir;
     int m_links = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "host/HostReasons.h"
 #include "host/KeepCheck.h"
 #include "host/LeadingShape.h"
+#include "host/OutputClaims.h"
 #include "host/OutputFolders.h"
 #include "host/PendingOutput.h"
 #include "host/PositionCheck.h"
@@ -230,7 +231,14 @@ HostStatus GpsBabelHost::SaveFileAs(const std::string& path, std::int32_t& resul
 }
 
 void GpsBabelHost::TidyFolder(const std::string& folder) {
+    // A command tidies the target folder before its run.
+    HoldClaimsForTheRun();
     RemoveDeadRunsTemporaries(folder);
+    RemoveDeadClaims(folder);
+}
+
+void GpsBabelHost::RunEnded() {
+    DropClaims();
 }
 
 std::vector<std::string> GpsBabelHost::FormatsFor(const std::string& type, FormatUse use) const {

@@ -88,6 +88,7 @@ public:
     std::vector<std::string> RunRefusals(const RunRequest& request) const override;
     void Cancel() override { m_stopAsked = true; }
     void TidyFolder(const std::string& folder) override;
+    void RunEnded() override;
     int FilesAhead() const override;
     void ExpectFiles(const std::vector<ExpectedFile>& files) override;
 

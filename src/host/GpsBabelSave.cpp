@@ -29,13 +29,13 @@ constexpr int FilesPerRun = 200;
 std::string Holding(RecordKind kind) {
     switch (kind) {
     case RecordKind::Nmea:
-        return Tr("GpsBabelHost", "NMEA sentences");
+        return Tr("Host", "NMEA sentences");
     case RecordKind::Sentences:
-        return Tr("GpsBabelHost", "sentences of one maker's device");
+        return Tr("Host", "sentences of one maker's device");
     case RecordKind::Igc:
-        return Tr("GpsBabelHost", "flight recorder (IGC) records");
+        return Tr("Host", "flight recorder (IGC) records");
     case RecordKind::HeadedCsv:
-        return Tr("GpsBabelHost", "values under a header row");
+        return Tr("Host", "values under a header row");
     case RecordKind::None:
         break;
     }
@@ -48,15 +48,42 @@ std::string ReadNote(const DocumentInput& input, const std::string& reader) {
         return input.readNote;
     }
     if (std::ranges::find(input.namedByContent, reader) != input.namedByContent.end()) {
-        return Tr("GpsBabelHost", "read as %1: the file holds %2",
-                  {reader, Holding(input.shape.kind)});
+        return Tr("Host", "read as %1: the file holds %2", {reader, Holding(input.shape.kind)});
     }
     const auto lastResort = [&](const FormatChoice& tried) { return tried.format.name == reader; };
     if (std::ranges::any_of(input.lastResort, lastResort)) {
-        return Tr("GpsBabelHost",
-                  "read as %1, the one of gpsbabel's other readers that read it whole", {reader});
+        return Tr("Host", "read as %1, the one of gpsbabel's other readers that read it whole",
+                  {reader});
     }
     return {};
+}
+
+// Below this much room on the target's file system, a full disk during a run is plausible.
+constexpr std::uintmax_t TightRoom = 64 * 1024 * 1024;
+// A write that failed for want of room leaves less than a few blocks free.
+constexpr std::uintmax_t FullBelowBytes = 16 * 1024;
+
+// Whether the outputs may have been cut short by a full disk. The engine does not report a write
+// that failed for want of room: it ends successfully with its output cut short, even in the
+// middle when room came back before its next write. The room left when it ends proves little,
+// as other jobs and programs may have freed some meanwhile (a job whose output was cut removes
+// it). So wherever the room left is tight, below TightRoom or below twice what the outputs hold,
+// the engine reads them back (ReadsBackWhole) before anything is replaced: that costs an engine
+// run, spent only there. A program that frees more than that within one run could still hide a
+// cut; and for a format the engine cannot read, only a disk still full when the run ends tells.
+bool MayBeCut(const KeepJob& job, const std::vector<PlannedOutput>& outputs) {
+    std::uintmax_t written = 0;
+    for (const PlannedOutput& output : outputs) {
+        written += output.pending->WrittenBytes();
+    }
+    const std::optional<std::uintmax_t> room = outputs.front().pending->Room();
+    if (room && *room >= std::max(TightRoom, 2 * written)) {
+        return false;
+    }
+    if (!job.format.format.ReadsAny()) {
+        return room && *room < FullBelowBytes;
+    }
+    return !ReadsBackWhole(job, outputs);
 }
 
 std::string ReadNotes(const std::vector<DocumentInput>& document,
@@ -347,10 +374,6 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
         }
         return Refuse(result, EngineFailed, failure);
     }
-    if (outcome.exitCode == 0 && setup.outputs.front().pending->DiskFull()) {
-        return {FailedCallStatus, Tr("Host", "Unable to write to %1", {setup.target.string()}) +
-                                      ": " + IoErrorText(DiskFullError)};
-    }
     const std::string read = setup.probePath.empty() ? "" : ReadWholeFile(setup.probePath);
     const FormatChoice& format = setup.format;
     const ReadCheck check{
@@ -361,6 +384,10 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
     SaveVerdict verdict = JudgeRun(outcome, check, format, setup.document);
     if (verdict.code == Done) {
         verdict = KeepAndLand(read, CountsRead(outcome.output), setup);
+    }
+    if (verdict.diskFull) {
+        return {FailedCallStatus, Tr("Host", "Unable to write to %1", {setup.target.string()}) +
+                                      ": " + IoErrorText(DiskFullError)};
     }
     if (verdict.code != Done) {
         InUsersPaths(verdict.reason, setup.seenPaths, setup.document, setup.engineOutputs,
@@ -382,6 +409,9 @@ SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCou
                                               setup.target.string(), setup.seenFolder, scratch,
                                               setup.outputs)) {
         return {NothingWritten, *failed};
+    }
+    if (MayBeCut(job, setup.outputs)) {
+        return {NothingWritten, {}, true};
     }
     std::string notKept = NotKept(job, setup.outputs);
     if (!notKept.empty() && m_config.keepAllOrFail) {

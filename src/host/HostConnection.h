@@ -74,6 +74,13 @@ public:
         }
     }
 
+    /// Tells the host the command has ended; nothing when absent.
+    void RunEnded() {
+        if (m_link) {
+            m_link->RunEnded();
+        }
+    }
+
     /// How many files the host would be told of at once; 1 when absent.
     int FilesAhead() const { return m_link ? m_link->FilesAhead() : 1; }
     /// Tells the host the files the calls to come will convert; nothing when absent.

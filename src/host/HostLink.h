@@ -101,6 +101,9 @@ public:
     /// Removes from the folder what the host's runs in processes that no longer run left behind
     /// there (temporaries of a killed program); never what a running process is writing.
     virtual void TidyFolder(const std::string&) {}
+    /// The command that made the calls has ended: what the host held for its run (the names its
+    /// saves claimed in target folders) is let go.
+    virtual void RunEnded() {}
     /// How many files the host would be told of at once (ExpectFiles); 1 for a host that gains
     /// nothing from knowing what comes.
     virtual int FilesAhead() const { return 1; }

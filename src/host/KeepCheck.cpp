@@ -104,23 +104,41 @@ std::string KindsNotHeld(const KeepJob& job) {
               {Joined(lost, both), Joined(held, both)});
 }
 
-// What the outputs hold as the engine reads them back, against what was carried to them.
-std::string ShortOnReadBack(const KeepJob& job, const std::vector<PlannedOutput>& outputs) {
+// The kinds read that the format writes.
+std::vector<DataKind> CarriedKinds(const KeepJob& job) {
+    std::vector<DataKind> kinds;
+    for (DataKind kind : AllDataKinds) {
+        if (job.format.format.Writes(kind) && job.read.Of(kind) > 0) {
+            kinds.push_back(kind);
+        }
+    }
+    return kinds;
+}
+
+long CarriedPoints(const KeepJob& job) {
+    long carried = 0;
+    for (DataKind kind : CarriedKinds(job)) {
+        carried += job.read.Of(kind);
+    }
+    return carried;
+}
+
+// The engine's run reading the outputs back.
+EngineOutcome ReadBack(const KeepJob& job, const std::vector<PlannedOutput>& outputs) {
     std::vector<EngineInput> written;
     for (const PlannedOutput& output : outputs) {
         if (output.pending->HasContent()) {
             written.push_back({output.pending->TempPath(), job.format, DataKind::Waypoints});
         }
     }
-    long carried = 0;
-    std::vector<DataKind> carriedKinds;
-    for (DataKind kind : AllDataKinds) {
-        if (job.format.format.Writes(kind) && job.read.Of(kind) > 0) {
-            carried += job.read.Of(kind);
-            carriedKinds.push_back(kind);
-        }
-    }
-    const EngineOutcome back = job.runner.Run(ConversionArguments(written, {}));
+    return job.runner.Run(ConversionArguments(written, {}));
+}
+
+// What the outputs hold as the engine reads them back, against what was carried to them.
+std::string ShortOnReadBack(const KeepJob& job, const std::vector<PlannedOutput>& outputs) {
+    const std::vector<DataKind> carriedKinds = CarriedKinds(job);
+    const long carried = CarriedPoints(job);
+    const EngineOutcome back = ReadBack(job, outputs);
     const long kept = CountsRead(back.output).Total();
     // A reader that finds nothing in what the writer wrote tells nothing about the writer.
     if (!back.Succeeded() || kept == 0 || kept >= carried) {
@@ -178,6 +196,12 @@ WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const E
         }
     }
     return std::nullopt;
+}
+
+bool ReadsBackWhole(const KeepJob& job, const std::vector<PlannedOutput>& outputs) {
+    const EngineOutcome back = ReadBack(job, outputs);
+    const long kept = CountsRead(back.output).Total();
+    return back.Succeeded() && kept > 0 && (MayDropLines(job) || kept >= CarriedPoints(job));
 }
 
 std::string NotKept(const KeepJob& job, const std::vector<PlannedOutput>& outputs) {

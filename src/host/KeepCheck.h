@@ -33,6 +33,11 @@ WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const E
                         const std::string& target, const std::string& seenFolder,
                         const std::string& scratchGpx, std::vector<PlannedOutput>& outputs);
 
+/// Whether the engine reads the outputs back whole: without error, and, for a writer known to
+/// keep every line, every point carried to them. A write cut short by a full disk leaves a file
+/// that fails to read or holds less. For a format the engine reads.
+bool ReadsBackWhole(const KeepJob& job, const std::vector<PlannedOutput>& outputs);
+
 /// What the outputs do not keep of what was read, in words for the user ("747 track points not
 /// kept: the target type holds waypoints only"); empty when they keep it all. For a format not
 /// known to keep every track and route, the outputs are read back to count what the writer kept.

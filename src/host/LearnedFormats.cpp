@@ -2,9 +2,9 @@
 
 #include "host/ConversionCommand.h"
 #include "host/EngineCounts.h"
+#include "host/HeldFolder.h"
 
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -220,9 +220,9 @@ void LearnedFormats::Remember(const std::string& key, bool holds) {
 // the kinds it writes, keeps one kind per file.
 std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
                                                  const EngineRunner& runner) const {
-    QTemporaryDir dir;
-    const std::string source = dir.filePath(QStringLiteral("probe.gpx")).toStdString();
-    const std::string written = dir.filePath(QStringLiteral("probe.out")).toStdString();
+    const HeldFolder dir;
+    const std::string source = dir.File("probe.gpx");
+    const std::string written = dir.File("probe.out");
     std::ofstream(source) << ProbeGpx;
     const auto write = [&](std::vector<std::string> kinds) {
         std::vector<std::string> arguments{"-p", ""};
@@ -255,9 +255,9 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
 // A format that reads back fewer waypoints than it was given keeps one of each name.
 std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& format,
                                                             const EngineRunner& runner) const {
-    QTemporaryDir dir;
-    const std::string source = dir.filePath(QStringLiteral("names.gpx")).toStdString();
-    const std::string written = dir.filePath(QStringLiteral("names.out")).toStdString();
+    const HeldFolder dir;
+    const std::string source = dir.File("names.gpx");
+    const std::string written = dir.File("names.out");
     std::ofstream(source) << SameNamesGpx;
     if (!runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
              .Succeeded()) {
@@ -277,9 +277,9 @@ std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& 
 // engine did not finish. A format that wrote nothing reads back none.
 std::optional<long> LearnedFormats::ProbeLines(const EngineFormat& format, DataKind kind,
                                                const EngineRunner& runner) const {
-    QTemporaryDir dir;
-    const std::string source = dir.filePath(QStringLiteral("lines.gpx")).toStdString();
-    const std::string written = dir.filePath(QStringLiteral("lines.out")).toStdString();
+    const HeldFolder dir;
+    const std::string source = dir.File("lines.gpx");
+    const std::string written = dir.File("lines.out");
     std::ofstream(source) << TwoLinesGpx(kind);
     const EngineOutcome write = runner.Run(
         {"-p", "", KindFlag(kind), "-i", "gpx", "-f", source, "-o", format.name, "-F", written});

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <unistd.h>
 
@@ -18,9 +20,6 @@ namespace {
 // so that companion files the engine writes beside it, which differ only in their extensions,
 // are found by it.
 std::atomic<unsigned long> OutputNumber = 0;
-
-// A write that failed for want of room leaves less than a few blocks free.
-constexpr std::uintmax_t FullBelowBytes = 16 * 1024;
 
 // The permissions a new file gets: what the process's umask leaves of read and write for all.
 // The umask is read from the process status, since setting it to read it would race with
@@ -43,6 +42,58 @@ void GivePermissions(const std::filesystem::path& file, const std::filesystem::p
     const std::filesystem::perms wanted =
         !error && std::filesystem::exists(old) ? old.permissions() : NewFilePermissions();
     std::filesystem::permissions(file, wanted, error);
+}
+
+// A second name, in the output folder, for the file the move will replace; none when there is
+// none to replace.
+std::optional<std::filesystem::path> KeepOld(const PendingOutput::Move& move) {
+    const std::filesystem::path old =
+        move.from.parent_path() / ("old-" + move.from.filename().string());
+    if (link(move.to.c_str(), old.c_str()) == 0) {
+        return old;
+    }
+    // A file system without second names: the old file steps aside for the moment of the move.
+    // Only a file: what else stands there makes the move fail, and stays.
+    std::error_code error;
+    if (errno != ENOENT && errno != ENAMETOOLONG &&
+        std::filesystem::is_regular_file(std::filesystem::symlink_status(move.to, error)) &&
+        (std::filesystem::rename(move.to, old, error), !error)) {
+        return old;
+    }
+    return std::nullopt;
+}
+
+// All or none: each file replaced is first kept under a second name in the output folder (a
+// second link, so that its own name never stands empty), and when one move fails, every file
+// moved before it is put back, so that a set half moved never mixes new files with old ones.
+bool MoveAllOrNone(const std::vector<PendingOutput::Move>& moves) {
+    std::vector<std::optional<std::filesystem::path>> kept;
+    bool moved = true;
+    for (const PendingOutput::Move& move : moves) {
+        GivePermissions(move.from, move.to);
+        kept.push_back(KeepOld(move));
+        std::error_code error;
+        std::filesystem::rename(move.from, move.to, error);
+        if (error) {
+            if (kept.back()) {
+                std::filesystem::rename(*kept.back(), move.to, error);
+            }
+            kept.pop_back();
+            moved = false;
+            break;
+        }
+    }
+    for (std::size_t index = kept.size(); index-- > 0;) {
+        std::error_code ignored;
+        if (moved && kept[index]) {
+            std::filesystem::remove(*kept[index], ignored);
+        } else if (kept[index]) {
+            std::filesystem::rename(*kept[index], moves[index].to, ignored);
+        } else if (!moved) {
+            std::filesystem::remove(moves[index].to, ignored);
+        }
+    }
+    return moved;
 }
 
 } // namespace
@@ -81,12 +132,24 @@ bool PendingOutput::HasContent() const {
     return !error && size > 0;
 }
 
-bool PendingOutput::DiskFull() const {
+std::optional<std::uintmax_t> PendingOutput::Room() const {
     std::error_code error;
-    const std::filesystem::space_info space = std::filesystem::space(m_tempPath, error);
+    const std::filesystem::space_info space = std::filesystem::space(m_folder, error);
+    if (error) {
+        return std::nullopt;
+    }
     // The administrator may also write into the blocks kept back from other users.
-    const std::uintmax_t room = geteuid() == 0 ? space.free : space.available;
-    return !error && room < FullBelowBytes;
+    return geteuid() == 0 ? space.free : space.available;
+}
+
+std::uintmax_t PendingOutput::WrittenBytes() const {
+    std::uintmax_t bytes = 0;
+    for (const Move& move : WrittenFiles()) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(move.from, error);
+        bytes += error ? 0 : size;
+    }
+    return bytes;
 }
 
 std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {
@@ -111,30 +174,33 @@ std::vector<PendingOutput::Move> PendingOutput::WrittenFiles() const {
     return moves;
 }
 
-bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
+std::vector<PendingOutput::Move> PendingOutput::Moves() const {
     std::vector<Move> moves = WrittenFiles();
-    const bool touchesProtected = std::ranges::any_of(moves, [&](const Move& move) {
-        return std::ranges::any_of(
-            protectedPaths, [&](const std::string& path) { return SameFile(move.to, path); });
-    });
-    if (touchesProtected) {
-        return false;
-    }
     // The output itself moves last, so that it appears only with all its companions in place.
     // (Not the ranges form: clang 14, which builds the fuzz targets, cannot compile its result
     // with this standard library.)
     std::stable_partition(moves.begin(), moves.end(), [this](const Move& move) {
         return move.from != std::filesystem::path(m_tempPath);
     });
-    for (const Move& move : moves) {
-        GivePermissions(move.from, move.to);
-        std::error_code error;
-        std::filesystem::rename(move.from, move.to, error);
-        if (error) {
-            return false;
-        }
+    return moves;
+}
+
+bool PendingOutput::Commit(const std::vector<std::string>& protectedPaths) {
+    return CommitOutputs({this}, protectedPaths);
+}
+
+bool CommitOutputs(const std::vector<PendingOutput*>& outputs,
+                   const std::vector<std::string>& protectedPaths) {
+    // The first output holds the target's own name: it moves last.
+    std::vector<PendingOutput::Move> moves;
+    for (auto output = outputs.rbegin(); output != outputs.rend(); ++output) {
+        std::ranges::move((*output)->Moves(), std::back_inserter(moves));
     }
-    return true;
+    const bool touchesProtected = std::ranges::any_of(moves, [&](const auto& move) {
+        return std::ranges::any_of(
+            protectedPaths, [&](const std::string& path) { return SameFile(move.to, path); });
+    });
+    return !touchesProtected && MoveAllOrNone(moves);
 }
 
 } // namespace tolk

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,24 +28,30 @@ public:
     bool Ready() const { return !m_folder.empty(); }
     /// Where the output is to go after all, once the run has shown which of several it is.
     void Retarget(const std::string& targetPath) { m_target = targetPath; }
+    /// Where the output is to go.
+    const std::filesystem::path& Target() const { return m_target; }
     /// Where the engine is to write.
     const std::string& TempPath() const { return m_tempPath; }
     /// The engine wrote something to the temporary file itself.
     bool HasContent() const;
-    /// The target's file system is left without room. The engine does not notice a write that
-    /// fails: it ends successfully with its output cut short, which must not replace a target.
-    bool DiskFull() const;
-    /// Moves every file written under the temporary name into place, replacing older ones.
-    /// Moves nothing and fails when any of them would replace one of the protected files. A file
+    /// The room left on the target's file system for this process; none when it cannot be told.
+    std::optional<std::uintmax_t> Room() const;
+    /// How many bytes the engine wrote to the output and its companions.
+    std::uintmax_t WrittenBytes() const;
+    /// Moves every file written under the temporary name into place, replacing older ones (see
+    /// CommitOutputs). A file
     /// that replaces another takes over its permissions; a new one gets those the user's umask
     /// leaves, as any program's new file would.
     bool Commit(const std::vector<std::string>& protectedPaths);
 
-private:
     struct Move {
         std::filesystem::path from;
         std::filesystem::path to;
     };
+    /// The files to move into place, the output itself last.
+    std::vector<Move> Moves() const;
+
+private:
     std::vector<Move> WrittenFiles() const;
 
     std::filesystem::path m_target;
@@ -52,6 +60,13 @@ private:
     std::string m_stem;
     std::string m_tempPath;
 };
+
+/// Moves the files of every output into place, all or none: when one cannot be moved, those moved
+/// before it are put back as they were. Moves nothing and fails when any of them would replace
+/// one of the protected files. The first output, the one holding the target's own name, moves
+/// last.
+bool CommitOutputs(const std::vector<PendingOutput*>& outputs,
+                   const std::vector<std::string>& protectedPaths);
 
 /// Both paths name one existing file (through links or different spellings alike).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);

@@ -1,11 +1,14 @@
 #include "host/SaveVerdict.h"
 
 #include "core/Translate.h"
+#include "host/CompanionOwners.h"
 #include "host/EngineCounts.h"
 #include "host/GpsBabelHost.h"
 #include "host/HostReasons.h"
+#include "host/OutputClaims.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tolk {
 namespace {
@@ -87,14 +90,28 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
         return {GpsBabelHost::NothingWritten,
                 Tr("Host", "the source held no data that %1 can hold", {format.format.name})};
     }
+    if (const std::optional<std::string> clash = CompanionClash(landing, inputs)) {
+        return {GpsBabelHost::NotMoved, *clash};
+    }
+    std::vector<std::filesystem::path> names;
+    for (const PendingOutput* output : landing) {
+        names.push_back(output->Target());
+    }
     std::vector<std::string> protectedPaths;
     for (const DocumentInput& input : inputs) {
         protectedPaths.push_back(input.path);
     }
-    for (PendingOutput* output : landing) {
-        if (!output->Commit(protectedPaths)) {
-            return {GpsBabelHost::NotMoved, Tr("Host", "the output could not be moved into place")};
-        }
+    const std::optional<std::string> clash = ClaimOutputs(names, inputs.front().path);
+    const bool moved = !clash && CommitOutputs(landing, protectedPaths);
+    if (moved) {
+        RecordCompanions(target, landing, inputs);
+    }
+    SaveClaimsDone();
+    if (clash) {
+        return {GpsBabelHost::NotMoved, *clash};
+    }
+    if (!moved) {
+        return {GpsBabelHost::NotMoved, Tr("Host", "the output could not be moved into place")};
     }
     return {};
 }

@@ -19,6 +19,8 @@ namespace tolk {
 struct SaveVerdict {
     std::int32_t code = 0;
     std::string reason;
+    /// The outputs may have been cut short by a full disk.
+    bool diskFull = false;
 };
 
 /// What the GPX the run wrote of what it read says about the read.

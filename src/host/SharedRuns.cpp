@@ -1,11 +1,11 @@
 #include "host/SharedRuns.h"
 
 #include "host/ConversionCommand.h"
+#include "host/HeldFolder.h"
 #include "host/LeadingShape.h"
 #include "host/RunMarks.h"
 #include "host/WholeFile.h"
 
-#include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -80,8 +80,8 @@ struct Proof {
 // shared run printed fewer marks than it has files: the files then cannot share a run.
 std::optional<Proof> Prove(const std::vector<EngineInput>& inputs, const FormatChoice& writer,
                            bool echo, const EngineRunner& runner) {
-    QTemporaryDir dir;
-    const fs::path root = dir.path().toStdString();
+    const HeldFolder dir;
+    const fs::path root = dir.Path();
     const auto steps = [&](std::size_t file, const std::string& how) {
         const fs::path folder = root / (how + std::to_string(file));
         fs::create_directory(folder);
@@ -140,8 +140,8 @@ EngineInput GpxInput(const std::string& path) {
 // file when asked for; false when that could not be told.
 std::optional<Proof> ProveWriter(const std::string& first, const FormatChoice& writer, bool echo,
                                  const EngineRunner& runner) {
-    QTemporaryDir dir;
-    const fs::path root = dir.path().toStdString();
+    const HeldFolder dir;
+    const fs::path root = dir.Path();
     std::ofstream(root / "first.gpx") << first;
     std::ofstream(root / "second.gpx") << SparseGpx;
     return Prove(
@@ -206,8 +206,8 @@ std::string MadeFile(const FormatChoice& reader, const std::string& gpx, const f
 
 std::optional<bool> ProveReader(const FormatChoice& reader, const FormatChoice& writer,
                                 const std::string& sort, bool echo, const EngineRunner& runner) {
-    QTemporaryDir dir;
-    const fs::path root = dir.path().toStdString();
+    const HeldFolder dir;
+    const fs::path root = dir.Path();
     const std::string full = MadeFile(reader, FirstGpx, root, "full", runner);
     const std::string sparse = MadeFile(reader, SparseGpx, root, "sparse", runner);
     const auto ofSort = [&](const std::string& file) {

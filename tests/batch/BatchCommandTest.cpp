@@ -38,10 +38,13 @@ protected:
     QString Home(const std::string& relative) const {
         return QString::fromStdString(m_home / relative);
     }
+    // The files a user sees: hidden ones (this program's records) left out.
     static std::vector<std::string> FilesIn(const std::string& folder) {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
+            if (!entry.path().filename().string().starts_with(".")) {
+                names.push_back(entry.path().filename().string());
+            }
         }
         std::ranges::sort(names);
         return names;

@@ -46,11 +46,15 @@ protected:
                            "--create-target"} +
                more;
     }
+    // The files a user sees below the folder: hidden ones (this program's records) left out.
     static Names FilesBelow(const std::string& folder) {
         Names names;
-        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-            if (!entry.is_directory()) {
-                names.push_back(fs::relative(entry.path(), folder).string());
+        for (auto entry = fs::recursive_directory_iterator(folder);
+             entry != fs::recursive_directory_iterator(); ++entry) {
+            if (entry->path().filename().string().starts_with(".")) {
+                entry.disable_recursion_pending();
+            } else if (!entry->is_directory()) {
+                names.push_back(fs::relative(entry->path(), folder).string());
             }
         }
         std::ranges::sort(names);
@@ -116,6 +120,40 @@ TEST_F(BatchTreeTest, OnlyNewerConvertsWhatChangedSinceItsTarget) {
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "Converted: a\nConverted: sub/b\nConverted 2 files.\n"
                          "Skipped 1 file already up to date\n");
+}
+
+// Beyond write times: a merge partner gone, an older file moved over the source, a companion
+// gone (a shapefile's tracks, beside its waypoints) each make the target out of date.
+TEST_F(BatchTreeTest, OnlyNewerSeesWhatTimesAloneDoNotTell) {
+    Write("a.gpx");
+    Write("b.gpx");
+    Write("b.csv", SampleCsv);
+    const QStringList onlyNewer = Arguments(m_home / "out", {"--only-newer"});
+    ASSERT_EQ(RunBatch(onlyNewer).out, "Converted: a\nConverted: b\nConverted 2 files.\n");
+    fs::remove(Source("b.csv"));
+    testing::WriteTextFile(m_home / "older.gpx", SampleGpx);
+    fs::last_write_time(m_home / "older.gpx", fs::file_time_type::clock::now() - 24h);
+    fs::rename(m_home / "older.gpx", Source("a.gpx"));
+    EXPECT_EQ(RunBatch(onlyNewer).out, "Converted: a\nConverted: b\nConverted 2 files.\n");
+    EXPECT_EQ(RunBatch(onlyNewer).out, "Converted 0 files.\nSkipped 2 files already up to date\n");
+
+    QStringList toShapes = Arguments(m_home / "shp", {"--only-newer"});
+    toShapes[toShapes.indexOf("kml")] = "shp";
+    ASSERT_EQ(RunBatch(toShapes).out, "Converted: a\nConverted: b\nConverted 2 files.\n");
+    ASSERT_TRUE(fs::exists(m_home / "shp/a-tracks.shp"));
+    fs::remove(m_home / "shp/a-tracks.shp");
+    EXPECT_EQ(RunBatch(toShapes).out,
+              "Converted: a\nConverted 1 files.\nSkipped 1 file already up to date\n");
+    EXPECT_TRUE(fs::exists(m_home / "shp/a-tracks.shp"));
+}
+
+// Twins whose names differ only in letter case each convert, by their own names.
+TEST_F(BatchTreeTest, CaseTwinsEachConvert) {
+    Write("F1.GPX");
+    Write("f1.gpx");
+    const testing::Finished run = RunBatch(Arguments(m_home / "out", {}));
+    EXPECT_EQ(run.out, "Converted: F1\nConverted: f1\nConverted 2 files.\n") << run.err;
+    EXPECT_EQ(FilesBelow(m_home / "out"), (Names{"F1.kml", "f1.kml"}));
 }
 
 TEST_F(BatchTreeTest, ShardsTogetherConvertEachFileOnce) {

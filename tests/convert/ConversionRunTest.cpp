@@ -91,6 +91,12 @@ TEST_F(ConversionRunTest, ConvertFileCallsTheHostInOrderWithBuiltPaths) {
     m_script->calls.clear();
     Convert("TRACK.TXT");
     EXPECT_EQ(m_script->calls.front(), "OpenFile(" + Path("src/TRACK.TXT") + ")");
+    // Twins of which the built name is neither ("F1.txt" for "F1.TXT" beside "f1.txt").
+    Touch("src/F1.TXT");
+    Touch("src/f1.txt");
+    m_script->calls.clear();
+    Convert("F1.TXT");
+    EXPECT_EQ(m_script->calls.front(), "OpenFile(" + Path("src/F1.TXT") + ")");
 
     // A name below the source folder keeps its folder for every path.
     std::filesystem::create_directory(Path("src/2024.v2"));

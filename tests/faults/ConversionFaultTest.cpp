@@ -52,6 +52,7 @@ public:
         return m_host->OpenFile(path, r);
     }
     HostStatus CloseWindow(std::int32_t& r) override { return m_host->CloseWindow(r); }
+    void RunEnded() override { m_host->RunEnded(); }
     HostStatus SaveFileAs(const std::string& p, std::int32_t& r) override {
         return m_host->SaveFileAs(p, r);
     }

@@ -153,6 +153,63 @@ TEST_F(KeepAllTest, NumberedCompanionsHoldTheLinesAFormatOfOneLinePerFileDrops) 
     EXPECT_EQ(testing::ReadTextFile(m_home / "out/lines.trl"), "the old target");
 }
 
+// The files written beside `target` that are named after it: its companions.
+std::vector<std::string> CompanionsOf(const fs::path& target) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(target.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() == target.extension() &&
+            name.starts_with(target.stem().string() + "-")) {
+            names.push_back(name);
+        }
+    }
+    std::ranges::sort(names);
+    return names;
+}
+
+// Every target type whose format keeps one track or one kind per file: a conversion again
+// removes the companions it no longer makes (not a file merely named like one), and a companion
+// never replaces the target of another file beside the source (which comes first in the list).
+TEST_F(KeepAllTest, CompanionsAreTheConversionsOwnAndNeverAnotherFilesTarget) {
+    const std::unique_ptr<HostLink> host = CreateGpsBabelHost(GpsBabelConfig());
+    const std::string oneTrack =
+        "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" creator=\"t\" "
+        "xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>T1</name><trkseg>"
+        "<trkpt lat=\"47.11\" lon=\"8.11\"/><trkpt lat=\"47.12\" lon=\"8.12\"/>"
+        "</trkseg></trk></gpx>\n";
+    int checked = 0;
+    for (std::string_view type : TargetTypeTable) {
+        const fs::path target =
+            m_home / ("out-" + std::string(type) + "/lines." + std::string(type));
+        fs::create_directories(target.parent_path());
+        testing::WriteTextFile(m_home / "in/lines.gpx", ManyLinesGpx);
+        if (Save(*host, target) != 0 || CompanionsOf(target).empty()) {
+            continue;
+        }
+        ++checked;
+        const std::vector<std::string> made = CompanionsOf(target);
+        // A file of another source, named as this target's companion.
+        const std::string clash = made.front();
+        const std::string other = fs::path(clash).stem().string() + ".gpx";
+        testing::WriteTextFile(m_home / ("in/" + other), oneTrack);
+        testing::WriteTextFile(target.parent_path() / clash, "the other file's target");
+        EXPECT_NE(Save(*host, target), 0) << type;
+        EXPECT_EQ(host->LastReason(), "its companion " + clash + " is the target of " + other)
+            << type;
+        EXPECT_EQ(testing::ReadTextFile(target.parent_path() / clash), "the other file's target");
+        fs::remove(m_home / ("in/" + other));
+
+        ASSERT_EQ(Save(*host, target), 0) << type << ": " << host->LastReason();
+        const fs::path byHand = target.parent_path() / ("lines-route9." + std::string(type));
+        testing::WriteTextFile(byHand, "made by hand");
+        testing::WriteTextFile(m_home / "in/lines.gpx", oneTrack);
+        ASSERT_EQ(Save(*host, target), 0) << type << ": " << host->LastReason();
+        EXPECT_EQ(CompanionsOf(target), std::vector<std::string>{byHand.filename().string()})
+            << type;
+    }
+    EXPECT_GE(checked, 2);
+}
+
 // Hosts of one factory, made at different times as the window makes its jobs' hosts, learn
 // once: two jobs asking about the same format at the same time probe it once between them.
 TEST_F(KeepAllTest, HostsOfOneFactoryProbeEachFormatOnce) {

@@ -1,10 +1,13 @@
 #include "host/PendingOutput.h"
 
 #include "TextFiles.h"
+#include "host/HeldFolder.h"
+#include "host/OutputClaims.h"
 #include "host/OutputFolders.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -118,6 +121,82 @@ TEST_F(PendingOutputTest, OnlyTheTemporariesOfDeadProgramsAreRemoved) {
     live.reset();
     std::erase(expected, liveName);
     EXPECT_EQ(Names(), expected) << "the output folder goes with its last output";
+}
+
+// A run in another PID namespace (a container, a sandbox) holds its output folder: the sweep
+// keeps it, though its process number names no live process here, and removes it once the
+// holder is gone.
+TEST_F(PendingOutputTest, TheSweepKeepsALiveRunsFolderOfAnotherPidNamespace) {
+    const std::string folder = ".tolk-" + MachineTag() + "-4194000-abcdef";
+    fs::create_directory(Path(folder));
+    QProcess holder;
+    holder.start("unshare",
+                 {"--user", "--map-root-user", "--pid", "--fork", "--kill-child", "flock",
+                  QString::fromStdString(Path(folder)), "sh", "-c", "echo held; sleep 60"});
+    if (!holder.waitForReadyRead(10000)) {
+        GTEST_SKIP() << "no PID namespace may be made here: "
+                     << holder.readAllStandardError().toStdString();
+    }
+    RemoveDeadRunsTemporaries(m_dir.path().toStdString());
+    EXPECT_EQ(Names(), Strings{folder});
+    holder.kill();
+    holder.waitForFinished();
+    // The holder dies with the command that started it, a moment later.
+    for (int tries = 0; tries < 50 && !Names().empty(); ++tries) {
+        QThread::msleep(50);
+        RemoveDeadRunsTemporaries(m_dir.path().toStdString());
+    }
+    EXPECT_EQ(Names(), Strings{});
+}
+
+// An output's name is claimed for one source until the run ends, within the process and across
+// processes while the claiming one lives.
+TEST_F(PendingOutputTest, OutputNamesAreClaimedForOneSource) {
+    const fs::path walk = Path("walk.trl");
+    EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt);
+    EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt) << "its own again";
+    EXPECT_EQ(ClaimOutputs({Path("x.trl"), walk}, "/in/WALK.gpx"),
+              "its output walk.trl is written from /in/walk.gpx in this run");
+    DropClaims();
+    EXPECT_EQ(ClaimOutputs({walk}, "/in/WALK.gpx"), std::nullopt) << "a new run";
+    DropClaims();
+
+    // Another process's claim, while its holder lives and after.
+    const std::string holder = ".tolk-" + MachineTag() + "-4194001-abcdef";
+    fs::create_directory(Path(holder));
+    testing::WriteTextFile(Path(".tolk-claims/walk.trl"), holder + "\n/other/walk.gpx\n");
+    QProcess holding;
+    holding.start("flock", {"--close", QString::fromStdString(Path(holder)), "sh", "-c",
+                            "echo held; sleep 20"});
+    ASSERT_TRUE(holding.waitForReadyRead(10000));
+    EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"),
+              "its output walk.trl is written from /other/walk.gpx by another running conversion");
+    holding.kill();
+    holding.waitForFinished();
+    EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt);
+    DropClaims();
+    // A killed program's claim of a name no one claims again goes with the next run's tidying.
+    testing::WriteTextFile(Path(".tolk-claims/gone.trl"), holder + "\n/other/gone.gpx\n");
+    RemoveDeadClaims(m_dir.path().toStdString());
+    fs::remove(Path(holder));
+    EXPECT_EQ(Names(), Strings{});
+}
+
+// Outputs move all or none: a companion whose name is too long for the file system leaves the
+// older target as it was.
+TEST_F(PendingOutputTest, ASetOfOutputsMovesAllOrNone) {
+    testing::WriteTextFile(Path("walk.trl"), "old");
+    {
+        PendingOutput target(Path("walk.trl"));
+        PendingOutput fine(Path("walk-track2.trl"));
+        PendingOutput tooLong(Path(std::string(300, 'w') + "-track3.trl"));
+        for (const PendingOutput* output : {&target, &fine, &tooLong}) {
+            testing::WriteTextFile(output->TempPath(), "new");
+        }
+        EXPECT_FALSE(CommitOutputs({&target, &fine, &tooLong}, {}));
+    }
+    EXPECT_EQ(Names(), Strings{"walk.trl"});
+    EXPECT_EQ(testing::ReadTextFile(Path("walk.trl")), "old");
 }
 
 } // namespace

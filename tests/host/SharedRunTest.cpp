@@ -77,6 +77,9 @@ std::vector<std::string> Unlike(const fs::path& folder, const fs::path& other) {
     for (const fs::path& one : {folder, other}) {
         for (const auto& entry : fs::directory_iterator(one)) {
             const std::string name = entry.path().filename().string();
+            if (name.starts_with(".")) {
+                continue; // this program's records of what it made
+            }
             if (ReadTextFile(entry.path().string()) != ReadTextFile((folder / name).string()) ||
                 ReadTextFile(entry.path().string()) != ReadTextFile((other / name).string()) ||
                 !fs::exists(folder / name) || !fs::exists(other / name)) {
