@@ -245,10 +245,6 @@ fehlgeschlagenen Prüfung oder Vorbereitung; 130 oder 143 nach SIGINT oder SIGTE
         <translation>Der Quellordner %1 ist verschwunden; die Überwachung endet.</translation>
     </message>
     <message>
-        <source>%1 files cannot be watched for changes made in place (the system&apos;s limit fs.inotify.max_user_watches); new and replaced files are still seen.</source>
-        <translation>%1 Dateien können nicht auf Änderungen an Ort und Stelle überwacht werden (Grenze des Systems fs.inotify.max_user_watches); neue und ersetzte Dateien werden weiterhin erkannt.</translation>
-    </message>
-    <message>
         <source>Watching %1 for new and changed files (Ctrl-C ends the watch).</source>
         <translation>%1 wird auf neue und geänderte Dateien überwacht (Strg-C beendet die Überwachung).</translation>
     </message>
@@ -271,6 +267,14 @@ fehlgeschlagenen Prüfung oder Vorbereitung; 130 oder 143 nach SIGINT oder SIGTE
     <message>
         <source>write with</source>
         <translation>geschrieben mit</translation>
+    </message>
+    <message>
+        <source>No work folder could be found or made; the settings are not saved.</source>
+        <translation>Es konnte kein Arbeitsordner gefunden oder angelegt werden; die Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Some folders cannot be watched (the system&apos;s limit fs.inotify.max_user_watches is reached); they are looked through every %1 seconds instead.</source>
+        <translation>Einige Ordner können nicht überwacht werden (die Systemgrenze fs.inotify.max_user_watches ist erreicht); sie werden stattdessen alle %1 Sekunden durchgesehen.</translation>
     </message>
 </context>
 <context>
@@ -430,6 +434,10 @@ existiert nicht. Anlegen?</translation>
     <message>
         <source>(none)</source>
         <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>not begun: an error ended the run</source>
+        <translation>nicht begonnen: ein Fehler hat den Lauf beendet</translation>
     </message>
 </context>
 <context>
@@ -622,14 +630,6 @@ existiert nicht. Anlegen?</translation>
         <translation>gpsbabel hat aus der Datei als %1 keine Daten gelesen</translation>
     </message>
     <message>
-        <source>none of the %1 readers of .%2 read this file; the last said: %3</source>
-        <translation>keiner der %1 Leser für .%2 hat diese Datei gelesen; der letzte meldete: %3</translation>
-    </message>
-    <message>
-        <source>none of the %1 readers of .%2 read believable positions from this file (tried %3)</source>
-        <translation>keiner der %1 Leser für .%2 hat aus dieser Datei glaubhafte Positionen gelesen (versucht: %3)</translation>
-    </message>
-    <message>
         <source>%1 waypoint</source>
         <translation>%1 Wegpunkt</translation>
     </message>
@@ -717,6 +717,58 @@ existiert nicht. Anlegen?</translation>
         <source>the output could not be moved into place</source>
         <translation>die Ausgabe konnte nicht an ihren Platz verschoben werden</translation>
     </message>
+    <message>
+        <source>its companion %1 is the target of %2</source>
+        <translation>seine Begleitdatei %1 ist das Ziel von %2</translation>
+    </message>
+    <message>
+        <source>%1 needed more than %2 MB of memory</source>
+        <translation>%1 brauchte mehr als %2 MB Speicher</translation>
+    </message>
+    <message>
+        <source>NMEA sentences</source>
+        <translation>NMEA-Sätze</translation>
+    </message>
+    <message>
+        <source>sentences of one maker&apos;s device</source>
+        <translation>Sätze des Geräts eines Herstellers</translation>
+    </message>
+    <message>
+        <source>flight recorder (IGC) records</source>
+        <translation>Flugschreiber-Datensätze (IGC)</translation>
+    </message>
+    <message>
+        <source>values under a header row</source>
+        <translation>Werte unter einer Kopfzeile</translation>
+    </message>
+    <message>
+        <source>read as %1, the one of gpsbabel&apos;s other readers that read it whole</source>
+        <translation>als %1 gelesen, der einzige der übrigen Leser von gpsbabel, der sie ganz gelesen hat</translation>
+    </message>
+    <message>
+        <source>the %1 readers of .%2</source>
+        <translation>den %1 Lesern von .%2</translation>
+    </message>
+    <message>
+        <source>%1 nor %2 of gpsbabel&apos;s other readers</source>
+        <translation>%1 noch %2 der übrigen Leser von gpsbabel</translation>
+    </message>
+    <message>
+        <source>none of %1 read this file; the last said: %2</source>
+        <translation>keiner von %1 hat diese Datei gelesen; der letzte meldete: %2</translation>
+    </message>
+    <message>
+        <source>none of %1 read believable positions from this file (tried %2)</source>
+        <translation>keiner von %1 hat glaubhafte Positionen aus dieser Datei gelesen (versucht: %2)</translation>
+    </message>
+    <message>
+        <source>its output %1 is written from %2 in this run</source>
+        <translation>seine Ausgabe %1 wird in diesem Lauf aus %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>its output %1 is written from %2 by another running conversion</source>
+        <translation>seine Ausgabe %1 wird von einer anderen laufenden Konvertierung aus %2 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>Messenger</name>
@@ -735,6 +787,25 @@ existiert nicht. Anlegen?</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeMarks</name>
+    <message>
+        <source>Converted</source>
+        <translation>Konvertiert</translation>
+    </message>
+    <message>
+        <source>Converted, but only part of its data was kept</source>
+        <translation>Konvertiert, aber nur ein Teil der Daten wurde erhalten</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Nicht konvertiert</translation>
+    </message>
+    <message>
+        <source>Stopped before it was converted</source>
+        <translation>Angehalten, bevor sie konvertiert wurde</translation>
     </message>
 </context>
 <context>
@@ -762,6 +833,10 @@ existiert nicht. Anlegen?</translation>
     <message>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot hold a line break; not saved: %2</source>
+        <translation>Die Einstellungsdatei %1 kann keinen Zeilenumbruch aufnehmen; nicht gespeichert: %2</translation>
     </message>
 </context>
 <context>
@@ -805,24 +880,6 @@ Wählen Sie das Format, das gpsbabel für sie verwenden soll. Die Wahl wird in h
         <translation>es gibt keine Anzeige, auf der sich das Fenster öffnen ließe; tolkconv-batch konvertiert ohne (siehe tolkconv-batch --help).</translation>
     </message>
     <message>
-        <source>The window takes no arguments, not &apos;%1&apos;.</source>
-        <translation>Das Fenster nimmt keine Argumente an, auch nicht &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Usage: tolkconv [options]
-The window of TOLK Batch File Converter: converts every file of one type in a folder
-to another type through gpsbabel. To convert without a window, use tolkconv-batch.
-
-Options:
-</source>
-        <translation>Aufruf: tolkconv [Optionen]
-Das Fenster des TOLK Stapel-Dateikonverters: konvertiert jede Datei eines Typs in einem
-Ordner mit gpsbabel in einen anderen Typ. Ohne Fenster konvertiert tolkconv-batch.
-
-Optionen:
-</translation>
-    </message>
-    <message>
         <source>Qt&apos;s options for the window of any Qt program, such as -style Fusion or -platform wayland,
 are taken as Qt documents them.
 </source>
@@ -831,8 +888,34 @@ are taken as Qt documents them.
 </translation>
     </message>
     <message>
-        <source>Usage: tolkconv [options]; try &apos;tolkconv --help&apos;.</source>
-        <translation>Aufruf: tolkconv [Optionen]; siehe &apos;tolkconv --help&apos;.</translation>
+        <source>The window takes one folder, not also &apos;%1&apos;.</source>
+        <translation>Das Fenster nimmt einen Ordner, nicht auch noch &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a folder.</source>
+        <translation>&apos;%1&apos; ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Usage: tolkconv [options] [FOLDER]
+The window of TOLK Batch File Converter: converts every file of one type in a folder
+to another type through gpsbabel. To convert without a window, use tolkconv-batch.
+</source>
+        <translation>Aufruf: tolkconv [Optionen] [ORDNER]
+Das Fenster des TOLK Stapel-Dateikonverters: konvertiert jede Datei eines Typs in einem
+Ordner mit gpsbabel in einen anderen Typ. Ohne Fenster konvertiert tolkconv-batch.
+</translation>
+    </message>
+    <message>
+        <source>Started on a FOLDER, the window takes it as the source folder.</source>
+        <translation>Mit einem ORDNER gestartet, nimmt das Fenster ihn als Quellordner.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Usage: tolkconv [options] [FOLDER]; try &apos;tolkconv --help&apos;.</source>
+        <translation>Aufruf: tolkconv [Optionen] [ORDNER]; siehe &apos;tolkconv --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +955,36 @@ are taken as Qt documents them.
     <message>
         <source>Help is not available</source>
         <translation>Die Hilfe ist nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>tolk::OutcomeMenu</name>
+    <message>
+        <source>Show Reason</source>
+        <translation>Grund anzeigen</translation>
+    </message>
+    <message>
+        <source>Open Target Folder</source>
+        <translation>Zielordner öffnen</translation>
+    </message>
+    <message>
+        <source>Open Conversion Log</source>
+        <translation>Konvertierungsprotokoll öffnen</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>Grund kopieren</translation>
+    </message>
+    <message>
+        <source>The desktop has nothing that opens %1.</source>
+        <translation>Der Desktop hat nichts, das %1 öffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>tolk::RunEndNotice</name>
+    <message>
+        <source>Show the window</source>
+        <translation>Fenster zeigen</translation>
     </message>
 </context>
 <context>

@@ -245,10 +245,6 @@ préparation échouée&#xa0;; 130 ou 143 après SIGINT ou SIGTERM.</translation>
         <translation>Le dossier source %1 a disparu&#xa0;; la surveillance s&apos;arrête.</translation>
     </message>
     <message>
-        <source>%1 files cannot be watched for changes made in place (the system&apos;s limit fs.inotify.max_user_watches); new and replaced files are still seen.</source>
-        <translation>%1 fichiers ne peuvent pas être surveillés pour des modifications sur place (limite du système fs.inotify.max_user_watches)&#xa0;; les fichiers nouveaux ou remplacés restent détectés.</translation>
-    </message>
-    <message>
         <source>Watching %1 for new and changed files (Ctrl-C ends the watch).</source>
         <translation>Surveillance de %1 pour les fichiers nouveaux ou modifiés (Ctrl-C arrête la surveillance).</translation>
     </message>
@@ -271,6 +267,14 @@ préparation échouée&#xa0;; 130 ou 143 après SIGINT ou SIGTERM.</translation>
     <message>
         <source>write with</source>
         <translation>écrit avec</translation>
+    </message>
+    <message>
+        <source>No work folder could be found or made; the settings are not saved.</source>
+        <translation>Aucun dossier de travail n&apos;a pu être trouvé ni créé&#xa0;; les réglages ne sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>Some folders cannot be watched (the system&apos;s limit fs.inotify.max_user_watches is reached); they are looked through every %1 seconds instead.</source>
+        <translation>Certains dossiers ne peuvent pas être surveillés (la limite du système fs.inotify.max_user_watches est atteinte)&#xa0;; ils sont parcourus toutes les %1 secondes à la place.</translation>
     </message>
 </context>
 <context>
@@ -430,6 +434,10 @@ n&apos;existe pas. Le créer&#xa0;?</translation>
     <message>
         <source>(none)</source>
         <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>not begun: an error ended the run</source>
+        <translation>pas commencé&#xa0;: une erreur a mis fin au traitement</translation>
     </message>
 </context>
 <context>
@@ -622,14 +630,6 @@ n&apos;existe pas. Le créer&#xa0;?</translation>
         <translation>gpsbabel n&apos;a lu aucune donnée du fichier en tant que %1</translation>
     </message>
     <message>
-        <source>none of the %1 readers of .%2 read this file; the last said: %3</source>
-        <translation>aucun des %1 lecteurs de .%2 n&apos;a lu ce fichier&#xa0;; le dernier a dit&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>none of the %1 readers of .%2 read believable positions from this file (tried %3)</source>
-        <translation>aucun des %1 lecteurs de .%2 n&apos;a lu de positions plausibles dans ce fichier (essayés&#xa0;: %3)</translation>
-    </message>
-    <message>
         <source>%1 waypoint</source>
         <translation>%1 point de cheminement</translation>
     </message>
@@ -717,6 +717,58 @@ n&apos;existe pas. Le créer&#xa0;?</translation>
         <source>the output could not be moved into place</source>
         <translation>la sortie n&apos;a pas pu être mise en place</translation>
     </message>
+    <message>
+        <source>its companion %1 is the target of %2</source>
+        <translation>son fichier compagnon %1 est la cible de %2</translation>
+    </message>
+    <message>
+        <source>%1 needed more than %2 MB of memory</source>
+        <translation>%1 a eu besoin de plus de %2 Mo de mémoire</translation>
+    </message>
+    <message>
+        <source>NMEA sentences</source>
+        <translation>des phrases NMEA</translation>
+    </message>
+    <message>
+        <source>sentences of one maker&apos;s device</source>
+        <translation>des phrases propres à l&apos;appareil d&apos;un fabricant</translation>
+    </message>
+    <message>
+        <source>flight recorder (IGC) records</source>
+        <translation>des enregistrements d&apos;enregistreur de vol (IGC)</translation>
+    </message>
+    <message>
+        <source>values under a header row</source>
+        <translation>des valeurs sous une ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>read as %1, the one of gpsbabel&apos;s other readers that read it whole</source>
+        <translation>lu comme %1, le seul des autres lecteurs de gpsbabel à l&apos;avoir lu en entier</translation>
+    </message>
+    <message>
+        <source>the %1 readers of .%2</source>
+        <translation>les %1 lecteurs de .%2</translation>
+    </message>
+    <message>
+        <source>%1 nor %2 of gpsbabel&apos;s other readers</source>
+        <translation>%1 ni %2 des autres lecteurs de gpsbabel</translation>
+    </message>
+    <message>
+        <source>none of %1 read this file; the last said: %2</source>
+        <translation>aucun parmi %1 n&apos;a lu ce fichier&#xa0;; le dernier a dit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>none of %1 read believable positions from this file (tried %2)</source>
+        <translation>aucun parmi %1 n&apos;a lu de positions crédibles dans ce fichier (essayés&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>its output %1 is written from %2 in this run</source>
+        <translation>sa sortie %1 est écrite à partir de %2 dans ce traitement</translation>
+    </message>
+    <message>
+        <source>its output %1 is written from %2 by another running conversion</source>
+        <translation>sa sortie %1 est écrite à partir de %2 par une autre conversion en cours</translation>
+    </message>
 </context>
 <context>
     <name>Messenger</name>
@@ -735,6 +787,25 @@ n&apos;existe pas. Le créer&#xa0;?</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeMarks</name>
+    <message>
+        <source>Converted</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Converted, but only part of its data was kept</source>
+        <translation>Converti, mais seule une partie de ses données a été conservée</translation>
+    </message>
+    <message>
+        <source>Not converted</source>
+        <translation>Non converti</translation>
+    </message>
+    <message>
+        <source>Stopped before it was converted</source>
+        <translation>Arrêté avant d&apos;être converti</translation>
     </message>
 </context>
 <context>
@@ -762,6 +833,10 @@ n&apos;existe pas. Le créer&#xa0;?</translation>
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot hold a line break; not saved: %2</source>
+        <translation>Le fichier de réglages %1 ne peut pas contenir de saut de ligne&#xa0;; non enregistré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -805,25 +880,6 @@ Choisissez le format que gpsbabel doit utiliser pour eux. Le choix est conservé
         <translation>aucun écran où ouvrir la fenêtre&#xa0;; tolkconv-batch convertit sans écran (voir tolkconv-batch --help).</translation>
     </message>
     <message>
-        <source>The window takes no arguments, not &apos;%1&apos;.</source>
-        <translation>La fenêtre ne prend aucun argument, pas même «%1».</translation>
-    </message>
-    <message>
-        <source>Usage: tolkconv [options]
-The window of TOLK Batch File Converter: converts every file of one type in a folder
-to another type through gpsbabel. To convert without a window, use tolkconv-batch.
-
-Options:
-</source>
-        <translation>Usage&#xa0;: tolkconv [options]
-La fenêtre du Convertisseur de fichiers par lots TOLK&#xa0;: convertit chaque fichier d&apos;un type
-d&apos;un dossier vers un autre type avec gpsbabel. Pour convertir sans fenêtre, utilisez
-tolkconv-batch.
-
-Options&#xa0;:
-</translation>
-    </message>
-    <message>
         <source>Qt&apos;s options for the window of any Qt program, such as -style Fusion or -platform wayland,
 are taken as Qt documents them.
 </source>
@@ -832,8 +888,35 @@ are taken as Qt documents them.
 </translation>
     </message>
     <message>
-        <source>Usage: tolkconv [options]; try &apos;tolkconv --help&apos;.</source>
-        <translation>Usage&#xa0;: tolkconv [options]&#xa0;; essayez «tolkconv --help».</translation>
+        <source>The window takes one folder, not also &apos;%1&apos;.</source>
+        <translation>La fenêtre prend un seul dossier, pas aussi «%1».</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a folder.</source>
+        <translation>«%1» n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Usage: tolkconv [options] [FOLDER]
+The window of TOLK Batch File Converter: converts every file of one type in a folder
+to another type through gpsbabel. To convert without a window, use tolkconv-batch.
+</source>
+        <translation>Usage&#xa0;: tolkconv [options] [DOSSIER]
+La fenêtre du Convertisseur de fichiers par lots TOLK&#xa0;: convertit chaque fichier d&apos;un type
+d&apos;un dossier vers un autre type avec gpsbabel. Pour convertir sans fenêtre, utilisez
+tolkconv-batch.
+</translation>
+    </message>
+    <message>
+        <source>Started on a FOLDER, the window takes it as the source folder.</source>
+        <translation>Lancée sur un DOSSIER, la fenêtre le prend comme dossier source.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Usage: tolkconv [options] [FOLDER]; try &apos;tolkconv --help&apos;.</source>
+        <translation>Usage&#xa0;: tolkconv [options] [DOSSIER]&#xa0;; essayez «tolkconv --help».</translation>
     </message>
 </context>
 <context>
@@ -873,6 +956,36 @@ are taken as Qt documents them.
     <message>
         <source>Help is not available</source>
         <translation>L&apos;aide n&apos;est pas disponible</translation>
+    </message>
+</context>
+<context>
+    <name>tolk::OutcomeMenu</name>
+    <message>
+        <source>Show Reason</source>
+        <translation>Afficher la raison</translation>
+    </message>
+    <message>
+        <source>Open Target Folder</source>
+        <translation>Ouvrir le dossier cible</translation>
+    </message>
+    <message>
+        <source>Open Conversion Log</source>
+        <translation>Ouvrir le journal de conversion</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>Copier la raison</translation>
+    </message>
+    <message>
+        <source>The desktop has nothing that opens %1.</source>
+        <translation>Le bureau n&apos;a rien pour ouvrir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tolk::RunEndNotice</name>
+    <message>
+        <source>Show the window</source>
+        <translation>Afficher la fenêtre</translation>
     </message>
 </context>
 <context>

@@ -133,7 +133,7 @@ private:
                 return other.source == source
                            ? std::nullopt
                            : std::optional<std::string>(Tr(
-                                 "GpsBabelHost",
+                                 "Host",
                                  "its output %1 is written from %2 by another running conversion",
                                  {name, other.source}));
             }
