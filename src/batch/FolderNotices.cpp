@@ -55,13 +55,14 @@ void FolderNotices::Unwatch(const std::string& folder) {
         return;
     }
     const int watch = found->second;
-    m_watchOf.erase(found);
     // A folder moved is the same watch under its new name, which may be watched already.
     const auto owner = m_folderOf.find(watch);
     if (owner != m_folderOf.end() && owner->second == folder) {
         inotify_rm_watch(m_fd, watch);
         m_folderOf.erase(owner);
     }
+    // Last, as `folder` may be this entry's own key.
+    m_watchOf.erase(found);
 }
 
 void FolderNotices::UnwatchAll() {
