@@ -4,7 +4,6 @@
 #include "core/Translate.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <cstdio>
 
 namespace tolk {
