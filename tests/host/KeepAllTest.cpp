@@ -1,6 +1,7 @@
 #include "TempHome.h"
 #include "TextFiles.h"
 #include "convert/FileTypes.h"
+#include "host/EngineCommand.h"
 #include "host/EngineCounts.h"
 #include "host/FormatList.h"
 #include "host/GpsBabelHost.h"
@@ -84,16 +85,15 @@ protected:
                 entry.path().extension() != targetPath.extension()) {
                 continue;
             }
-            std::vector<std::string> arguments{"-p", ""};
+            const DataKind named = KindNamedIn(entry.path().string());
+            EngineCommand command = EngineCommand::Whole();
             for (DataKind kind : AllDataKinds) {
-                if (format.Reads(kind) && kind != KindNamedIn(entry.path().string())) {
-                    arguments.emplace_back(KindFlag(kind));
+                if (format.Reads(kind) && kind != named) {
+                    command.Kind(kind);
                 }
             }
-            arguments.emplace_back(KindFlag(KindNamedIn(entry.path().string())));
-            arguments.insert(arguments.end(), {"-i", format.name, "-f", entry.path().string(), "-x",
-                                               "validate,debug"});
-            points += CountsRead(m_runner.Run(arguments).output).Total();
+            command.Kind(named).Read(format.name, entry.path().string()).Count();
+            points += CountsRead(m_runner.Run(command).output).Total();
         }
         return points;
     }
