@@ -60,8 +60,9 @@ protected:
         testing::WriteTextFile(m_home / "plain.gpx", ManyLinesGpx);
         // The source as the engine's own writer writes it.
         EXPECT_TRUE(m_runner
-                        .Run({"-i", "gpx", "-f", m_home / "plain.gpx", "-o", "gpx", "-F",
-                              m_home / "in/lines.gpx"})
+                        .Run(EngineCommand::Whole()
+                                 .Read("gpx", m_home / "plain.gpx")
+                                 .Write("gpx", m_home / "in/lines.gpx"))
                         .Succeeded());
     }
     // Opens the source and saves it as `target`; the result code.
