@@ -100,7 +100,8 @@ private:
     const std::string& m_key;
 };
 
-const DataKind Waypoints[] = {DataKind::Waypoints};
+// For the probes of formats that take one kind at a time.
+const DataKind WaypointsOnly[] = {DataKind::Waypoints};
 
 // The engine's command writing the GPX file's data of the kinds to the format.
 EngineCommand WriteFromGpx(std::span<const DataKind> kinds, const std::string& gpx,
@@ -244,7 +245,7 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
     if (!write(AllDataKinds)) {
         // Refusing several kinds while writing one is holding one kind per file; an engine that
         // writes nothing at all tells nothing.
-        return write(Waypoints) ? std::optional<bool>(true) : std::nullopt;
+        return write(WaypointsOnly) ? std::optional<bool>(true) : std::nullopt;
     }
     const EngineOutcome read = runner.Run(CountRead(AllDataKinds, format, written));
     const KindCounts counts = CountsRead(read.output);
@@ -268,10 +269,10 @@ std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& 
     const std::string source = dir.File("names.gpx");
     const std::string written = dir.File("names.out");
     std::ofstream(source) << SameNamesGpx;
-    if (!runner.Run(WriteFromGpx(Waypoints, source, format, written)).Succeeded()) {
+    if (!runner.Run(WriteFromGpx(WaypointsOnly, source, format, written)).Succeeded()) {
         return std::nullopt;
     }
-    const EngineOutcome read = runner.Run(CountRead(Waypoints, format, written));
+    const EngineOutcome read = runner.Run(CountRead(WaypointsOnly, format, written));
     const long waypoints = CountsRead(read.output).Of(DataKind::Waypoints);
     // A format that reads back no waypoint at all tells nothing about names.
     if (!read.Succeeded() || waypoints == 0) {
