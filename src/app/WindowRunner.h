@@ -4,7 +4,9 @@
 #include "convert/JobHosts.h"
 
 #include <QObject>
+#include <QThread>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,9 @@ namespace tolk {
 /// Runs the window's conversion commands: the jobs convert off the window's thread, and what
 /// they did is shown on it through the window's sink as the news comes (a queued signal, so
 /// that nothing reaches a runner that is gone). A message box the showing opens holds the run
-/// until it is answered.
+/// until it is answered. What could keep the window waiting happens on a thread of its own:
+/// making the jobs' hosts (finding the engine, reading its formats), tidying the target folder
+/// before the run, and waiting for the jobs' threads to end after it.
 class WindowRunner : public QObject {
     Q_OBJECT
 
@@ -23,7 +27,8 @@ public:
     /// Ends a run still going at once, without showing more of it.
     ~WindowRunner() override;
 
-    bool Running() const { return m_command != nullptr; }
+    /// From Start until Ended.
+    bool Running() const { return m_request || m_command; }
     /// Starts the command over the names; does nothing while a command runs.
     void Start(RunCommand command, const ConversionSettings& settings,
                std::vector<std::string> names, const std::string& logFolder);
@@ -37,11 +42,22 @@ signals:
     void Ended(const tolk::RunTotals& totals);
 
 private:
+    /// Does the work on a thread of its own, then `then` on the window's.
+    template <class Work>
+    void OffThread(Work&& work, void (WindowRunner::*then)());
+    /// The hosts are ready: the command starts.
+    void Begin();
     void ShowNews();
+    /// The jobs' threads have ended: the command goes.
+    void Finish();
 
     RunSink& m_window;
     JobHosts m_hosts;
+    /// The command while its hosts are made ready.
+    std::optional<CommandRequest> m_request;
+    bool m_stopAsked = false;
     std::unique_ptr<ConvertCommand> m_command;
+    std::unique_ptr<QThread> m_worker;
 };
 
 } // namespace tolk

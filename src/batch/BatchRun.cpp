@@ -51,7 +51,8 @@ BatchRun::Result BatchRun::Convert(const std::vector<std::string>& names, bool s
                                    CommandSink& sink) {
     SourceFileList files;
     files.SetNames(skipUpToDate ? NotUpToDate(m_settings, names) : names);
-    const std::vector<HostConnection*> hosts = m_hosts.For(files.Names().size());
+    const std::vector<HostConnection*> hosts =
+        m_hosts.ReadyFor(files.Names().size(), m_settings.TargetFldr);
     if (m_options.recursive) {
         // Every folder of the listed files, those up to date too: a killed run's debris goes
         // even where nothing is converted again.

@@ -32,9 +32,7 @@ RunTotals ConvertWhatSettles(FolderWatch& watch, BatchRun& run, const std::strin
                              Console& console, const std::function<bool()>& stopAsked) {
     QEventLoop loop;
     SettledConversions conversions(run, console, stopAsked, loop);
-    QObject::connect(
-        &watch, &FolderWatch::Settled, &loop,
-        [&conversions](const std::vector<std::string>& settled) { conversions.Add(settled); });
+    QObject::connect(&watch, &FolderWatch::Settled, &conversions, &SettledConversions::Add);
     QObject::connect(&watch, &FolderWatch::Gone, &loop, [&] {
         console.Complain(Tr("Batch", "The source folder %1 is gone; the watch ends.", {folder}));
         loop.quit();

@@ -59,7 +59,7 @@ void SettledConversions::StartNext() {
             m_failed = m_result.totals.failure.has_value();
         });
     }));
-    QObject::connect(m_thread.get(), &QThread::finished, &m_loop, [this] { Ended(); });
+    connect(m_thread.get(), &QThread::finished, this, &SettledConversions::Ended);
     m_thread->start();
 }
 

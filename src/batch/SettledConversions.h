@@ -46,12 +46,13 @@ private:
 /// Converts each group of files the watch tells of on a thread of its own, one group after the
 /// other, so that the watch goes on reading the system's notices while files convert (a busy tree
 /// would otherwise overflow the system's queue of them). Files told of during a conversion are
-/// converted together once it ends. An error, or a stop asked for, ends the loop.
-class SettledConversions {
+/// converted together once it ends. An error, or a stop asked for, ends the loop. The watch's
+/// signals and the thread's end reach it only while it lives: it is their receiver.
+class SettledConversions : public QObject {
 public:
     SettledConversions(BatchRun& run, Console& console, std::function<bool()> stopAsked,
                        QEventLoop& loop);
-    ~SettledConversions() { Finish(); }
+    ~SettledConversions() override { Finish(); }
     SettledConversions(const SettledConversions&) = delete;
     SettledConversions& operator=(const SettledConversions&) = delete;
 

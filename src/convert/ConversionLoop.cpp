@@ -40,6 +40,10 @@ ConversionLoop::ConversionLoop(ConversionSettings settings, std::vector<std::str
 
 ConversionLoop::~ConversionLoop() {
     m_board->Hurry();
+    WaitForJobs();
+}
+
+void ConversionLoop::WaitForJobs() const {
     for (const std::unique_ptr<QThread>& thread : m_threads) {
         thread->wait();
     }

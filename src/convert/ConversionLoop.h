@@ -57,6 +57,9 @@ public:
 
     /// Whether Stop was called.
     bool StopAsked() const;
+    /// From any thread, once the last news was taken: waits for the jobs' threads to end, so
+    /// that the loop then goes at once.
+    void WaitForJobs() const;
 
     const std::vector<std::string>& Names() const { return m_names; }
     const ConversionSettings& Settings() const { return m_settings; }

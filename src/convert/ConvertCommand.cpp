@@ -43,10 +43,8 @@ ConvertCommand::ConvertCommand(CommandRequest request, RunSink* shownIn, RunList
     if (!request.logFolder.empty()) {
         m_log.emplace(request.logFolder);
     }
-    // What killed runs left in the target folder goes before this run writes there.
     if (!request.hosts.empty()) {
         m_host = request.hosts.front();
-        m_host->TidyFolder(m_loop.Settings().TargetFldr);
     }
 }
 

@@ -29,7 +29,7 @@ struct CommandRequest {
     ConversionSettings settings;
     /// The listed file names to convert, in order.
     std::vector<std::string> names;
-    /// One per job; the first also tidies the target folder.
+    /// One per job, made ready (JobHosts::ReadyFor); the first is told when the command ends.
     std::vector<HostConnection*> hosts;
     /// Where "conversion.log" is written; none when empty.
     std::string logFolder;
@@ -80,7 +80,7 @@ private:
     CommandSink& m_sink;
     std::optional<RunLog> m_log;
     RunTotals m_totals;
-    /// The host that tidies the target folder before the run and is told when it has ended.
+    /// The host that is told when the run has ended.
     HostConnection* m_host = nullptr;
     /// The listed file shown last; -1 before the first.
     int m_lastShown = -1;

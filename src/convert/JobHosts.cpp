@@ -23,4 +23,11 @@ std::vector<HostConnection*> JobHosts::For(std::size_t files) {
     return hosts;
 }
 
+std::vector<HostConnection*> JobHosts::ReadyFor(std::size_t files,
+                                                const std::string& targetFolder) {
+    std::vector<HostConnection*> hosts = For(files);
+    hosts.front()->TidyFolder(targetFolder);
+    return hosts;
+}
+
 } // namespace tolk

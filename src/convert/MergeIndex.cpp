@@ -11,7 +11,7 @@ namespace tolk {
 namespace fs = std::filesystem;
 
 MergeIndex::MergeIndex(const std::string& folder)
-    : m_root(folder), m_top(Read(folder)), m_below(std::make_unique<Below>()) {}
+    : m_root(folder), m_folders(std::make_unique<Folders>()) {}
 
 MergeIndex::Folder MergeIndex::Read(const std::string& path) {
     Folder folder;
@@ -29,21 +29,27 @@ MergeIndex::Folder MergeIndex::Read(const std::string& path) {
     return folder;
 }
 
-const MergeIndex::Folder& MergeIndex::FolderBelow(const std::string& relative) const {
-    const std::lock_guard lock(m_below->mutex);
-    const auto found = m_below->folders.find(relative);
-    if (found != m_below->folders.end()) {
-        return found->second;
+const MergeIndex::Folder& MergeIndex::FolderAt(const std::string& relative) const {
+    {
+        const std::lock_guard lock(m_folders->mutex);
+        const auto found = m_folders->read.find(relative);
+        if (found != m_folders->read.end()) {
+            return found->second;
+        }
     }
-    return m_below->folders.emplace(relative, Read(m_root + "/" + relative)).first->second;
+    // Read outside the lock: two jobs may read the same folder at once, and the first read is
+    // kept.
+    Folder folder = Read(relative.empty() ? m_root : m_root + "/" + relative);
+    const std::lock_guard lock(m_folders->mutex);
+    return m_folders->read.emplace(relative, std::move(folder)).first->second;
 }
 
 std::optional<std::string> MergeIndex::Find(const std::string& name) const {
-    const auto slash = name.rfind('/');
-    if (slash != std::string::npos && !m_below) {
+    if (!m_folders) {
         return std::nullopt;
     }
-    const Folder& folder = slash == std::string::npos ? m_top : FolderBelow(name.substr(0, slash));
+    const auto slash = name.rfind('/');
+    const Folder& folder = FolderAt(slash == std::string::npos ? "" : name.substr(0, slash));
     const std::string prefix = slash == std::string::npos ? "" : name.substr(0, slash + 1);
     const std::string file = name.substr(prefix.size());
     if (folder.names.contains(file)) {

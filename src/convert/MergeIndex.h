@@ -10,14 +10,15 @@
 namespace tolk {
 
 /// The files of a source folder, read once per run, to find each file's merge partner without
-/// probing the file system per file. A folder below the source folder is read when a partner is
-/// first looked for in it.
+/// probing the file system per file. The source folder, and each folder below it, is read when a
+/// partner is first looked for in it: by a job, never by the thread that starts the run, and never
+/// while another job waits to look in a folder already read.
 class MergeIndex {
 public:
     /// No folder: every partner is missing.
     MergeIndex() = default;
-    /// Reads the names of the files (not folders) in the folder; a folder that cannot be read
-    /// gives none.
+    /// The names of the files (not folders) in the folder and those below; a folder that cannot
+    /// be read gives none.
     explicit MergeIndex(const std::string& folder);
 
     /// From any thread: whether the named file is there (a name below the source folder, such as
@@ -34,16 +35,16 @@ private:
         /// Each name under its upper case.
         std::multimap<std::string, std::string> byUpper;
     };
-    struct Below {
+    struct Folders {
         std::mutex mutex;
-        std::map<std::string, Folder> folders;
+        /// By path below the source folder; the source folder itself is "".
+        std::map<std::string, Folder> read;
     };
     static Folder Read(const std::string& path);
-    const Folder& FolderBelow(const std::string& relative) const;
+    const Folder& FolderAt(const std::string& relative) const;
 
     std::string m_root;
-    Folder m_top;
-    std::unique_ptr<Below> m_below;
+    std::unique_ptr<Folders> m_folders;
 };
 
 } // namespace tolk

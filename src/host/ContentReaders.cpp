@@ -1,5 +1,6 @@
 #include "host/ContentReaders.h"
 
+#include "host/EngineCommand.h"
 #include "host/PositionCheck.h"
 #include "host/WholeFile.h"
 
@@ -94,7 +95,7 @@ std::optional<bool> ReadsSample(const EngineFormat& format, const Sample& sample
     const std::string read = dir.filePath(QStringLiteral("read.gpx")).toStdString();
     std::ofstream(source, std::ios::binary) << sample.text;
     const EngineOutcome outcome = runner.Run(
-        {"-p", "", "-w", "-t", "-r", "-i", format.name, "-f", source, "-o", "gpx", "-F", read});
+        EngineCommand::Whole().Kinds(AllDataKinds).Read(format.name, source).Write("gpx", read));
     if (outcome.ending == EngineOutcome::Ending::FailedToStart ||
         outcome.ending == EngineOutcome::Ending::Stopped) {
         return std::nullopt;

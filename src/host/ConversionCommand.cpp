@@ -1,5 +1,7 @@
 #include "host/ConversionCommand.h"
 
+#include "host/EngineCommand.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -54,7 +56,7 @@ std::string FormatArgument(const FormatChoice& choice) {
 }
 
 std::vector<std::string> WriteArguments(const EngineOutput& output) {
-    return {"-o", OutputFormatArgument(output), "-F", output.path};
+    return EngineCommand().Write(OutputFormatArgument(output), output.path);
 }
 
 const char* KindFlag(DataKind kind) {
@@ -98,58 +100,48 @@ std::vector<std::string> ConversionFlags(const std::vector<EngineInput>& inputs)
     const DataKind last = inputs.empty() ? DataKind::Waypoints : inputs.front().readAs;
     std::stable_partition(kinds.begin(), kinds.end(),
                           [last](DataKind kind) { return kind != last; });
-    std::vector<std::string> flags;
-    for (DataKind kind : kinds) {
-        flags.emplace_back(KindFlag(kind));
-    }
-    return flags;
+    return EngineCommand().Kinds(kinds);
 }
 
 std::vector<std::string> ConversionSteps(const std::vector<EngineInput>& inputs,
                                          const std::vector<EngineOutput>& outputs,
                                          const std::string& probePath) {
-    std::vector<std::string> arguments;
+    EngineCommand steps;
     for (const EngineInput& input : inputs) {
-        arguments.insert(arguments.end(), {"-i", FormatArgument(input.format), "-f", input.path});
+        steps.Read(FormatArgument(input.format), input.path);
     }
-    arguments.insert(arguments.end(), {"-x", "validate,checkempty,debug"});
+    steps.Count(true);
     if (!probePath.empty()) {
-        arguments.insert(arguments.end(), {"-o", "gpx", "-F", probePath});
+        steps.Write("gpx", probePath);
     }
     if (outputs.empty()) {
-        return arguments;
+        return steps;
     }
     // What the target's format cannot hold is counted and probed, then left out: some writers
     // would otherwise write it in a shape of their own.
     const std::vector<DataKind> carried = CarriedKinds(inputs, outputs.front().format);
-    std::string dropped;
-    for (DataKind kind : KindsRead(inputs)) {
-        if (std::ranges::find(carried, kind) == carried.end()) {
-            dropped += std::string(",") + KindName(kind);
-        }
-    }
+    std::vector<DataKind> dropped = KindsRead(inputs);
+    std::erase_if(dropped, [&carried](DataKind kind) {
+        return std::ranges::find(carried, kind) != carried.end();
+    });
     if (!dropped.empty()) {
-        arguments.insert(arguments.end(), {"-x", "nuketypes" + dropped});
+        steps.Drop(dropped);
     }
     for (const EngineOutput& output : outputs) {
         if (output.kind) {
-            arguments.emplace_back(KindFlag(*output.kind));
+            steps.Kind(*output.kind);
         }
-        const std::vector<std::string> write = WriteArguments(output);
-        arguments.insert(arguments.end(), write.begin(), write.end());
+        steps.Then(WriteArguments(output));
     }
-    return arguments;
+    return steps;
 }
 
 std::vector<std::string> ConversionArguments(const std::vector<EngineInput>& inputs,
                                              const std::vector<EngineOutput>& outputs,
                                              const std::string& probePath) {
-    std::vector<std::string> arguments{"-p", ""};
-    for (std::vector<std::string> part :
-         {ConversionFlags(inputs), ConversionSteps(inputs, outputs, probePath)}) {
-        arguments.insert(arguments.end(), part.begin(), part.end());
-    }
-    return arguments;
+    return EngineCommand::Whole()
+        .Then(ConversionFlags(inputs))
+        .Then(ConversionSteps(inputs, outputs, probePath));
 }
 
 } // namespace tolk

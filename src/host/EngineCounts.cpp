@@ -35,6 +35,7 @@ KindCounts CountsRead(const std::string& output) {
     while (std::getline(lines, line)) {
         for (const CountLine& count : CountLines) {
             if (line.starts_with(count.start)) {
+                read.reported = true;
                 (count.heads ? read.heads : read.counts)[static_cast<int>(count.kind)] =
                     std::strtol(line.c_str() + std::char_traits<char>::length(count.start), nullptr,
                                 10);

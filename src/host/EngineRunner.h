@@ -34,10 +34,11 @@ struct EngineOutcome {
 std::size_t EngineMemoryBudgetMb();
 
 /// Runs the engine program directly (never through a shell) with standard input at end of file,
-/// and stops it when it runs past the time limit, so that a hung engine cannot hold the window,
-/// or as soon as a stop is asked for. The engine never outlives the thread that started it (nor
-/// so the command): the kernel kills it when that thread ends. With a memory limit the engine
-/// cannot take more address space than that; a run that needed more ends as Ending::OutOfMemory.
+/// and stops it when it runs past the time limit, so that a hung engine fails its file rather than
+/// hold its job (and so the run) for ever, or as soon as a stop is asked for. The engine never
+/// outlives the thread that started it (nor so the command): the kernel kills it when that thread
+/// ends. With a memory limit the engine cannot take more address space than that; a run that needed
+/// more ends as Ending::OutOfMemory.
 class EngineRunner {
 public:
     EngineRunner(std::string program, std::chrono::milliseconds limit,

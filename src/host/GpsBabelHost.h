@@ -8,6 +8,7 @@
 #include "host/HostDocument.h"
 #include "host/HostKnowledge.h"
 #include "host/HostLink.h"
+#include "host/HostResult.h"
 #include "host/RunAhead.h"
 #include "host/SaveSetup.h"
 #include "host/SaveVerdict.h"
@@ -30,10 +31,10 @@ namespace tolk {
 /// MergeFile adds further input files, ChangeGrid and ChangeDatum record choices, SaveFileAs runs
 /// the engine once over all inputs and CloseWindow ends the document. A call the host could not
 /// carry out returns a nonzero result code (see Result) and says why in LastReason, and so does an
-/// engine that crashed, ran past its time limit or was stopped (Cancel): each run is a process of
-/// its own, so that says nothing of the next file. Only an engine that could not be started makes
-/// a failed call, and so does a run that left the target's disk full ("Unable to write to
-/// <target>: Disk full").
+/// engine that crashed, ran past its time limit or was stopped (Cancel): that says nothing of the
+/// next file, as a run that several files share is given up at such an end and the files after
+/// it run again (see RunAhead). Only an engine that could not be started makes a failed call, and
+/// so does a run that left the target's disk full ("Unable to write to <target>: Disk full").
 ///
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
 /// Where several formats may read a type, each file is read by the one whose believable read
@@ -50,20 +51,8 @@ namespace tolk {
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.
-    enum Result : std::int32_t {
-        Done = 0,
-        /// Refused before the engine ran: no open document, a missing file, a type without a
-        /// fitting format, a name not offered, a datum or grid the target's format cannot carry,
-        /// nothing both formats hold, a target that is an input, or a target folder that cannot
-        /// be written.
-        Refused = 1,
-        EngineFailed = 2,   ///< the engine ran and reported failure
-        NothingWritten = 3, ///< the engine succeeded but carried no data to the target
-        NotMoved = 4,       ///< the finished output could not be moved into place
-        /// The target type cannot hold all that was read, and the configuration asks that such
-        /// a file fail (GpsBabelConfig::keepAllOrFail).
-        NotAllKept = 5,
-    };
+    using Result = HostResult::Code;
+    using enum HostResult::Code;
 
     /// knowledge: what the host learns, shared with the hosts made with it.
     GpsBabelHost(EngineRunner runner, std::string version, TypeFormatMap formats,

@@ -1,6 +1,7 @@
 #include "host/LearnedFormats.h"
 
 #include "host/ConversionCommand.h"
+#include "host/EngineCommand.h"
 #include "host/EngineCounts.h"
 #include "host/HeldFolder.h"
 
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <span>
 #include <sstream>
 
 namespace tolk {
@@ -97,8 +100,20 @@ private:
     const std::string& m_key;
 };
 
-// A line the validate filter prints with its counts.
-const char* const ReportMark = "point ct: ";
+// For the probes of formats that take one kind at a time.
+const DataKind WaypointsOnly[] = {DataKind::Waypoints};
+
+// The engine's command writing the GPX file's data of the kinds to the format.
+EngineCommand WriteFromGpx(std::span<const DataKind> kinds, const std::string& gpx,
+                           const EngineFormat& format, const std::string& written) {
+    return EngineCommand::Whole().Kinds(kinds).Read("gpx", gpx).Write(format.name, written);
+}
+
+// The engine's command reading the kinds of the written file back, counting what it read.
+EngineCommand CountRead(std::span<const DataKind> kinds, const EngineFormat& format,
+                        const std::string& written) {
+    return EngineCommand::Whole().Kinds(kinds).Read(format.name, written).Count();
+}
 
 // Some file beside the source holds something: formats may name their files themselves.
 bool WroteBeside(const std::filesystem::path& source) {
@@ -224,23 +239,18 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
     const std::string source = dir.File("probe.gpx");
     const std::string written = dir.File("probe.out");
     std::ofstream(source) << ProbeGpx;
-    const auto write = [&](std::vector<std::string> kinds) {
-        std::vector<std::string> arguments{"-p", ""};
-        arguments.insert(arguments.end(), kinds.begin(), kinds.end());
-        arguments.insert(arguments.end(),
-                         {"-i", "gpx", "-f", source, "-o", format.name, "-F", written});
-        return runner.Run(arguments).Succeeded();
+    const auto write = [&](std::span<const DataKind> kinds) {
+        return runner.Run(WriteFromGpx(kinds, source, format, written)).Succeeded();
     };
-    if (!write({"-w", "-t", "-r"})) {
+    if (!write(AllDataKinds)) {
         // Refusing several kinds while writing one is holding one kind per file; an engine that
         // writes nothing at all tells nothing.
-        return write({"-w"}) ? std::optional<bool>(true) : std::nullopt;
+        return write(WaypointsOnly) ? std::optional<bool>(true) : std::nullopt;
     }
-    const EngineOutcome read = runner.Run(
-        {"-p", "", "-w", "-t", "-r", "-i", format.name, "-f", written, "-x", "validate,debug"});
+    const EngineOutcome read = runner.Run(CountRead(AllDataKinds, format, written));
+    const KindCounts counts = CountsRead(read.output);
     // Without a written file or the filter's report the engine told nothing.
-    if (!format.ReadsAny() || !read.Succeeded() || !WroteBeside(source) ||
-        read.output.find(ReportMark) == std::string::npos) {
+    if (!format.ReadsAny() || !read.Succeeded() || !WroteBeside(source) || !counts.reported) {
         return std::nullopt;
     }
     // Formats may read one kind back as another (a route as a track): what counts is that every
@@ -249,7 +259,7 @@ std::optional<bool> LearnedFormats::ProbeOneKind(const EngineFormat& format,
     for (DataKind kind : AllDataKinds) {
         given += format.Writes(kind) ? ProbePoints[static_cast<int>(kind)] : 0;
     }
-    return CountsRead(read.output).Total() < given;
+    return counts.Total() < given;
 }
 
 // A format that reads back fewer waypoints than it was given keeps one of each name.
@@ -259,12 +269,10 @@ std::optional<bool> LearnedFormats::ProbeOneWaypointPerName(const EngineFormat& 
     const std::string source = dir.File("names.gpx");
     const std::string written = dir.File("names.out");
     std::ofstream(source) << SameNamesGpx;
-    if (!runner.Run({"-p", "", "-w", "-i", "gpx", "-f", source, "-o", format.name, "-F", written})
-             .Succeeded()) {
+    if (!runner.Run(WriteFromGpx(WaypointsOnly, source, format, written)).Succeeded()) {
         return std::nullopt;
     }
-    const EngineOutcome read =
-        runner.Run({"-p", "", "-w", "-i", format.name, "-f", written, "-x", "validate,debug"});
+    const EngineOutcome read = runner.Run(CountRead(WaypointsOnly, format, written));
     const long waypoints = CountsRead(read.output).Of(DataKind::Waypoints);
     // A format that reads back no waypoint at all tells nothing about names.
     if (!read.Succeeded() || waypoints == 0) {
@@ -281,19 +289,15 @@ std::optional<long> LearnedFormats::ProbeLines(const EngineFormat& format, DataK
     const std::string source = dir.File("lines.gpx");
     const std::string written = dir.File("lines.out");
     std::ofstream(source) << TwoLinesGpx(kind);
-    const EngineOutcome write = runner.Run(
-        {"-p", "", KindFlag(kind), "-i", "gpx", "-f", source, "-o", format.name, "-F", written});
+    const EngineOutcome write =
+        runner.Run(WriteFromGpx(std::span(&kind, 1), source, format, written));
     if (write.ending != EngineOutcome::Ending::Finished) {
         return std::nullopt;
     }
-    std::vector<std::string> arguments{"-p", ""};
-    for (DataKind read : AllDataKinds) {
-        if (format.Reads(read)) {
-            arguments.emplace_back(KindFlag(read));
-        }
-    }
-    arguments.insert(arguments.end(), {"-i", format.name, "-f", written, "-x", "validate,debug"});
-    const EngineOutcome read = runner.Run(arguments);
+    std::vector<DataKind> kinds;
+    std::ranges::copy_if(AllDataKinds, std::back_inserter(kinds),
+                         [&format](DataKind read) { return format.Reads(read); });
+    const EngineOutcome read = runner.Run(CountRead(kinds, format, written));
     if (read.ending != EngineOutcome::Ending::Finished) {
         return std::nullopt;
     }

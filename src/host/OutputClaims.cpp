@@ -58,7 +58,8 @@ Claim ReadClaim(const fs::path& path) {
 }
 
 // This process's claims, by target folder: the hidden output folder that holds them, and the
-// source of each name.
+// source of each name. A name is reserved under the lock and claimed on disk outside it, so that
+// no job waits on another's disk.
 class Claims {
 public:
     static Claims& Instance() {
@@ -72,35 +73,46 @@ public:
     }
 
     std::optional<std::string> Take(const fs::path& output, const std::string& source) {
-        const std::lock_guard lock(m_mutex);
         const fs::path folder = FolderKey(output.parent_path());
         const std::string name = output.filename().string();
-        Folder& held = m_folders[folder];
-        if (const auto own = held.sources.find(name); own != held.sources.end()) {
-            return own->second == source
-                       ? std::nullopt
-                       : std::optional<std::string>(
-                             Tr("Host", "its output %1 is written from %2 in this run",
-                                {name, own->second}));
-        }
-        if (held.holder.empty()) {
-            held.holder = ShareOutputFolder(folder);
-            if (held.holder.empty()) {
-                return std::nullopt; // the commit says why nothing can be written there
+        fs::path holder;
+        {
+            const std::lock_guard lock(m_mutex);
+            Folder& held = m_folders[folder];
+            if (const auto own = held.sources.find(name); own != held.sources.end()) {
+                return own->second == source
+                           ? std::nullopt
+                           : std::optional<std::string>(
+                                 Tr("Host", "its output %1 is written from %2 in this run",
+                                    {name, own->second}));
             }
+            held.sources[name] = source;
+            holder = held.holder;
         }
-        return Link(folder, name, source, held);
+        if (holder.empty()) {
+            holder = Holder(folder);
+        }
+        // Without a holder the commit says why nothing can be written there.
+        const Linked linked = holder.empty() ? Linked{} : Link(folder, name, source, holder);
+        if (!linked.made) {
+            const std::lock_guard lock(m_mutex);
+            m_folders[folder].sources.erase(name);
+        }
+        return linked.clash;
     }
 
     void Drop() {
-        const std::lock_guard lock(m_mutex);
-        for (const auto& [folder, held] : m_folders) {
+        std::map<fs::path, Folder> dropped;
+        {
+            const std::lock_guard lock(m_mutex);
+            dropped.swap(m_folders);
+        }
+        for (const auto& [folder, held] : dropped) {
             Unlink(folder, held);
             if (!held.holder.empty()) {
                 LeaveOutputFolder(folder);
             }
         }
-        m_folders.clear();
     }
 
 private:
@@ -108,20 +120,49 @@ private:
         fs::path holder;
         std::map<std::string, std::string> sources;
     };
+    struct Linked {
+        bool made = false;
+        std::optional<std::string> clash;
+    };
+
+    // The hidden output folder that holds this process's claims in the folder: one share of it
+    // per folder, whichever job asks first.
+    fs::path Holder(const fs::path& folder) {
+        const fs::path shared = ShareOutputFolder(folder);
+        if (shared.empty()) {
+            return {};
+        }
+        bool spare = false;
+        fs::path holder;
+        {
+            const std::lock_guard lock(m_mutex);
+            Folder& held = m_folders[folder];
+            spare = !held.holder.empty();
+            if (!spare) {
+                held.holder = shared;
+            }
+            holder = held.holder;
+        }
+        if (spare) {
+            LeaveOutputFolder(folder);
+        }
+        return holder;
+    }
 
     // Makes the claim in one step: written in the holder's folder, then linked under the name.
-    std::optional<std::string> Link(const fs::path& folder, const std::string& name,
-                                    const std::string& source, Folder& held) {
+    static Linked Link(const fs::path& folder, const std::string& name, const std::string& source,
+                       const fs::path& holder) {
         std::error_code error;
         fs::create_directory(folder / ClaimsFolder, error);
-        const fs::path written = held.holder / ("claim" + std::to_string(++ClaimNumber));
-        std::ofstream(written) << held.holder.filename().string() << '\n' << source << '\n';
+        const fs::path written = holder / ("claim" + std::to_string(++ClaimNumber));
+        std::ofstream(written) << holder.filename().string() << '\n' << source << '\n';
         const fs::path claim = folder / ClaimsFolder / name;
+        Linked linked;
         // A claim whose holder is gone is removed and made again; another process may be doing
         // the same, and then one of the two makes it.
         for (int attempt = 0; attempt < 3; ++attempt) {
             if (link(written.c_str(), claim.c_str()) == 0) {
-                held.sources[name] = source;
+                linked.made = true;
                 break;
             }
             if (errno != EEXIST) {
@@ -129,18 +170,17 @@ private:
             }
             const Claim other = ReadClaim(claim);
             if (Held(folder, other.holder) || attempt == 2) {
-                fs::remove(written, error);
-                return other.source == source
-                           ? std::nullopt
-                           : std::optional<std::string>(Tr(
-                                 "Host",
-                                 "its output %1 is written from %2 by another running conversion",
-                                 {name, other.source}));
+                if (other.source != source) {
+                    linked.clash =
+                        Tr("Host", "its output %1 is written from %2 by another running conversion",
+                           {name, other.source});
+                }
+                break;
             }
             fs::remove(claim, error);
         }
         fs::remove(written, error);
-        return std::nullopt;
+        return linked;
     }
 
     static void Unlink(const fs::path& folder, const Folder& held) {

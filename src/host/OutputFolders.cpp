@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <unistd.h>
 
 namespace tolk {
@@ -19,7 +20,8 @@ std::string MachineStart() {
 }
 
 // The output folders this process has made, by target folder, with how many outputs use each.
-// Process-wide, as the folders are: every host of the process writes through them.
+// Process-wide, as the folders are: every host of the process writes through them. Folders are
+// made and removed outside the lock, so that no host waits on another's disk.
 class Shares {
 public:
     static Shares& Instance() {
@@ -28,29 +30,51 @@ public:
     }
 
     std::filesystem::path Take(const std::filesystem::path& targetFolder) {
+        if (std::optional<std::filesystem::path> shared = Join(targetFolder)) {
+            return *shared;
+        }
+        auto made = std::make_unique<HeldFolder>(targetFolder,
+                                                 MachineStart() + std::to_string(getpid()) + "-");
+        if (!made->Made()) {
+            return {};
+        }
         const std::lock_guard lock(m_mutex);
         Share& share = m_shares[targetFolder];
-        if (share.users == 0) {
-            share.folder = std::make_unique<HeldFolder>(
-                targetFolder, MachineStart() + std::to_string(getpid()) + "-");
-            if (!share.folder->Made()) {
-                m_shares.erase(targetFolder);
-                return {};
-            }
-        }
         ++share.users;
+        // Another output may have made one meanwhile: that one is shared, and this one goes once
+        // the lock is released.
+        if (!share.folder) {
+            share.folder = std::move(made);
+        }
         return share.folder->Path();
     }
 
     void Give(const std::filesystem::path& targetFolder) {
-        const std::lock_guard lock(m_mutex);
-        const auto share = m_shares.find(targetFolder);
-        if (share != m_shares.end() && --share->second.users == 0) {
+        // The last share's folder goes once the lock is released.
+        std::unique_ptr<HeldFolder> last;
+        {
+            const std::lock_guard lock(m_mutex);
+            const auto share = m_shares.find(targetFolder);
+            if (share == m_shares.end() || --share->second.users > 0) {
+                return;
+            }
+            last = std::move(share->second.folder);
             m_shares.erase(share);
         }
     }
 
 private:
+    // The folder already shared there, with one more share taken; none when there is none.
+    std::optional<std::filesystem::path> Join(const std::filesystem::path& targetFolder) {
+        const std::lock_guard lock(m_mutex);
+        const auto share = m_shares.find(targetFolder);
+        if (share == m_shares.end()) {
+            return std::nullopt;
+        }
+        ++share->second.users;
+        return share->second.folder->Path();
+    }
+
     struct Share {
         std::unique_ptr<HeldFolder> folder;
         int users = 0;

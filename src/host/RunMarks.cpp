@@ -1,12 +1,12 @@
 #include "host/RunMarks.h"
 
+#include "host/EngineCommand.h"
+
 #include <QRandomGenerator>
 #include <QString>
 
 namespace tolk {
 namespace {
-
-const char* const Emptied = "nuketypes,waypoints,tracks,routes";
 
 std::vector<std::string> WriteEcho(const RunEcho& echo, std::optional<std::size_t> file) {
     EngineOutput output = echo.output;
@@ -27,7 +27,7 @@ RunMarks::RunMarks() {
 }
 
 std::vector<std::string> RunMarks::After(std::size_t file) const {
-    return {"-x", std::string(Emptied) + ",t" + m_token + "n" + std::to_string(file)};
+    return EngineCommand().Drop(AllDataKinds, "t" + m_token + "n" + std::to_string(file));
 }
 
 std::string RunEcho::PathAfter(std::optional<std::size_t> file) const {
@@ -38,23 +38,18 @@ std::vector<std::string> SharedRunArguments(const std::vector<std::string>& flag
                                             const std::vector<std::vector<std::string>>& files,
                                             const RunMarks& marks,
                                             const std::optional<RunEcho>& echo) {
-    std::vector<std::string> arguments{"-p", ""};
-    arguments.insert(arguments.end(), flags.begin(), flags.end());
-    const auto append = [&](const std::vector<std::string>& part) {
-        arguments.insert(arguments.end(), part.begin(), part.end());
-    };
+    EngineCommand command = EngineCommand::Whole().Then(flags);
     if (echo) {
-        append(WriteEcho(*echo, std::nullopt));
+        command.Then(WriteEcho(*echo, std::nullopt));
     }
     for (std::size_t file = 0; file < files.size(); ++file) {
-        append(files[file]);
+        command.Then(files[file]);
         if (echo) {
-            append({"-x", Emptied});
-            append(WriteEcho(*echo, file));
+            command.Drop(AllDataKinds).Then(WriteEcho(*echo, file));
         }
-        append(marks.After(file));
+        command.Then(marks.After(file));
     }
-    return arguments;
+    return command;
 }
 
 std::size_t MarksIn(const std::string& output, const RunMarks& marks) {

@@ -3,7 +3,6 @@
 #include "core/Translate.h"
 #include "host/CompanionOwners.h"
 #include "host/EngineCounts.h"
-#include "host/GpsBabelHost.h"
 #include "host/HostReasons.h"
 #include "host/OutputClaims.h"
 
@@ -21,9 +20,9 @@ SaveVerdict FailedRunVerdict(const EngineOutcome& outcome,
         for (const DocumentInput& input : inputs) {
             types.push_back(input.type);
         }
-        return {GpsBabelHost::EngineFailed, NothingReadReason(types)};
+        return {HostResult::EngineFailed, NothingReadReason(types)};
     }
-    return {GpsBabelHost::EngineFailed, message.empty() ? Tr("Host", "gpsbabel failed") : message};
+    return {HostResult::EngineFailed, message.empty() ? Tr("Host", "gpsbabel failed") : message};
 }
 
 // The engine names the files by the paths it was shown; the user knows them by their own.
@@ -43,17 +42,17 @@ SaveVerdict JudgeRun(const EngineOutcome& outcome, const ReadCheck& check,
     }
     // A reader given a file of another kind often "reads" noise without complaint.
     if (check.positions == Plausibility::Implausible) {
-        return {GpsBabelHost::NothingWritten,
+        return {HostResult::NothingWritten,
                 Tr("Host", "the positions read are out of range or mostly zero: the file is "
                            "not one gpsbabel reads as its type says")};
     }
     if (check.positions == Plausibility::SomeAtZero && !check.readersNamed) {
-        return {GpsBabelHost::NothingWritten,
+        return {HostResult::NothingWritten,
                 Tr("Host", "some positions read lie exactly at 0,0, as a header line read as a "
                            "point would: the file is not one gpsbabel reads as its type says")};
     }
     if (check.namesWouldMerge) {
-        return {GpsBabelHost::NothingWritten,
+        return {HostResult::NothingWritten,
                 Tr("Host",
                    "%1 keeps one waypoint of each name, and waypoints of the file share a name: "
                    "some would be lost",
@@ -78,7 +77,7 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
             continue;
         }
         if (!output.pending->HasContent()) {
-            return {GpsBabelHost::NothingWritten, Tr("Host", "the output held no data")};
+            return {HostResult::NothingWritten, Tr("Host", "the output held no data")};
         }
         // The target's own name goes to the first kind with data, companions to the others.
         if (landing.empty()) {
@@ -87,11 +86,11 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
         landing.push_back(output.pending.get());
     }
     if (landing.empty()) {
-        return {GpsBabelHost::NothingWritten,
+        return {HostResult::NothingWritten,
                 Tr("Host", "the source held no data that %1 can hold", {format.format.name})};
     }
     if (const std::optional<std::string> clash = CompanionClash(landing, inputs)) {
-        return {GpsBabelHost::NotMoved, *clash};
+        return {HostResult::NotMoved, *clash};
     }
     std::vector<std::filesystem::path> names;
     for (const PendingOutput* output : landing) {
@@ -108,10 +107,10 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
     }
     SaveClaimsDone();
     if (clash) {
-        return {GpsBabelHost::NotMoved, *clash};
+        return {HostResult::NotMoved, *clash};
     }
     if (!moved) {
-        return {GpsBabelHost::NotMoved, Tr("Host", "the output could not be moved into place")};
+        return {HostResult::NotMoved, Tr("Host", "the output could not be moved into place")};
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "host/EngineCounts.h"
 #include "host/EngineRunner.h"
 #include "host/HostDocument.h"
+#include "host/HostResult.h"
 #include "host/PositionCheck.h"
 #include "host/SavePlan.h"
 
@@ -14,8 +15,7 @@
 
 namespace tolk {
 
-/// One engine run's outcome as a result code of the host (GpsBabelHost::Result, 0 when done)
-/// and reason.
+/// One engine run's outcome as a result code of the host (HostResult, 0 when done) and reason.
 struct SaveVerdict {
     std::int32_t code = 0;
     std::string reason;

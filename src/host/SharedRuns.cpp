@@ -1,6 +1,7 @@
 #include "host/SharedRuns.h"
 
 #include "host/ConversionCommand.h"
+#include "host/EngineCommand.h"
 #include "host/HeldFolder.h"
 #include "host/LeadingShape.h"
 #include "host/RunMarks.h"
@@ -94,10 +95,7 @@ std::optional<Proof> Prove(const std::vector<EngineInput>& inputs, const FormatC
     std::vector<std::vector<std::string>> shared;
     for (std::size_t file = 0; file < inputs.size(); ++file) {
         shared.push_back(steps(file, "shared"));
-        std::vector<std::string> alone{"-p", ""};
-        alone.insert(alone.end(), flags.begin(), flags.end());
-        const std::vector<std::string> own = steps(file, "alone");
-        alone.insert(alone.end(), own.begin(), own.end());
+        const EngineCommand alone = EngineCommand::Whole().Then(flags).Then(steps(file, "alone"));
         if (file > 0 && !runner.RunWithFrozenClock(alone).Succeeded()) {
             return std::nullopt;
         }
@@ -169,12 +167,12 @@ bool Makeable(const EngineFormat& format) {
 
 // The kind flags to make a file with, in turn: every kind the format writes, then (for writers
 // that take one kind at a time) tracks, which carry the most, then waypoints, then routes.
-std::vector<std::vector<std::string>> KindsInTurn(const EngineFormat& format) {
-    std::vector<std::vector<std::string>> turns(1);
+std::vector<std::vector<DataKind>> KindsInTurn(const EngineFormat& format) {
+    std::vector<std::vector<DataKind>> turns(1);
     for (DataKind kind : {DataKind::Tracks, DataKind::Waypoints, DataKind::Routes}) {
         if (format.Writes(kind)) {
-            turns.front().emplace_back(KindFlag(kind));
-            turns.push_back({KindFlag(kind)});
+            turns.front().push_back(kind);
+            turns.push_back({kind});
         }
     }
     return turns;
@@ -189,14 +187,13 @@ std::string MadeFile(const FormatChoice& reader, const std::string& gpx, const f
     const EngineFormat& format = reader.format;
     const fs::path made =
         folder / name / ("made." + (format.extensions.empty() ? "dat" : format.extensions.front()));
-    for (const std::vector<std::string>& kinds : KindsInTurn(format)) {
+    for (const std::vector<DataKind>& kinds : KindsInTurn(format)) {
         for (const std::string& as : {FormatArgument(reader), format.name}) {
-            std::vector<std::string> arguments{"-p", ""};
-            arguments.insert(arguments.end(), kinds.begin(), kinds.end());
-            arguments.insert(arguments.end(),
-                             {"-i", "gpx", "-f", (folder / name / "from.gpx").string(), "-o", as,
-                              "-F", made.string()});
-            if (runner.RunWithFrozenClock(arguments).Succeeded()) {
+            const EngineCommand command = EngineCommand::Whole()
+                                              .Kinds(kinds)
+                                              .Read("gpx", (folder / name / "from.gpx").string())
+                                              .Write(as, made.string());
+            if (runner.RunWithFrozenClock(command).Succeeded()) {
                 return made.string();
             }
         }

@@ -1,4 +1,5 @@
 #include "TextFiles.h"
+#include "host/EngineCommand.h"
 #include "host/EngineLocator.h"
 #include "host/EngineRunner.h"
 #include "host/GpsBabelHost.h"
@@ -91,6 +92,12 @@ std::string TrackGpx() {
     return gpx + "</trkseg></trk></gpx>\n";
 }
 
+// The engine's command writing the track of the GPX file with the writer.
+EngineCommand TrackWritten(const std::string& gpx, const std::string& writer,
+                           const std::string& written) {
+    return EngineCommand::Whole().Kind(DataKind::Tracks).Read("gpx", gpx).Write(writer, written);
+}
+
 // A device's record dump: numbered rows whose numeric columns hold no positions.
 std::string RecordDump() {
     std::string csv = "id,count,value,flags\n";
@@ -137,9 +144,8 @@ protected:
         const std::string written = dir.filePath("written").toStdString();
         WriteTextFile(source, TrackGpx());
         for (const EngineFormat* format : engine->formats.ExtensionlessReaders()) {
-            const EngineOutcome outcome =
-                EngineRunner(engine->program, std::chrono::seconds(30))
-                    .Run({"-t", "-i", "gpx", "-f", source, "-o", format->name, "-F", written});
+            const EngineOutcome outcome = EngineRunner(engine->program, std::chrono::seconds(30))
+                                              .Run(TrackWritten(source, format->name, written));
             if (outcome.Succeeded() && format->Writes(DataKind::Tracks) &&
                 ShapeOf(LeadingBytes(written)).kind == kind) {
                 return found[kind] = format->name;
@@ -155,7 +161,7 @@ protected:
             const std::string written = folder + "/track-written";
             WriteTextFile(source, TrackGpx());
             EngineRunner("gpsbabel", std::chrono::seconds(30))
-                .Run({"-t", "-i", "gpx", "-f", source, "-o", WriterOf(kind), "-F", written});
+                .Run(TrackWritten(source, WriterOf(kind), written));
             const std::string content = ReadTextFile(written);
             fs::remove(source);
             fs::remove(written);

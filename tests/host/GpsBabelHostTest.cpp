@@ -2,6 +2,7 @@
 
 #include "GpsSamples.h"
 #include "TextFiles.h"
+#include "host/EngineCommand.h"
 #include "host/EngineRunner.h"
 
 #include <QTemporaryDir>
@@ -68,8 +69,9 @@ protected:
     void WriteWithEngine(const std::string& format, const std::string& name) {
         WriteTextFile(Path("sample-source.gpx"), testing::SampleGpx);
         const EngineOutcome written = EngineRunner("gpsbabel", std::chrono::seconds(30))
-                                          .Run({"-i", "gpx", "-f", Path("sample-source.gpx"), "-o",
-                                                format, "-F", Path(name)});
+                                          .Run(EngineCommand::Whole()
+                                                   .Read("gpx", Path("sample-source.gpx"))
+                                                   .Write(format, Path(name)));
         ASSERT_TRUE(written.Succeeded()) << written.output;
         fs::remove(Path("sample-source.gpx"));
     }

@@ -1,6 +1,7 @@
 #include "TempHome.h"
 #include "TextFiles.h"
 #include "convert/FileTypes.h"
+#include "host/EngineCommand.h"
 #include "host/EngineCounts.h"
 #include "host/FormatList.h"
 #include "host/GpsBabelHost.h"
@@ -59,8 +60,9 @@ protected:
         testing::WriteTextFile(m_home / "plain.gpx", ManyLinesGpx);
         // The source as the engine's own writer writes it.
         EXPECT_TRUE(m_runner
-                        .Run({"-i", "gpx", "-f", m_home / "plain.gpx", "-o", "gpx", "-F",
-                              m_home / "in/lines.gpx"})
+                        .Run(EngineCommand::Whole()
+                                 .Read("gpx", m_home / "plain.gpx")
+                                 .Write("gpx", m_home / "in/lines.gpx"))
                         .Succeeded());
     }
     // Opens the source and saves it as `target`; the result code.
@@ -84,16 +86,15 @@ protected:
                 entry.path().extension() != targetPath.extension()) {
                 continue;
             }
-            std::vector<std::string> arguments{"-p", ""};
+            const DataKind named = KindNamedIn(entry.path().string());
+            EngineCommand command = EngineCommand::Whole();
             for (DataKind kind : AllDataKinds) {
-                if (format.Reads(kind) && kind != KindNamedIn(entry.path().string())) {
-                    arguments.emplace_back(KindFlag(kind));
+                if (format.Reads(kind) && kind != named) {
+                    command.Kind(kind);
                 }
             }
-            arguments.emplace_back(KindFlag(KindNamedIn(entry.path().string())));
-            arguments.insert(arguments.end(), {"-i", format.name, "-f", entry.path().string(), "-x",
-                                               "validate,debug"});
-            points += CountsRead(m_runner.Run(arguments).output).Total();
+            command.Kind(named).Read(format.name, entry.path().string()).Count();
+            points += CountsRead(m_runner.Run(command).output).Total();
         }
         return points;
     }

@@ -8,8 +8,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -179,6 +181,38 @@ TEST_F(PendingOutputTest, OutputNamesAreClaimedForOneSource) {
     testing::WriteTextFile(Path(".tolk-claims/gone.trl"), holder + "\n/other/gone.gpx\n");
     RemoveDeadClaims(m_dir.path().toStdString());
     fs::remove(Path(holder));
+    EXPECT_EQ(Names(), Strings{});
+}
+
+// Jobs writing to one target folder at once: each gets a hidden folder that is there while it
+// holds its share, however their takings and leavings interleave, and the last share leaves
+// none; of the jobs claiming one name for sources of their own, one gets it, and each gets the
+// names only it claims.
+TEST_F(PendingOutputTest, JobsAtOnceShareTheOutputFolderAndEachNameGoesToOneSource) {
+    const fs::path target = m_dir.path().toStdString();
+    std::atomic<int> missing = 0;
+    std::atomic<int> clashes = 0;
+    std::vector<std::unique_ptr<QThread>> jobs;
+    for (int job = 0; job < 6; ++job) {
+        jobs.emplace_back(QThread::create([&, job] {
+            const std::string source = "/in/" + std::to_string(job) + ".gpx";
+            for (int output = 0; output < 40; ++output) {
+                const fs::path folder = ShareOutputFolder(target);
+                missing += folder.empty() || !fs::is_directory(folder) ? 1 : 0;
+                LeaveOutputFolder(target);
+                const std::string own = std::to_string(job) + "-" + std::to_string(output);
+                missing += ClaimOutputs({target / (own + ".trl")}, source) ? 1 : 0;
+            }
+            clashes += ClaimOutputs({target / "walk.trl"}, source) ? 1 : 0;
+        }));
+        jobs.back()->start();
+    }
+    for (const auto& job : jobs) {
+        job->wait();
+    }
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(clashes, 5);
+    DropClaims();
     EXPECT_EQ(Names(), Strings{});
 }
 

@@ -5,6 +5,7 @@
 #include "convert/FileConversion.h"
 #include "convert/FileTypes.h"
 #include "host/ConversionCommand.h"
+#include "host/EngineCommand.h"
 #include "host/EngineRunner.h"
 #include "host/FormatList.h"
 #include "host/GpsBabelHost.h"
@@ -223,17 +224,17 @@ TEST_F(SharedRunTest, EveryWriterWritesEachFileAsARunOfItsOwnDoes) {
 std::string MadeBy(const EngineFormat& format, const std::string& gpx, const std::string& path) {
     WriteTextFile(path + ".from", gpx);
     bool made = false;
-    for (const std::vector<std::string>& kinds :
-         std::vector<std::vector<std::string>>{{"-w", "-t", "-r"}, {"-t"}, {"-w"}, {"-r"}}) {
-        std::vector<std::string> arguments{"-p", ""};
-        std::ranges::copy_if(kinds, std::back_inserter(arguments), [&](const std::string& flag) {
-            return std::ranges::any_of(AllDataKinds, [&](DataKind kind) {
-                return format.Writes(kind) && flag == KindFlag(kind);
-            });
-        });
-        arguments.insert(arguments.end(),
-                         {"-i", "gpx", "-f", path + ".from", "-o", format.name, "-F", path});
-        made = made || (arguments.size() > 2 && Installed().Run(arguments).Succeeded());
+    for (std::vector<DataKind> kinds : std::vector<std::vector<DataKind>>{
+             {DataKind::Waypoints, DataKind::Tracks, DataKind::Routes},
+             {DataKind::Tracks},
+             {DataKind::Waypoints},
+             {DataKind::Routes}}) {
+        std::erase_if(kinds, [&](DataKind kind) { return !format.Writes(kind); });
+        const EngineCommand command = EngineCommand::Whole()
+                                          .Kinds(kinds)
+                                          .Read("gpx", path + ".from")
+                                          .Write(format.name, path);
+        made = made || (!kinds.empty() && Installed().Run(command).Succeeded());
     }
     fs::remove(path + ".from");
     return made ? path : "";
