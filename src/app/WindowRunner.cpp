@@ -3,7 +3,11 @@
 namespace tolk {
 
 WindowRunner::WindowRunner(RunSink& window, HostConnection& own, HostFactory make, int jobs)
-    : m_window(window), m_hosts(own, std::move(make), jobs) {}
+    : m_window(window), m_hosts(own, std::move(make), jobs) {
+    m_newsTimer.setSingleShot(true);
+    m_newsTimer.setInterval(0);
+    connect(&m_newsTimer, &QTimer::timeout, this, &WindowRunner::ShowNews);
+}
 
 WindowRunner::~WindowRunner() = default;
 
@@ -15,8 +19,9 @@ void WindowRunner::Start(RunCommand command, const ConversionSettings& settings,
     std::vector<HostConnection*> hosts = m_hosts.For(names.size());
     m_command = std::make_unique<ConvertCommand>(
         CommandRequest{command, settings, std::move(names), std::move(hosts), logFolder}, m_window);
-    connect(&m_command->Loop(), &ConversionLoop::NewsReady, this, &WindowRunner::ShowNews,
-            Qt::QueuedConnection);
+    connect(
+        &m_command->Loop(), &ConversionLoop::NewsReady, &m_newsTimer,
+        [this] { m_newsTimer.start(); }, Qt::QueuedConnection);
     m_command->Start();
 }
 
@@ -30,9 +35,11 @@ void WindowRunner::ShowNews() {
     if (!m_command) {
         return;
     }
-    if (!m_command->ShowNews()) {
+    const bool over = m_command->ShowNews();
+    emit NewsShown();
+    if (!over) {
         if (m_command->NewsLeft()) {
-            QMetaObject::invokeMethod(this, &WindowRunner::ShowNews, Qt::QueuedConnection);
+            m_newsTimer.start();
         }
         return;
     }

@@ -4,6 +4,7 @@
 #include "convert/JobHosts.h"
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,8 @@ public:
     void ForgetHosts() { m_hosts.Forget(); }
 
 signals:
+    /// A part of the run's news was shown through the window's sink.
+    void NewsShown();
     /// The command is over and everything it had to show was shown.
     void Ended(const tolk::RunTotals& totals);
 
@@ -40,6 +43,10 @@ private:
     void ShowNews();
 
     RunSink& m_window;
+    /// Shows the news once the window's other events and timers had their turn. A timer, not a
+    /// posted event: Qt's event loop runs no further timer while posted events keep coming, and
+    /// a busy run would keep them coming.
+    QTimer m_newsTimer;
     JobHosts m_hosts;
     std::unique_ptr<ConvertCommand> m_command;
 };
