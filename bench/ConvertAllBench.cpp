@@ -22,8 +22,9 @@ constexpr int FileCount = 200;
 constexpr int TickInterval = 5;
 
 Took ConvertAllInTheWindow(tolk::Tmainfrm& window, double& longestWait) {
-    return Measure(
-        [&] { longestWait = tolk::bench::ConvertAllAndTimeTheLongestWait(window, TickInterval); });
+    return Measure([&] {
+        longestWait = tolk::bench::ConvertAllAndTimeTheWaits(window, TickInterval).Longest();
+    });
 }
 
 } // namespace

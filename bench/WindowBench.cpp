@@ -54,16 +54,23 @@ std::string BenchWindow::Status() const {
     return m_window->findChild<QLabel*>(QStringLiteral("statuslbl"))->text().toStdString();
 }
 
-double ConvertAllAndTimeTheLongestWait(Tmainfrm& window, int interval) {
+EventLoopWaits ConvertAllAndTimeTheWaits(Tmainfrm& window, int interval) {
     using Clock = std::chrono::steady_clock;
     QEventLoop loop;
     QTimer ticker;
     ticker.setInterval(interval);
     Clock::time_point last = Clock::now();
-    double longest = 0;
+    EventLoopWaits waits;
+    bool answered = false;
     QObject::connect(&ticker, &QTimer::timeout, &loop, [&] {
         const Clock::time_point now = Clock::now();
-        longest = std::max(longest, std::chrono::duration<double, std::milli>(now - last).count());
+        const double wait = std::chrono::duration<double, std::milli>(now - last).count();
+        if (answered) {
+            waits.during = std::max(waits.during, wait);
+        } else {
+            waits.click = wait;
+            answered = true;
+        }
         last = now;
         if (!window.Running()) {
             loop.quit();
@@ -72,7 +79,7 @@ double ConvertAllAndTimeTheLongestWait(Tmainfrm& window, int interval) {
     ticker.start();
     window.findChild<QPushButton*>(QStringLiteral("convall"))->click();
     loop.exec();
-    return longest;
+    return waits;
 }
 
 } // namespace tolk::bench

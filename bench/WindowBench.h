@@ -7,6 +7,7 @@
 #include "host/GpsBabelHost.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -54,9 +55,16 @@ private:
     std::unique_ptr<Tmainfrm> m_window;
 };
 
-/// Clicks "Convert All" and lets the event loop run until the run has ended; returns the longest
-/// time between two answers of a timer on the window's thread that asks every `interval`
-/// milliseconds, in milliseconds.
-double ConvertAllAndTimeTheLongestWait(Tmainfrm& window, int interval);
+/// How long the window's event loop went unanswered during a command, in milliseconds.
+struct EventLoopWaits {
+    double click = 0;  ///< from the click until the loop first answered: the run's start
+    double during = 0; ///< the longest wait after that, until the run had ended
+
+    double Longest() const { return std::max(click, during); }
+};
+
+/// Clicks "Convert All" and lets the event loop run until the run has ended, timing the answers
+/// of a timer on the window's thread that asks every `interval` milliseconds.
+EventLoopWaits ConvertAllAndTimeTheWaits(Tmainfrm& window, int interval);
 
 } // namespace tolk::bench
