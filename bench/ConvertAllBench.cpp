@@ -4,17 +4,9 @@
 // time the window's event loop went unanswered during the run. The window runs under the
 // offscreen platform in a home of its own.
 #include "BenchSupport.h"
-#include "app/Tmainfrm.h"
-#include "host/GpsBabelHost.h"
+#include "WindowBench.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -26,80 +18,27 @@ using tolk::bench::Measure;
 using tolk::bench::Took;
 
 constexpr int FileCount = 200;
-// How often the event loop is asked to answer while the run goes on.
-constexpr auto TickInterval = std::chrono::milliseconds(5);
-
-class QuietMessenger : public tolk::Messenger {
-public:
-    void ShowMessage(const std::string& text) override {
-        std::printf("message: %s\n", text.c_str());
-    }
-    bool AskYesNo(const std::string&) override { return false; }
-    void ReportError(const std::string& text) override { std::printf("error: %s\n", text.c_str()); }
-};
-
-// Clicks "Convert All" and lets the event loop run until the run has ended; returns the longest
-// time between two answers of a timer that asks every few milliseconds, in milliseconds.
-double ConvertAllAndTimeTheLongestWait(tolk::Tmainfrm& window) {
-    using Clock = std::chrono::steady_clock;
-    QEventLoop loop;
-    QTimer ticker;
-    ticker.setInterval(TickInterval);
-    Clock::time_point last = Clock::now();
-    double longest = 0;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const Clock::time_point now = Clock::now();
-        longest = std::max(longest, std::chrono::duration<double, std::milli>(now - last).count());
-        last = now;
-        if (!window.Running()) {
-            loop.quit();
-        }
-    });
-    ticker.start();
-    window.findChild<QPushButton*>(QStringLiteral("convall"))->click();
-    loop.exec();
-    return longest;
-}
+// How often, in milliseconds, the event loop is asked to answer while the run goes on.
+constexpr int TickInterval = 5;
 
 Took ConvertAllInTheWindow(tolk::Tmainfrm& window, double& longestWait) {
-    return Measure([&] { longestWait = ConvertAllAndTimeTheLongestWait(window); });
+    return Measure([&] {
+        longestWait = tolk::bench::ConvertAllAndTimeTheWaits(window, TickInterval).Longest();
+    });
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_DIRS", (home.path() + QStringLiteral("/etc/xdg")).toLocal8Bit());
-    qputenv("TOLK_STATE_DIR", (home.path() + QStringLiteral("/state")).toLocal8Bit());
+    const tolk::bench::BenchHome home;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR"}) {
-        qunsetenv(name);
-    }
     QApplication application(argc, argv);
+    tolk::bench::BenchWindow bench;
     const fs::path root = tolk::bench::BenchRoot();
-    const std::vector<std::string> names = tolk::bench::MakeBenchFolder(root, FileCount);
+    bench.Show(root, tolk::bench::MakeBenchFolder(root, FileCount));
+    tolk::Tmainfrm& window = bench.Window();
 
-    QuietMessenger messenger;
-    tolk::GpsBabelHostFactory hosts;
-    tolk::AppServices services{
-        messenger, [&hosts] { return std::move(hosts.Create(tolk::GpsBabelConfig(), 1).front()); },
-        QCoreApplication::applicationDirPath().toStdString() + "/tolkconv"};
-    tolk::ProgramRecords records;
-    tolk::Tmainfrm window(records, services);
-    window.show();
-    tolk::ConversionSettings& settings = records.Settings;
-    settings.SourceFldr = (root / "src").string();
-    settings.TargetFldr = (root / "ours").string();
-    settings.SourceExt = "gpx";
-    settings.MergeExt.clear();
-    settings.TargetExt = "kml";
-    settings.Grid.clear();
-    settings.Datum.clear();
-    window.FileList().SetNames(names);
-    window.FileList().SetCurrentIndex(0);
-
-    const std::string jobs = std::to_string(services.conversionJobs);
+    const std::string jobs = std::to_string(bench.Jobs());
     const std::string batch =
         "'" + QCoreApplication::applicationDirPath().toStdString() + "/tolkconv-batch' '" +
         (root / "src").string() +
@@ -111,8 +50,7 @@ int main(int argc, char* argv[]) {
     tolk::bench::MeasureCommand(batch);
     const Took ours = ConvertAllInTheWindow(window, longestWait);
     const Took command = tolk::bench::MeasureCommand(batch);
-    const std::string status =
-        window.findChild<QLabel*>(QStringLiteral("statuslbl"))->text().toStdString();
+    const std::string status = bench.Status();
     std::printf("Convert All: %7.3f s, processor %7.3f s (%s)\n", ours.wall, ours.cpu,
                 status.c_str());
     std::printf("tolkconv-batch --jobs %s: %7.3f s, processor %7.3f s\n", jobs.c_str(),

@@ -29,6 +29,8 @@ const char* const EmptyWindowMode = "--empty-window";
 const char* const TextWindowMode = "--text-window";
 const char* const ShownLine = "shown";
 constexpr int TimedRuns = 5;
+// How many times an empty window's start-up the program's warm start-up may take.
+constexpr double WarmGoal = 2;
 
 // Once the main window has been shown and the event loop has come round, says so on standard
 // output and closes the window, which ends the program.
@@ -133,9 +135,14 @@ int main(int argc, char* argv[]) {
                 "an empty Qt window: %.1f ms; one with a line of text: %.1f ms\n",
                 warm, cold, empty, text);
     const std::string reference = "empty Qt window: " + tolk::bench::Milliseconds(empty);
-    tolk::bench::PrintTableRow("Start-up to window shown, warm cache (offscreen)",
-                               tolk::bench::Milliseconds(warm), reference, warm / empty);
+    char warmRow[80];
+    std::snprintf(warmRow, sizeof warmRow,
+                  "Start-up to window shown, warm cache (offscreen), goal %.0f", WarmGoal);
+    tolk::bench::PrintTableRow(warmRow, tolk::bench::Milliseconds(warm), reference, warm / empty);
     tolk::bench::PrintTableRow("Start-up to window shown, cold cache (offscreen)",
                                tolk::bench::Milliseconds(cold), reference, cold / empty);
+    std::printf("goal: warm start-up at most %.0f times an empty Qt window's; a window showing one "
+                "line of text takes %.2f times it\n",
+                WarmGoal, text / empty);
     return 0;
 }

@@ -112,6 +112,10 @@ void ShowOutcome(QListWidgetItem& item, const FileOutcome& outcome) {
 }
 
 void ClearOutcome(QListWidgetItem& item) {
+    // Every change tells the list and assistive tools; a row without a mark has nothing to take.
+    if (!item.data(MarkRole).isValid()) {
+        return;
+    }
     for (const int role :
          {MarkRole, ReasonRole, int(Qt::ToolTipRole), int(Qt::AccessibleDescriptionRole)}) {
         item.setData(role, QVariant());

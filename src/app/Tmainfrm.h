@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/FileListNews.h"
 #include "app/OuterPlacement.h"
 #include "app/ProgramRecords.h"
 #include "app/WindowRunner.h"
@@ -103,6 +104,8 @@ private:
     void StopRun();
     /// Each file's mark and reason in the list, its context menu, and the desktop's notice.
     void ShowFileOutcome(int index, const FileOutcome& outcome);
+    /// Shows in the file list what the run gathered for it.
+    void ShowListNews();
     void ClearFileOutcomes();
     void ShowFileMenu(QListWidgetItem* item, const QPoint& atInList);
     void ShowOutcomeMenu(const QPoint& atOnScreen, const QString& reason);
@@ -161,6 +164,8 @@ private:
     /// The list row of the run's first file; how long the run has taken.
     int m_runFirstRow = 0;
     QElapsedTimer m_runClock;
+    /// What the run has yet to show in the file list.
+    FileListNews m_listNews;
     RunEndNotice* m_runEndNotice = nullptr;
     std::string m_settingsPath;
     bool m_connected = false;

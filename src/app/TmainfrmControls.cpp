@@ -1,6 +1,7 @@
 // The main window's controls, placed at their design positions in the client area.
 #include "app/DesignPlacement.h"
 #include "app/DropDownList.h"
+#include "app/FileListWidget.h"
 #include "app/OutcomeMarks.h"
 #include "app/ReadableColour.h"
 #include "app/StatusLineAccessible.h"
@@ -86,7 +87,7 @@ void Tmainfrm::CreateControls() {
     cbtargext = DropDown(this, "cbtargext", {"TXT", "WPT", "PLT", "KML"}, 96, 248, 57);
     cbtargassrc =
         Place(new QCheckBox(tr("Same as Source folder"), this), "cbtargassrc", 96, 208, 145, 17);
-    FileListBox1 = Place(new QListWidget(this), "FileListBox1", 312, 64, 145, 281);
+    FileListBox1 = Place(new FileListWidget(this), "FileListBox1", 312, 64, 145, 281);
     FileListBox1->setItemDelegate(new OutcomeMarkDelegate(FileListRowHeight, FileListBox1));
     FileListBox1->setUniformItemSizes(true);
     skipbtn = Button(this, "skipbtn", tr("Skip Selected"), 120, 312, 81, 33);

@@ -37,9 +37,11 @@ void Tmainfrm::ConnectOutcomeHandlers() {
 }
 
 void Tmainfrm::ShowFileOutcome(int index, const FileOutcome& outcome) {
-    if (QListWidgetItem* item = FileListBox1->item(m_runFirstRow + index)) {
-        ShowOutcome(*item, outcome);
-    }
+    m_listNews.Mark(m_runFirstRow + index, outcome);
+}
+
+void Tmainfrm::ShowListNews() {
+    m_listNews.ShowIn(*FileListBox1);
 }
 
 void Tmainfrm::ClearFileOutcomes() {

@@ -18,6 +18,7 @@ void Tmainfrm::ConnectRunHandlers() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("StopShortcut"));
     connect(escape, &QShortcut::activated, this, [this] { StopRun(); });
+    connect(&m_runner, &WindowRunner::NewsShown, this, [this] { ShowListNews(); });
     connect(&m_runner, &WindowRunner::Ended, this,
             [this](const RunTotals& totals) { Guarded([&] { RunEnded(totals); }); });
 }
@@ -97,11 +98,14 @@ void Tmainfrm::ShowNote(const std::string& text) {
     statuslbl->setToolTip(QString::fromStdString(text + log));
 }
 
+// A box holds the run; the list behind it shows every file done before it.
 void Tmainfrm::ShowMessage(const std::string& text) {
+    ShowListNews();
     m_services.messenger.ShowMessage(text);
 }
 
 void Tmainfrm::ReportError(const std::string& message) {
+    ShowListNews();
     m_services.messenger.ReportError(message);
 }
 

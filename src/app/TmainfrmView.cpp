@@ -38,8 +38,11 @@ void Tmainfrm::ShowNames(const std::vector<std::string>& names) {
 }
 
 void Tmainfrm::ShowCurrentIndex(int index) {
-    const QSignalBlocker blocker(FileListBox1);
-    FileListBox1->setCurrentRow(index);
+    m_listNews.Highlight(index);
+    // A run's highlight moves with the rest of its news.
+    if (!Running()) {
+        ShowListNews();
+    }
 }
 
 void Tmainfrm::ShowCounts(const std::string& statusText, const std::string& labelText) {

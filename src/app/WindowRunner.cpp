@@ -3,7 +3,11 @@
 namespace tolk {
 
 WindowRunner::WindowRunner(RunSink& window, HostConnection& own, HostFactory make, int jobs)
-    : m_window(window), m_hosts(own, std::move(make), jobs) {}
+    : m_window(window), m_hosts(own, std::move(make), jobs) {
+    m_newsTimer.setSingleShot(true);
+    m_newsTimer.setInterval(0);
+    connect(&m_newsTimer, &QTimer::timeout, this, &WindowRunner::ShowNews);
+}
 
 WindowRunner::~WindowRunner() {
     if (m_worker) {
@@ -38,8 +42,9 @@ void WindowRunner::Begin() {
     m_worker.reset();
     m_command = std::make_unique<ConvertCommand>(std::move(*m_request), m_window);
     m_request.reset();
-    connect(&m_command->Loop(), &ConversionLoop::NewsReady, this, &WindowRunner::ShowNews,
-            Qt::QueuedConnection);
+    connect(
+        &m_command->Loop(), &ConversionLoop::NewsReady, &m_newsTimer,
+        [this] { m_newsTimer.start(); }, Qt::QueuedConnection);
     m_command->Start();
     if (m_stopAsked) {
         m_command->Loop().Stop();
@@ -57,9 +62,11 @@ void WindowRunner::ShowNews() {
     if (!m_command || m_worker) {
         return;
     }
-    if (!m_command->ShowNews()) {
+    const bool over = m_command->ShowNews();
+    emit NewsShown();
+    if (!over) {
         if (m_command->NewsLeft()) {
-            QMetaObject::invokeMethod(this, &WindowRunner::ShowNews, Qt::QueuedConnection);
+            m_newsTimer.start();
         }
         return;
     }

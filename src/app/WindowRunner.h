@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ public:
     void ForgetHosts() { m_hosts.Forget(); }
 
 signals:
+    /// A part of the run's news was shown through the window's sink.
+    void NewsShown();
     /// The command is over and everything it had to show was shown.
     void Ended(const tolk::RunTotals& totals);
 
@@ -52,6 +55,10 @@ private:
     void Finish();
 
     RunSink& m_window;
+    /// Shows the news once the window's other events and timers had their turn. A timer, not a
+    /// posted event: Qt's event loop runs no further timer while posted events keep coming, and
+    /// a busy run would keep them coming.
+    QTimer m_newsTimer;
     JobHosts m_hosts;
     /// The command while its hosts are made ready.
     std::optional<CommandRequest> m_request;

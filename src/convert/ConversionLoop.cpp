@@ -6,20 +6,24 @@
 #include "convert/RunBoard.h"
 
 #include <QThread>
-#include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace tolk {
 namespace {
 
 // Per listed file, the earlier listed file with the same base name, whose target it shares.
+// Found on the window's thread before a run starts, so kept quick for a long list.
 std::vector<std::optional<std::string>>
 EarlierWithTheSameTarget(const std::vector<std::string>& names) {
-    std::map<std::string, std::string> firstByBase;
-    std::vector<std::optional<std::string>> earlier;
-    for (const std::string& name : names) {
-        const auto [first, added] = firstByBase.emplace(BaseName(name), name);
-        earlier.push_back(added ? std::nullopt : std::optional<std::string>(first->second));
+    std::unordered_map<std::string, std::size_t> firstByBase;
+    firstByBase.reserve(names.size());
+    std::vector<std::optional<std::string>> earlier(names.size());
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        const auto [first, added] = firstByBase.emplace(BaseName(names[index]), index);
+        if (!added) {
+            earlier[index] = names[first->second];
+        }
     }
     return earlier;
 }

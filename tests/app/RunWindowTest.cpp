@@ -39,6 +39,15 @@ protected:
     }
     std::string ReadLog() const { return ReadTextFile(m_records.WorkFolder + "/conversion.log"); }
     std::string Status() { return Find<QLabel>("statuslbl")->text().toStdString(); }
+    // How many rows of the file list show an outcome.
+    int MarkedRows() {
+        auto* list = Find<QListWidget>("FileListBox1");
+        int marked = 0;
+        for (int row = 0; row < list->count(); ++row) {
+            marked += list->item(row)->toolTip().isEmpty() ? 0 : 1;
+        }
+        return marked;
+    }
     bool Opened(const std::string& name) {
         return std::ranges::find(m_script->calls, "OpenFile(" + m_home / ("src/" + name) + ")") !=
                m_script->calls.end();
@@ -60,12 +69,18 @@ TEST_F(RunWindowTest, SeveralJobsShowTextsAndBoxesInListOrderWhateverFinishesFir
         }
     };
     Lines statusAtEachBox;
-    m_messages.onMessage = [&](const std::string&) { statusAtEachBox.push_back(Status()); };
+    std::vector<int> marksAtEachBox;
+    m_messages.onMessage = [&](const std::string&) {
+        statusAtEachBox.push_back(Status());
+        marksAtEachBox.push_back(MarkedRows());
+    };
 
     ClickAndWait(window, "convall");
 
     EXPECT_EQ(statusAtEachBox, (Lines{"Converting: a", "Converting: b", "Converting: c",
                                       "Converting: d", "Converting: e"}));
+    EXPECT_EQ(marksAtEachBox, (std::vector<int>{0, 1, 2, 3, 4}))
+        << "the list behind a box shows every file done before it";
     EXPECT_EQ(m_messages.shown, Lines(5, "message: Unable to change grid"));
     EXPECT_EQ(Status(), "Converted 5 files.");
     EXPECT_EQ(Find<QLineEdit>("returncode")->text(), "7");
@@ -111,6 +126,30 @@ TEST_F(RunWindowTest, TheWindowAnswersDuringARunWithItsCommandsHeldAndConvertAll
     EXPECT_EQ(Status(), "Converted 3 files.");
     EXPECT_TRUE(Find("convone")->isEnabled());
     EXPECT_TRUE(Find("cbtargext")->isEnabled());
+}
+
+// A host that answers at once keeps news coming faster than the window shows it; the window
+// still takes its turns between showings, and in the end shows what a slow run shows.
+TEST_F(RunWindowTest, TimersRunWhileNewsKeepsComingAndTheEndIsShownWhole) {
+    constexpr int Files = 3000;
+    std::vector<std::string> names;
+    for (int file = 0; file < Files; ++file) {
+        names.push_back("f" + std::to_string(file) + ".txt");
+    }
+    Tmainfrm& window = StartWith(2, names);
+    int ticksDuringRun = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ticksDuringRun += window.Running() ? 1 : 0; });
+    timer.start();
+
+    ClickAndWait(window, "convall");
+
+    EXPECT_GE(ticksDuringRun, 10) << "the window's timers ran during the run";
+    EXPECT_EQ(Status(), "Converted 3000 files.");
+    EXPECT_EQ(MarkedRows(), Files);
+    EXPECT_EQ(window.FileList().CurrentIndex(), Files - 1);
+    EXPECT_EQ(Find<QListWidget>("FileListBox1")->currentRow(), Files - 1);
 }
 
 TEST_F(RunWindowTest, StopOrEscapeEndsTheRunAfterTheFilesInProgress) {
