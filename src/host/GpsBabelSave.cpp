@@ -1,4 +1,4 @@
-// The gpsbabel host's save: made ready, run alone or among the files it was told of ahead, then
+// The gpsbabel host's save: made ready, run alone or among the other files of its run, then
 // judged and moved into place.
 #include "core/TolkError.h"
 #include "core/Translate.h"
@@ -21,7 +21,7 @@ namespace {
 // The input/output error whose text is "Disk full".
 constexpr int DiskFullError = 101;
 
-// How many files a job is told of at once: enough that starting the engine costs little beside
+// How many files a job gives the host at once: enough that starting the engine costs little beside
 // converting them, few enough that a stop or a failure leaves little to do again.
 constexpr int FilesPerRun = 200;
 
@@ -113,24 +113,26 @@ int GpsBabelHost::FilesAhead() const {
 
 void GpsBabelHost::ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
                                 FileGate& gate) {
-    // The run's target type and its end of engine runs hold for its length only: calls made one
-    // by one between runs know neither.
+    // The run's files, target type and end of engine runs hold for its length only, however it
+    // ends: calls made one by one between runs know none of them.
+    struct RunScope {
+        GpsBabelHost& host;
+        ~RunScope() {
+            host.m_ahead.Expect({});
+            host.m_stopAsked = false;
+            host.m_runTargetType.clear();
+        }
+    } const scope{*this};
     m_runTargetType = run.targetType;
-    m_stopAsked = false;
-    {
-        const std::stop_callback endRuns(run.endRuns, [this] { m_stopAsked = true; });
-        std::vector<std::optional<RunAhead::Step>> steps;
-        for (const FileConversion& file : files) {
-            steps.push_back(StepFor(file));
-        }
-        m_ahead.Expect(std::move(steps));
-        for (std::size_t file = 0; file < files.size() && gate.MayLand(file); ++file) {
-            gate.Finished(file, ConvertAhead(file, files[file]));
-        }
-        m_ahead.Expect({});
+    const std::stop_callback endRuns(run.endRuns, [this] { m_stopAsked = true; });
+    std::vector<std::optional<RunAhead::Step>> steps;
+    for (const FileConversion& file : files) {
+        steps.push_back(StepFor(file));
     }
-    m_stopAsked = false;
-    m_runTargetType.clear();
+    m_ahead.Expect(std::move(steps));
+    for (std::size_t file = 0; file < files.size() && gate.MayLand(file); ++file) {
+        gate.Finished(file, ConvertAhead(file, files[file]));
+    }
 }
 
 // The file's part of the run among the run's files, as its calls would have come out; its calls
@@ -196,9 +198,9 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     return Land(*setup, std::move(run), result);
 }
 
-// The file's part of a run among the files told of ahead; none where it is to be converted
-// alone: it is not in such a run, the run ended on it (its own run says why), or its reader is
-// to be chosen (and the files after it then go on in a run that knows the choice).
+// The file's part of an engine run shared with the run's files after it; none where it is to be
+// converted alone: it is not in such a run, the run ended on it (its own run says why), or its
+// reader is to be chosen (and the files after it then go on in a run that knows the choice).
 std::optional<CallResult> GpsBabelHost::SaveAhead(std::size_t step) {
     if (!m_ahead.Covers(step) && !StartAhead(step)) {
         return std::nullopt;
@@ -234,16 +236,17 @@ std::optional<CallResult> GpsBabelHost::SaveAhead(std::size_t step) {
     return result;
 }
 
-// Starts a run over the told files from the step on, as far as they can share one; false when
-// not even two can, and the step is then converted alone.
+// Starts an engine run over the run's files from the step on, as far as they can share one; false
+// when not even two can, and the step is then converted alone.
 bool GpsBabelHost::StartAhead(std::size_t first) {
     std::vector<SaveSetup> setups;
     std::vector<std::string> flags;
     for (std::size_t step = first; step < m_ahead.Steps() && m_ahead.StepAt(step); ++step) {
         std::string refusal;
-        const RunAhead::Step& told = *m_ahead.StepAt(step);
-        std::optional<SaveSetup> setup = SetUpSave(
-            told.document, told.target, "ahead" + std::to_string(setups.size()) + ".gpx", refusal);
+        const RunAhead::Step& given = *m_ahead.StepAt(step);
+        std::optional<SaveSetup> setup =
+            SetUpSave(given.document, given.target,
+                      "ahead" + std::to_string(setups.size()) + ".gpx", refusal);
         if (!setup || !SharesRuns(*setup)) {
             break;
         }

@@ -74,7 +74,8 @@ struct HostRun {
     /// format would drop is refused when it is asked for, not dropped at the save.
     std::string targetType;
     /// Once requested, the engine runs in progress end, and so does any started later: the call
-    /// it ends returns a nonzero result whose reason is "stopped".
+    /// it ends returns a nonzero result whose reason is "stopped". A host that cannot end its
+    /// runs lets them finish.
     std::stop_token endRuns;
 };
 
