@@ -46,8 +46,8 @@ void Tmainfrm::OfferPendingFormatChoice() {
     if (!format) {
         return;
     }
-    if (!host.ChooseFormat(type, *format)) {
-        m_services.messenger.ShowMessage(host.LastReason());
+    if (const std::optional<std::string> refusal = host.ChooseFormat(type, *format)) {
+        m_services.messenger.ShowMessage(*refusal);
         return;
     }
     // The jobs' hosts read the choices when they are made; the next run makes them anew.

@@ -6,6 +6,7 @@
 #include "convert/RunBoard.h"
 
 #include <QThread>
+#include <exception>
 #include <optional>
 #include <unordered_map>
 
@@ -27,9 +28,6 @@ EarlierWithTheSameTarget(const std::vector<std::string>& names) {
     }
     return earlier;
 }
-
-// How often the engine runs of the files in progress are ended again until their jobs end.
-constexpr std::chrono::milliseconds EndRunsAgain(100);
 
 } // namespace
 
@@ -75,55 +73,115 @@ void ConversionLoop::StartThread(Work&& work) {
     m_threads.back()->start();
 }
 
+// A job's stretch as its host is given it: the conversions of the files whose targets no earlier
+// file takes. The files of the stretch begin and finish on the board in list order, those the
+// host is not given in their place between the others.
+class ConversionLoop::JobGate : public FileGate {
+public:
+    JobGate(ConversionLoop& loop, FileStretch stretch)
+        : m_loop(loop), m_next(stretch.first), m_end(stretch.end) {
+        for (int index = stretch.first; index < stretch.end; ++index) {
+            if (!m_loop.m_earlier[static_cast<std::size_t>(index)]) {
+                m_indices.push_back(index);
+                m_files.push_back(ConversionOf(loop.m_settings, Name(index), loop.m_merges));
+            }
+        }
+    }
+
+    std::span<const FileConversion> Files() const { return m_files; }
+
+    bool MayLand(std::size_t file) override {
+        const int index = m_indices[file];
+        while (m_next < index) {
+            if (!BeginTargetTaken()) {
+                return false;
+            }
+        }
+        return Begin();
+    }
+
+    void Finished(std::size_t file, FileResult result) override {
+        const int index = m_indices[file];
+        Finish(index, OutcomeOf(m_loop.m_settings, Name(index), m_loop.m_merges, result));
+    }
+
+    /// The host is done: the files after its last one whose targets are taken finish, and those
+    /// never begun are abandoned.
+    void End() {
+        while (m_next < m_end && m_loop.m_earlier[static_cast<std::size_t>(m_next)] &&
+               BeginTargetTaken()) {
+        }
+        m_loop.m_board->Abandon(m_next, m_end);
+    }
+
+    /// The host failed with an error: the file in progress (or else the next one) ends the
+    /// command with it.
+    void Fail(const std::string& error) {
+        if (!m_inProgress && (m_next >= m_end || !Begin())) {
+            return;
+        }
+        FileOutcome outcome = NotConvertedOutcome(Name(*m_inProgress), error);
+        outcome.failure = error;
+        Finish(*m_inProgress, std::move(outcome));
+    }
+
+private:
+    const std::string& Name(int index) const {
+        return m_loop.m_names[static_cast<std::size_t>(index)];
+    }
+
+    bool Begin() {
+        if (!m_loop.m_board->Begin(m_next)) {
+            return false;
+        }
+        m_inProgress = m_next++;
+        m_loop.Announce();
+        return true;
+    }
+
+    bool BeginTargetTaken() {
+        if (!Begin()) {
+            return false;
+        }
+        const int index = *m_inProgress;
+        const std::string& earlier = *m_loop.m_earlier[static_cast<std::size_t>(index)];
+        Finish(index, TargetTakenOutcome(m_loop.m_settings, Name(index), earlier));
+        return true;
+    }
+
+    void Finish(int index, FileOutcome outcome) {
+        m_inProgress.reset();
+        m_loop.m_board->Finish(index, std::move(outcome));
+        m_loop.Announce();
+    }
+
+    ConversionLoop& m_loop;
+    int m_next;
+    const int m_end;
+    std::optional<int> m_inProgress;
+    std::vector<int> m_indices;
+    std::vector<FileConversion> m_files;
+};
+
 void ConversionLoop::ConvertFiles(int job) {
     HostConnection& host = *m_hosts[static_cast<std::size_t>(job)];
+    const HostRun run{m_settings.TargetExt, m_endRuns.get_token()};
     for (FileStretch stretch = m_board->Take(job); !stretch.Empty(); stretch = m_board->Take(job)) {
-        TellAhead(host, stretch);
-        int index = stretch.first;
-        for (; index < stretch.end && m_board->Begin(job, index); ++index) {
-            Announce();
-            m_board->Finish(job, index, Convert(host, index));
-            Announce();
+        JobGate gate(*this, stretch);
+        try {
+            host.ConvertFiles(gate.Files(), run, gate);
+        } catch (const std::exception& error) {
+            gate.Fail(error.what());
         }
-        m_board->Abandon(index, stretch.end);
-        if (stretch.end - stretch.first > 1) {
-            host.ExpectFiles({});
-        }
+        gate.End();
     }
     m_board->JobEnded();
     Announce();
 }
 
-void ConversionLoop::TellAhead(HostConnection& host, FileStretch stretch) const {
-    if (stretch.end - stretch.first < 2) {
-        return;
-    }
-    std::vector<ExpectedFile> expected;
-    for (int index = stretch.first; index < stretch.end; ++index) {
-        if (!m_earlier[static_cast<std::size_t>(index)]) {
-            expected.push_back(
-                ExpectedConversion(m_settings, m_names[static_cast<std::size_t>(index)], m_merges));
-        }
-    }
-    host.ExpectFiles(expected);
-}
-
-FileOutcome ConversionLoop::Convert(HostConnection& host, int index) const {
-    const auto file = static_cast<std::size_t>(index);
-    return m_earlier[file] ? TargetTakenOutcome(m_settings, m_names[file], *m_earlier[file])
-                           : ConvertFile(m_settings, host, m_names[file], m_merges);
-}
-
 void ConversionLoop::EndRunsAfterStop() {
-    m_board->WaitForJobs(
-        [this](const std::vector<int>& converting) {
-            for (std::size_t job = 0; job < converting.size(); ++job) {
-                if (converting[job] != RunBoard::NoFile) {
-                    m_hosts[job]->Cancel();
-                }
-            }
-        },
-        EndRunsAgain);
+    // The request stands: an engine run that a job starts after it ends at once too.
+    m_board->WaitForJobs([this] { m_endRuns.request_stop(); });
 }
 
 RunNews ConversionLoop::TakeNews(std::chrono::milliseconds wait) {

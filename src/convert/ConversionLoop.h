@@ -12,6 +12,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -20,14 +21,15 @@ namespace tolk {
 /// The one loop of the conversion commands: each job converts whole files on its own host, on a
 /// thread of its own, and the outcomes are taken in list order, so that what is shown and
 /// counted is that of a run with one job. Jobs take stretches of files as long as their hosts
-/// like to be told of ahead (HostLink::FilesAhead), and tell them. A file begins only while
-/// fewer files than the jobs' stretches are begun but not yet shown (Shown), and not while the
-/// showing is held (Hold: a message box waiting for its answer); whatever ends the run, every
-/// file begun is finished and shown.
+/// like to be given at once (HostLink::FilesAhead) and hand each stretch's conversions to their
+/// host (HostLink::ConvertFiles), which answers each file with its result. A file begins (is
+/// landed) only while fewer files than the jobs' stretches are begun but not yet shown (Shown),
+/// and not while the showing is held (Hold: a message box waiting for its answer); whatever ends
+/// the run, every file begun is finished and shown.
 ///
 /// An error that ends the command at a file, or Stop, ends the beginning of files; the files in
 /// progress finish. After Stop, a file still in progress after the grace time has its engine
-/// run ended by its host (HostLink::Cancel) and fails as stopped.
+/// run ended (HostRun::endRuns) and fails as stopped.
 class ConversionLoop : public QObject {
     Q_OBJECT
 
@@ -70,13 +72,12 @@ signals:
     void NewsReady();
 
 private:
+    class JobGate;
+
     template <class Work>
     void StartThread(Work&& work);
     /// A job's thread: converts the files it is handed on its host.
     void ConvertFiles(int job);
-    /// Tells the host the files of a stretch of several, but those not to be converted.
-    void TellAhead(HostConnection& host, FileStretch stretch) const;
-    FileOutcome Convert(HostConnection& host, int index) const;
     /// The thread that ends the engine runs still going once a stop's grace time has passed.
     void EndRunsAfterStop();
     /// Emits NewsReady unless it was emitted since the last TakeNews.
@@ -89,6 +90,8 @@ private:
     std::vector<std::optional<std::string>> m_earlier;
     MergeIndex m_merges;
     std::unique_ptr<RunBoard> m_board;
+    /// Requested once the engine runs of the files in progress are to end; never taken back.
+    std::stop_source m_endRuns;
     std::vector<std::unique_ptr<QThread>> m_threads;
     std::atomic<bool> m_announced = false;
 };

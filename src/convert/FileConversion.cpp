@@ -37,18 +37,28 @@ std::string MergeName(const ConversionSettings& settings, const std::string& fil
     return settings.MergeExt.empty() ? std::string() : BaseName(fileName) + "." + settings.MergeExt;
 }
 
-// One file's sequence; the outcome collects what it shows.
+// A call that a host left unanswered fails as an unspecified error would.
+constexpr std::int32_t UnansweredStatus = static_cast<std::int32_t>(0x80004005u);
+
+// The call as it was answered; a call that failed as a call throws, as HostConnection's calls do.
+const CallResult& Answered(const std::optional<CallResult>& call) {
+    static const CallResult unanswered{{UnansweredStatus, {}}, 0};
+    CheckHostStatus(call ? call->status : unanswered.status);
+    return *call;
+}
+
+// One file's calls as the host answered them; the outcome collects what they show.
 class FileSequence {
 public:
-    FileSequence(const ConversionSettings& settings, HostConnection& host, FileOutcome& outcome)
-        : m_settings(settings), m_host(host), m_outcome(outcome) {}
+    FileSequence(const ConversionSettings& settings, const FileResult& result, FileOutcome& outcome)
+        : m_settings(settings), m_result(result), m_outcome(outcome) {}
 
     void Run(const std::string& fileName, const MergeIndex& merges) {
         const std::string baseName = BaseName(fileName);
         m_outcome.status = Tr("Convert", "Converting: %1", {baseName});
         bool success = true;
         try {
-            success = Succeeded(m_host.OpenFile(SourcePath(m_settings, fileName, baseName)),
+            success = Succeeded(Answered(m_result.open),
                                 Tr("Convert", "gpsbabel could not read the file"));
         } catch (const std::exception&) {
             m_outcome.messages.emplace_back(Tr("Convert", "Failed to communicate with TOLK!"));
@@ -56,31 +66,30 @@ public:
         }
         success = Merge(fileName, merges) && success;
         ChangeGridAndDatum();
-        const bool saved = Succeeded(m_host.SaveFileAs(TargetPathOf(m_settings, fileName)),
-                                     Tr("Convert", "gpsbabel could not write the file"));
+        const CallResult& save = Answered(m_result.save);
+        const bool saved = Succeeded(save, Tr("Convert", "gpsbabel could not write the file"));
         if (saved) {
-            m_outcome.notKept = m_host.LastNotKept();
+            m_outcome.notKept = save.status.notKept;
             // A converted file's reason says how it was read, where the host tells.
             if (m_outcome.reason.empty()) {
-                m_outcome.reason = m_host.LastReason();
+                m_outcome.reason = save.status.reason;
             }
         }
         success = saved && success;
         m_outcome.converted = success;
         m_outcome.status = success ? Tr("Convert", "Converted: %1", {baseName})
                                    : Tr("Convert", "Could NOT convert: %1", {baseName});
-        m_outcome.closeResult = m_host.CloseWindow();
+        m_outcome.closeResult = Answered(m_result.close).code;
     }
 
 private:
     // A nonzero result keeps the host's reason (the first one given wins) or the fallback.
-    bool Succeeded(std::int32_t result, const std::string& fallback) {
-        if (result == 0) {
+    bool Succeeded(const CallResult& call, const std::string& fallback) {
+        if (call.code == 0) {
             return true;
         }
         if (m_outcome.reason.empty()) {
-            const std::string reason = m_host.LastReason();
-            m_outcome.reason = reason.empty() ? fallback : reason;
+            m_outcome.reason = call.status.reason.empty() ? fallback : call.status.reason;
         }
         return false;
     }
@@ -96,16 +105,16 @@ private:
             m_outcome.mergeMissing = name;
             return true;
         }
-        return Succeeded(m_host.MergeFile(MergePathOf(m_settings, fileName)),
+        return Succeeded(Answered(m_result.merge),
                          Tr("Convert", "gpsbabel could not merge %1", {name}));
     }
 
     void ChangeGridAndDatum() {
         if (!m_settings.Grid.empty()) {
-            Change([this] { return m_host.ChangeGrid(m_settings.Grid); }, GridTexts);
+            Change(m_result.grid, GridTexts);
         }
         if (!m_settings.Datum.empty()) {
-            Change([this] { return m_host.ChangeDatum(m_settings.Datum); }, DatumTexts);
+            Change(m_result.datum, DatumTexts);
         }
     }
 
@@ -126,10 +135,9 @@ private:
         QT_TRANSLATE_NOOP("Convert", "Current version of TOLK does not support Datum Change\r\n"
                                      "Try updating TOLK to newer version.")};
 
-    template <class Call>
-    void Change(Call&& call, const ChangeTexts& texts) {
+    void Change(const std::optional<CallResult>& call, const ChangeTexts& texts) {
         try {
-            if (!Succeeded(call(), Tr("Convert", texts.notApplied))) {
+            if (!Succeeded(Answered(call), Tr("Convert", texts.notApplied))) {
                 m_outcome.messages.push_back(Tr("Convert", texts.unable));
             }
         } catch (const std::exception&) {
@@ -138,17 +146,17 @@ private:
     }
 
     const ConversionSettings& m_settings;
-    HostConnection& m_host;
+    const FileResult& m_result;
     FileOutcome& m_outcome;
 };
 
 } // namespace
 
-FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
-                        const std::string& fileName, const MergeIndex& merges) {
+FileOutcome OutcomeOf(const ConversionSettings& settings, const std::string& fileName,
+                      const MergeIndex& merges, const FileResult& result) {
     FileOutcome outcome;
     try {
-        FileSequence(settings, host, outcome).Run(fileName, merges);
+        FileSequence(settings, result, outcome).Run(fileName, merges);
     } catch (const std::exception& error) {
         // The command ends here; a file not converted says why wherever its outcome is shown.
         outcome.failure = error.what();
@@ -169,8 +177,8 @@ std::string MergePathOf(const ConversionSettings& settings, const std::string& f
     return PathIn(settings.SourceFldr, BaseName(fileName), settings.MergeExt);
 }
 
-ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::string& fileName,
-                                const MergeIndex& merges) {
+FileConversion ConversionOf(const ConversionSettings& settings, const std::string& fileName,
+                            const MergeIndex& merges) {
     const std::string mergeName = MergeName(settings, fileName);
     return {SourcePath(settings, fileName, BaseName(fileName)),
             !mergeName.empty() && merges.Has(mergeName) ? MergePathOf(settings, fileName) : "",

@@ -9,13 +9,13 @@
 
 namespace tolk {
 
-/// Converts one listed file through the host: open, merge, grid, datum, save and close. What it
-/// shows and comes to is the outcome; nothing is shown while it runs. An open that fails as a
-/// call abandons the file with a message; any other failed call ends the whole command and is
-/// the outcome's failure (and its reason: the file was not converted). Merge partners are looked
-/// up in the index.
-FileOutcome ConvertFile(const ConversionSettings& settings, HostConnection& host,
-                        const std::string& fileName, const MergeIndex& merges);
+/// What converting the listed file came to and shows, from how the host answered its calls
+/// (open, merge, grid, datum, save and close). An open that failed as a call abandons the file
+/// with a message; a failed grid or datum change shows its message; any other failed call ends
+/// the whole command and is the outcome's failure (and its reason: the file was not converted).
+/// Merge partners are looked up in the index, as ConversionOf did.
+FileOutcome OutcomeOf(const ConversionSettings& settings, const std::string& fileName,
+                      const MergeIndex& merges, const FileResult& result);
 
 /// Where the listed file is converted to: the target folder + "/" + its base name + "." + the
 /// target type.
@@ -25,9 +25,10 @@ std::string TargetPathOf(const ConversionSettings& settings, const std::string& 
 /// + "." + the merge type.
 std::string MergePathOf(const ConversionSettings& settings, const std::string& fileName);
 
-/// The file as ConvertFile will name it to the host, so that the host can be told ahead.
-ExpectedFile ExpectedConversion(const ConversionSettings& settings, const std::string& fileName,
-                                const MergeIndex& merges);
+/// The listed file's conversion as the host is given it: its source path, its merge partner's
+/// path when the index has the partner, the grid and datum, and its target path.
+FileConversion ConversionOf(const ConversionSettings& settings, const std::string& fileName,
+                            const MergeIndex& merges);
 
 /// The outcome of a listed file that was not converted, for the reason given.
 FileOutcome NotConvertedOutcome(const std::string& fileName, std::string reason);

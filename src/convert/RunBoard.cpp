@@ -8,7 +8,6 @@ RunBoard::RunBoard(int listed, int jobs, int stretch, std::chrono::milliseconds 
     : m_outcomes(static_cast<std::size_t>(listed)),
       m_abandoned(static_cast<std::size_t>(listed), false), m_jobs(std::max(1, jobs)),
       m_stretch(std::max(1, stretch)), m_stopGrace(stopGrace),
-      m_converting(static_cast<std::size_t>(m_jobs), NoFile),
       m_holding(static_cast<std::size_t>(m_jobs), false) {}
 
 FileStretch RunBoard::Take(int job) {
@@ -32,24 +31,22 @@ bool RunBoard::Ready(int index) const {
     return !m_held && index - m_shown < m_jobs * m_stretch;
 }
 
-bool RunBoard::Begin(int job, int index) {
+bool RunBoard::Begin(int index) {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [&] { return m_ended || Ready(index); });
     if (m_ended) {
         return false;
     }
     m_started.push_back(index);
-    m_converting[static_cast<std::size_t>(job)] = index;
     m_changed.notify_all();
     return true;
 }
 
-void RunBoard::Finish(int job, int index, FileOutcome outcome) {
+void RunBoard::Finish(int index, FileOutcome outcome) {
     const std::lock_guard lock(m_mutex);
     m_ended = m_ended || outcome.failure.has_value();
     outcome.stopped = m_stopAsked && !outcome.converted;
     m_outcomes[static_cast<std::size_t>(index)] = std::move(outcome);
-    m_converting[static_cast<std::size_t>(job)] = NoFile;
     m_changed.notify_all();
 }
 
@@ -132,23 +129,19 @@ RunNews RunBoard::TakeNews(std::chrono::milliseconds wait) {
     return news;
 }
 
-void RunBoard::WaitForJobs(const std::function<void(const std::vector<int>&)>& endRuns,
-                           std::chrono::milliseconds again) {
+void RunBoard::WaitForJobs(const std::function<void()>& endRuns) {
     std::unique_lock lock(m_mutex);
     while (m_jobsRunning > 0) {
         if (!m_endRunsAt) {
             m_changed.wait(lock);
-            continue;
-        }
-        if (Clock::now() < *m_endRunsAt) {
+        } else if (Clock::now() < *m_endRunsAt) {
             m_changed.wait_until(lock, *m_endRunsAt);
-            continue;
+        } else {
+            lock.unlock();
+            endRuns();
+            lock.lock();
+            m_changed.wait(lock, [this] { return m_jobsRunning == 0; });
         }
-        const std::vector<int> converting = m_converting;
-        lock.unlock();
-        endRuns(converting);
-        lock.lock();
-        m_changed.wait_for(lock, again);
     }
 }
 

@@ -36,12 +36,10 @@ struct FileStretch {
 /// stretches, and collects their outcomes so that they can be taken in list order whatever order
 /// the jobs finish in. A file begins only while it is fewer than jobs times `stretch` files ahead
 /// of the showing (with stretches of one file: while fewer files than jobs are unshown) and
-/// nothing holds the showing. Knows which file each job is converting, so that a stop can end
-/// it. Safe to use from every thread of a run.
+/// nothing holds the showing. Safe to use from every thread of a run.
 class RunBoard {
 public:
     using Clock = std::chrono::steady_clock;
-    static constexpr int NoFile = -1;
 
     /// `stretch` is the most files a job takes at once; after a stop, the files in progress have
     /// `stopGrace` before their engine runs are ended.
@@ -51,10 +49,10 @@ public:
     /// jobs without a stretch, at most `stretch` files; empty when none is left or the run was
     /// ended.
     FileStretch Take(int job);
-    /// Waits until the job's file may begin; false when the run was ended, and the file and the
+    /// Waits until the file may begin; false when the run was ended, and the file and the
     /// rest of its stretch are then never begun.
-    bool Begin(int job, int index);
-    void Finish(int job, int index, FileOutcome outcome);
+    bool Begin(int index);
+    void Finish(int index, FileOutcome outcome);
     /// The files from `first` to `end` were handed out but will never begin.
     void Abandon(int first, int end);
     void JobEnded();
@@ -71,11 +69,9 @@ public:
 
     /// What happened since the last call, waiting up to `wait` for something to happen.
     RunNews TakeNews(std::chrono::milliseconds wait);
-    /// Waits until every job has ended; once the time to end runs has come, calls
-    /// `endRuns(converting)` with the file each job is converting (NoFile for none), and again
-    /// every `again` until the jobs end.
-    void WaitForJobs(const std::function<void(const std::vector<int>&)>& endRuns,
-                     std::chrono::milliseconds again);
+    /// Waits until every job has ended; once the time to end runs has come (the grace time
+    /// after Stop, or at once after Hurry), calls `endRuns` once.
+    void WaitForJobs(const std::function<void()>& endRuns);
     void StartJobs(int count);
 
 private:
@@ -91,7 +87,6 @@ private:
     const int m_jobs;
     const int m_stretch;
     const std::chrono::milliseconds m_stopGrace;
-    std::vector<int> m_converting;
     /// Per job, whether it holds a stretch not yet done.
     std::vector<bool> m_holding;
     std::vector<int> m_started;

@@ -56,8 +56,9 @@ HostStatus GpsBabelHost::GetVersion(std::string& version) {
 }
 
 HostStatus GpsBabelHost::Refuse(std::int32_t& result, std::int32_t code, std::string reason) {
-    m_reason = std::move(reason);
-    return Answer(result, code);
+    HostStatus status = Answer(result, code);
+    status.reason = std::move(reason);
+    return status;
 }
 
 std::optional<DocumentInput> GpsBabelHost::ReadableInput(const std::string& path,
@@ -164,7 +165,6 @@ void GpsBabelHost::ReadByContent(DocumentInput& input, const ContentType& conten
 }
 
 HostStatus GpsBabelHost::OpenFile(const std::string& path, std::int32_t& result) {
-    m_stopAsked = false;
     m_document = {};
     std::string reason;
     std::optional<DocumentInput> input = ReadableInput(path, reason);
@@ -219,7 +219,6 @@ HostStatus GpsBabelHost::ChangeGrid(const std::string& name, std::int32_t& resul
 }
 
 std::vector<std::string> GpsBabelHost::RunRefusals(const RunRequest& request) const {
-    m_runTargetType = request.targetType;
     return Carry().RunRefusals(request);
 }
 
@@ -257,18 +256,17 @@ std::vector<OfferedFormat> GpsBabelHost::FormatsOffered(FormatUse use) const {
     return m_formats.Formats().Offered(use);
 }
 
-bool GpsBabelHost::ChooseFormat(const std::string& type, const std::string& format) {
+std::optional<std::string> GpsBabelHost::ChooseFormat(const std::string& type,
+                                                      const std::string& format) {
     if (m_formats.Formats().Named(format) == nullptr) {
-        m_reason = Tr("Host", "gpsbabel has no format named %1", {format});
-        return false;
+        return Tr("Host", "gpsbabel has no format named %1", {format});
     }
     const std::string path = m_config.workFolder + "/" + HostFormatsFileName;
     if (m_config.workFolder.empty() || !SaveHostFormat(path, type, format)) {
-        m_reason = Tr("Host", "Unable to write to %1", {path});
-        return false;
+        return Tr("Host", "Unable to write to %1", {path});
     }
     m_formats.Choose(type, format);
-    return true;
+    return std::nullopt;
 }
 
 } // namespace tolk

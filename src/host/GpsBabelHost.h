@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,11 +31,13 @@ namespace tolk {
 /// Like an application with one open document: OpenFile starts a document from a file,
 /// MergeFile adds further input files, ChangeGrid and ChangeDatum record choices, SaveFileAs runs
 /// the engine once over all inputs and CloseWindow ends the document. A call the host could not
-/// carry out returns a nonzero result code (see Result) and says why in LastReason, and so does an
-/// engine that crashed, ran past its time limit or was stopped (Cancel): that says nothing of the
-/// next file, as a run that several files share is given up at such an end and the files after
-/// it run again (see RunAhead). Only an engine that could not be started makes a failed call, and
-/// so does a run that left the target's disk full ("Unable to write to <target>: Disk full").
+/// carry out returns a nonzero result code (see Result) and says why in its status's reason, and
+/// so does an engine that crashed, ran past its time limit or was stopped (HostRun::endRuns): that
+/// says nothing of the next file, as a run that several files share is given up at such an end and
+/// the files after it run again. ConvertFiles converts many files in one engine run where they
+/// come out as alone (RunAhead), and the others by their calls. Only an engine that could not be
+/// started makes a failed call, and so does a run that left the target's disk full ("Unable to
+/// write to <target>: Disk full").
 ///
 /// A save succeeds only when the run read data and wrote what the target's format holds of it.
 /// Where several formats may read a type, each file is read by the one whose believable read
@@ -46,8 +49,8 @@ namespace tolk {
 /// records are tried, and then the save fails; a reader the user named is taken as given. A file
 /// over 64 MB is read only by the readers its content names, or the likeliest one.
 ///
-/// What the target's format cannot hold is counted and named (LastNotKept); tracks and routes
-/// after the first go to numbered companions for a format that keeps one per file.
+/// What the target's format cannot hold is counted and named (HostStatus::notKept); tracks and
+/// routes after the first go to numbered companions for a format that keeps one per file.
 class GpsBabelHost : public HostLink {
 public:
     /// Result codes of calls that were made.
@@ -69,20 +72,19 @@ public:
     HostStatus GetVersion(std::string& version) override;
     HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
     HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
-    std::string LastReason() const override { return m_reason; }
-    std::string LastNotKept() const override { return m_notKept; }
     std::vector<std::string> FormatsFor(const std::string& type, FormatUse use) const override;
     std::vector<OfferedFormat> FormatsOffered(FormatUse use) const override;
-    bool ChooseFormat(const std::string& type, const std::string& format) override;
+    std::optional<std::string> ChooseFormat(const std::string& type,
+                                            const std::string& format) override;
     std::vector<std::string> RunRefusals(const RunRequest& request) const override;
-    void Cancel() override { m_stopAsked = true; }
     void TidyFolder(const std::string& folder) override;
     void RunEnded() override;
     int FilesAhead() const override;
-    void ExpectFiles(const std::vector<ExpectedFile>& files) override;
+    void ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
+                      FileGate& gate) override;
 
 private:
-    HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
+    static HostStatus Refuse(std::int32_t& result, std::int32_t code, std::string reason);
     std::optional<DocumentInput> ReadableInput(const std::string& path, std::string& reason) const;
     void ReadByContent(DocumentInput& input, const ContentType& content) const;
     void ReadByRecords(DocumentInput& input, std::string_view leading) const;
@@ -100,29 +102,29 @@ private:
     bool NeedsProbe(const SaveSetup& setup);
     HostStatus Land(SaveSetup& setup, ChosenRun run, std::int32_t& result);
     std::string UsersReason(const EngineOutcome& outcome, const SaveSetup* setup) const;
-    SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read, SaveSetup& setup);
-    std::optional<RunAhead::Step> StepFor(const ExpectedFile& file) const;
-    std::optional<HostStatus> SaveAhead(std::size_t step, std::int32_t& result);
+    SaveVerdict KeepAndLand(const std::string& probeGpx, const KindCounts& read, SaveSetup& setup,
+                            std::string& notKept);
+    std::optional<RunAhead::Step> StepFor(const FileConversion& file) const;
+    FileResult ConvertAhead(std::size_t step, const FileConversion& file);
+    std::optional<CallResult> SaveAhead(std::size_t step);
     bool StartAhead(std::size_t first);
     bool SharesRuns(const SaveSetup& setup);
 
-    /// Set by Cancel, cleared by OpenFile; the runner ends its runs while it is set.
+    /// Set while ConvertFiles runs once its run's endRuns is requested; the runner ends its runs
+    /// while it is set.
     std::atomic<bool> m_stopAsked = false;
     EngineRunner m_runner;
     std::string m_version;
     TypeFormatMap m_formats;
     GpsBabelConfig m_config;
     HostDocument m_document;
-    std::string m_reason;
-    /// What the last save that succeeded did not keep.
-    std::string m_notKept;
-    /// The target type of the run last asked about (RunRefusals), so that a datum or grid
-    /// change its format would drop is refused when it is asked for, not dropped at the save.
-    mutable std::string m_runTargetType;
+    /// The target type of the run being converted (HostRun::targetType); empty between runs,
+    /// when the calls are made one by one.
+    std::string m_runTargetType;
     std::shared_ptr<HostKnowledge> m_knowledge;
     /// The host's own private folder, made once, for the probe files of reader choice.
     EngineView m_scratch;
-    /// The files the job told of, and the engine run that converts them ahead.
+    /// The run's files, and the engine run that converts them ahead.
     RunAhead m_ahead;
 };
 

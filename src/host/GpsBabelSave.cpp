@@ -1,4 +1,4 @@
-// The gpsbabel host's save: made ready, run alone or among the files it was told of ahead, then
+// The gpsbabel host's save: made ready, run alone or among the other files of its run, then
 // judged and moved into place.
 #include "core/TolkError.h"
 #include "core/Translate.h"
@@ -21,7 +21,7 @@ namespace {
 // The input/output error whose text is "Disk full".
 constexpr int DiskFullError = 101;
 
-// How many files a job is told of at once: enough that starting the engine costs little beside
+// How many files a job gives the host at once: enough that starting the engine costs little beside
 // converting them, few enough that a stop or a failure leaves little to do again.
 constexpr int FilesPerRun = 200;
 
@@ -111,17 +111,51 @@ int GpsBabelHost::FilesAhead() const {
     return FilesPerRun;
 }
 
-void GpsBabelHost::ExpectFiles(const std::vector<ExpectedFile>& files) {
+void GpsBabelHost::ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
+                                FileGate& gate) {
+    // The run's files, target type and end of engine runs hold for its length only, however it
+    // ends: calls made one by one between runs know none of them.
+    struct RunScope {
+        GpsBabelHost& host;
+        ~RunScope() {
+            host.m_ahead.Expect({});
+            host.m_stopAsked = false;
+            host.m_runTargetType.clear();
+        }
+    } const scope{*this};
+    m_runTargetType = run.targetType;
+    const std::stop_callback endRuns(run.endRuns, [this] { m_stopAsked = true; });
     std::vector<std::optional<RunAhead::Step>> steps;
-    for (const ExpectedFile& file : files) {
+    for (const FileConversion& file : files) {
         steps.push_back(StepFor(file));
     }
     m_ahead.Expect(std::move(steps));
+    for (std::size_t file = 0; file < files.size() && gate.MayLand(file); ++file) {
+        gate.Finished(file, ConvertAhead(file, files[file]));
+    }
+}
+
+// The file's part of the run among the run's files, as its calls would have come out; its calls
+// where it is to be converted alone.
+FileResult GpsBabelHost::ConvertAhead(std::size_t step, const FileConversion& file) {
+    std::optional<CallResult> save = m_ahead.StepAt(step) ? SaveAhead(step) : std::nullopt;
+    if (!save) {
+        return ConvertByCalls(file);
+    }
+    const CallResult done;
+    FileResult result;
+    result.open = done;
+    result.merge = file.merge.empty() ? std::nullopt : std::optional(done);
+    result.grid = file.grid.empty() ? std::nullopt : std::optional(done);
+    result.datum = file.datum.empty() ? std::nullopt : std::optional(done);
+    result.close = save->status.Failed() ? std::nullopt : std::optional(done);
+    result.save = std::move(save);
+    return result;
 }
 
 // The document the file's calls will make, as OpenFile, MergeFile, ChangeGrid and ChangeDatum
 // make it; none when one of them would be refused.
-std::optional<RunAhead::Step> GpsBabelHost::StepFor(const ExpectedFile& file) const {
+std::optional<RunAhead::Step> GpsBabelHost::StepFor(const FileConversion& file) const {
     RunAhead::Step step{{true, {}, {}, {}}, file.target};
     std::string reason;
     for (const std::string& path : {file.source, file.merge}) {
@@ -153,12 +187,6 @@ std::optional<RunAhead::Step> GpsBabelHost::StepFor(const ExpectedFile& file) co
 }
 
 HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
-    m_notKept.clear();
-    if (const std::optional<std::size_t> step = m_ahead.Find(m_document, path)) {
-        if (const std::optional<HostStatus> status = SaveAhead(*step, result)) {
-            return *status;
-        }
-    }
     std::string refusal;
     std::optional<SaveSetup> setup = SetUpSave(m_document, path, "probe.gpx", refusal);
     if (!setup) {
@@ -170,13 +198,14 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     return Land(*setup, std::move(run), result);
 }
 
-// The file's part of a run among the files told of ahead; none where it is to be converted
-// alone: it is not in such a run, the run ended on it (its own run says why), or its reader is
-// to be chosen (and the files after it then go on in a run that knows the choice).
-std::optional<HostStatus> GpsBabelHost::SaveAhead(std::size_t step, std::int32_t& result) {
+// The file's part of an engine run shared with the run's files after it; none where it is to be
+// converted alone: it is not in such a run, the run ended on it (its own run says why), or its
+// reader is to be chosen (and the files after it then go on in a run that knows the choice).
+std::optional<CallResult> GpsBabelHost::SaveAhead(std::size_t step) {
     if (!m_ahead.Covers(step) && !StartAhead(step)) {
         return std::nullopt;
     }
+    CallResult result;
     RunAhead::FilePart file = m_ahead.Take(step);
     switch (file.part) {
     case RunAhead::Part::NotInRun:
@@ -189,8 +218,9 @@ std::optional<HostStatus> GpsBabelHost::SaveAhead(std::size_t step, std::int32_t
     case RunAhead::Part::TimedOut:
     case RunAhead::Part::Stopped:
         file.outcome.output = WithoutCountReport(file.outcome.output);
-        return Refuse(result, EngineFailed,
-                      UsersReason(file.outcome, file.setup ? &*file.setup : nullptr));
+        result.status = Refuse(result.code, EngineFailed,
+                               UsersReason(file.outcome, file.setup ? &*file.setup : nullptr));
+        return result;
     case RunAhead::Part::Converted:
         break;
     }
@@ -201,19 +231,22 @@ std::optional<HostStatus> GpsBabelHost::SaveAhead(std::size_t step, std::int32_t
         m_ahead.GiveUp();
         return std::nullopt;
     }
-    return Land(setup, ChosenRun{std::move(file.outcome), std::nullopt, false}, result);
+    result.status =
+        Land(setup, ChosenRun{std::move(file.outcome), std::nullopt, false}, result.code);
+    return result;
 }
 
-// Starts a run over the told files from the step on, as far as they can share one; false when
-// not even two can, and the step is then converted alone.
+// Starts an engine run over the run's files from the step on, as far as they can share one; false
+// when not even two can, and the step is then converted alone.
 bool GpsBabelHost::StartAhead(std::size_t first) {
     std::vector<SaveSetup> setups;
     std::vector<std::string> flags;
     for (std::size_t step = first; step < m_ahead.Steps() && m_ahead.StepAt(step); ++step) {
         std::string refusal;
-        const RunAhead::Step& told = *m_ahead.StepAt(step);
-        std::optional<SaveSetup> setup = SetUpSave(
-            told.document, told.target, "ahead" + std::to_string(setups.size()) + ".gpx", refusal);
+        const RunAhead::Step& given = *m_ahead.StepAt(step);
+        std::optional<SaveSetup> setup =
+            SetUpSave(given.document, given.target,
+                      "ahead" + std::to_string(setups.size()) + ".gpx", refusal);
         if (!setup || !SharesRuns(*setup)) {
             break;
         }
@@ -382,8 +415,9 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
         format.format.Writes(DataKind::Waypoints) && WaypointNamesRepeat(read) &&
             m_knowledge->learned.KeepsOneWaypointPerName(format.format, m_runner)};
     SaveVerdict verdict = JudgeRun(outcome, check, format, setup.document);
+    std::string notKept;
     if (verdict.code == Done) {
-        verdict = KeepAndLand(read, CountsRead(outcome.output), setup);
+        verdict = KeepAndLand(read, CountsRead(outcome.output), setup, notKept);
     }
     if (verdict.diskFull) {
         return {FailedCallStatus, Tr("Host", "Unable to write to %1", {setup.target.string()}) +
@@ -395,14 +429,16 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
         return Refuse(result, verdict.code, verdict.reason);
     }
     m_knowledge->readers.Remember(setup.document, setup.inputs);
-    m_reason = ReadNotes(setup.document, setup.inputs);
-    return Answer(result, Done);
+    HostStatus status = Answer(result, Done);
+    status.reason = ReadNotes(setup.document, setup.inputs);
+    status.notKept = std::move(notKept);
+    return status;
 }
 
 // Writes what the target's format keeps of one line per file to numbered companions, finds what
-// is not kept at all, and moves the outputs into place.
+// is not kept at all (notKept, once landed), and moves the outputs into place.
 SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCounts& read,
-                                      SaveSetup& setup) {
+                                      SaveSetup& setup, std::string& notKept) {
     const KeepJob job{m_runner, m_knowledge->learned, setup.format, read};
     const std::string scratch = m_scratch.Scratch("line.gpx");
     if (auto failed = WriteNumberedCompanions(job, probeGpx, setup.engineOutputs.front(),
@@ -413,14 +449,14 @@ SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCou
     if (MayBeCut(job, setup.outputs)) {
         return {NothingWritten, {}, true};
     }
-    std::string notKept = NotKept(job, setup.outputs);
-    if (!notKept.empty() && m_config.keepAllOrFail) {
-        return {NotAllKept, notKept};
+    std::string lost = NotKept(job, setup.outputs);
+    if (!lost.empty() && m_config.keepAllOrFail) {
+        return {NotAllKept, lost};
     }
     SaveVerdict verdict =
         LandOutputs(read, setup.format, setup.target, setup.document, setup.outputs);
     if (verdict.code == Done) {
-        m_notKept = std::move(notKept);
+        notKept = std::move(lost);
     }
     return verdict;
 }

@@ -9,6 +9,10 @@ namespace {
 // A call through an absent reference fails as an invalid pointer would.
 constexpr std::int32_t AbsentHostStatus = static_cast<std::int32_t>(0x80004003u);
 
+HostStatus AbsentHost() {
+    return {AbsentHostStatus, {}};
+}
+
 } // namespace
 
 void CheckHostStatus(const HostStatus& status) {
@@ -20,7 +24,7 @@ void CheckHostStatus(const HostStatus& status) {
 template <class Call>
 std::int32_t HostConnection::CallForCode(Call&& call) {
     std::int32_t result = 0;
-    CheckHostStatus(m_link ? call(*m_link, result) : HostStatus{AbsentHostStatus, {}});
+    CheckHostStatus(m_link ? call(*m_link, result) : AbsentHost());
     return result;
 }
 
@@ -50,7 +54,7 @@ std::int32_t HostConnection::MergeFile(const std::string& path) {
 
 std::string HostConnection::GetVersion() {
     std::string version;
-    CheckHostStatus(m_link ? m_link->GetVersion(version) : HostStatus{AbsentHostStatus, {}});
+    CheckHostStatus(m_link ? m_link->GetVersion(version) : AbsentHost());
     return version;
 }
 
@@ -60,6 +64,19 @@ std::int32_t HostConnection::ChangeDatum(const std::string& name) {
 
 std::int32_t HostConnection::ChangeGrid(const std::string& name) {
     return CallForCode([&](HostLink& h, std::int32_t& r) { return h.ChangeGrid(name, r); });
+}
+
+void HostConnection::ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
+                                  FileGate& gate) {
+    if (m_link) {
+        m_link->ConvertFiles(files, run, gate);
+        return;
+    }
+    for (std::size_t file = 0; file < files.size() && gate.MayLand(file); ++file) {
+        FileResult result;
+        result.open = CallResult{AbsentHost(), 0};
+        gate.Finished(file, std::move(result));
+    }
 }
 
 } // namespace tolk

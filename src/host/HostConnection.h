@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,10 +36,9 @@ public:
     std::string GetVersion();
     std::int32_t ChangeDatum(const std::string& name);
     std::int32_t ChangeGrid(const std::string& name);
-    /// The host's reason for its last nonzero result; empty when absent or silent.
-    std::string LastReason() const { return m_link ? m_link->LastReason() : std::string(); }
-    /// What the host's last successful save did not keep; empty when absent or silent.
-    std::string LastNotKept() const { return m_link ? m_link->LastNotKept() : std::string(); }
+    /// Converts the run's files through the host (HostLink::ConvertFiles). When the host is
+    /// absent, each file's open fails as a call.
+    void ConvertFiles(std::span<const FileConversion> files, const HostRun& run, FileGate& gate);
     /// The host's causes for refusing such a run; none when the host is absent (the calls
     /// themselves then fail as they always have).
     std::vector<std::string> RunRefusals(const RunRequest& request) const {
@@ -56,17 +57,11 @@ public:
     bool NeedsFormatChoice(const std::string& type, FormatUse use) const {
         return !type.empty() && FormatsFor(type, use).empty() && !FormatsOffered(use).empty();
     }
-    /// The user's choice of format for the type; false when the host could not keep it.
-    bool ChooseFormat(const std::string& type, const std::string& format) {
-        return m_link && m_link->ChooseFormat(type, format);
+    /// The user's choice of format for the type; when the host could not keep it, why not.
+    std::optional<std::string> ChooseFormat(const std::string& type, const std::string& format) {
+        return m_link ? m_link->ChooseFormat(type, format) : std::string();
     }
 
-    /// From any thread: ends the host's engine run in progress; nothing when absent.
-    void Cancel() {
-        if (m_link) {
-            m_link->Cancel();
-        }
-    }
     /// Removes what dead runs of the host left in the folder; nothing when absent.
     void TidyFolder(const std::string& folder) {
         if (m_link) {
@@ -81,14 +76,8 @@ public:
         }
     }
 
-    /// How many files the host would be told of at once; 1 when absent.
+    /// How many files the host would be given at once; 1 when absent.
     int FilesAhead() const { return m_link ? m_link->FilesAhead() : 1; }
-    /// Tells the host the files the calls to come will convert; nothing when absent.
-    void ExpectFiles(const std::vector<ExpectedFile>& files) {
-        if (m_link) {
-            m_link->ExpectFiles(files);
-        }
-    }
 
 private:
     template <class Call>

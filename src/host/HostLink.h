@@ -1,16 +1,33 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <stop_token>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolk {
 
 /// What every host call reports besides its output: a status (negative means the call itself
-/// failed) and, for a failure, the host's own description of it.
+/// failed) and, for a failure, the host's own description of it. A call that was made may add
+/// the host's words on its result; a host that cannot tell leaves them empty.
 struct HostStatus {
+    HostStatus() = default;
+    HostStatus(std::int32_t status, std::string failure)
+        : code(status), description(std::move(failure)) {}
+
     std::int32_t code = 0;
     std::string description;
+    /// Why the call returned a nonzero result code, in words for the user (for example the
+    /// engine's own message). After a successful SaveFileAs, how a file was read when not as its
+    /// type says ("read as kml: the file holds KML").
+    std::string reason;
+    /// What a successful SaveFileAs did not keep of what it read ("747 track points not kept:
+    /// the target type holds waypoints only"); empty when it kept everything.
+    std::string notKept;
 
     bool Failed() const { return code < 0; }
 };
@@ -25,13 +42,54 @@ struct RunRequest {
     std::string grid;
 };
 
-/// A file that the calls to come will convert, named as those calls will name it.
-struct ExpectedFile {
+/// One file of a conversion run, named as the per-file calls name it.
+struct FileConversion {
     std::string source; ///< OpenFile's path
     std::string merge;  ///< MergeFile's path; empty when none is merged
     std::string grid;   ///< ChangeGrid's name; empty for none
     std::string datum;  ///< ChangeDatum's name; empty for none
     std::string target; ///< SaveFileAs's path
+};
+
+/// One per-file call's answer: its status and, when the status is not a failure, its result code.
+struct CallResult {
+    HostStatus status;
+    std::int32_t code = 0;
+};
+
+/// How one file of a run came out: each call's answer, in the order the calls are made; a call
+/// that was not made is absent. A call that failed as a call is the last one made.
+struct FileResult {
+    std::optional<CallResult> open;
+    std::optional<CallResult> merge;
+    std::optional<CallResult> grid;
+    std::optional<CallResult> datum;
+    std::optional<CallResult> save;
+    std::optional<CallResult> close;
+};
+
+/// What a conversion run gives the host besides its files; the same for every job of the run.
+struct HostRun {
+    /// The type every target of the run is written as, so that a datum or grid change its
+    /// format would drop is refused when it is asked for, not dropped at the save.
+    std::string targetType;
+    /// Once requested, the engine runs in progress end, and so does any started later: the call
+    /// it ends returns a nonzero result whose reason is "stopped". A host that cannot end its
+    /// runs lets them finish.
+    std::stop_token endRuns;
+};
+
+/// How the host, converting a run's files, waits for the one who shows them and hands back what
+/// each came to.
+class FileGate {
+public:
+    virtual ~FileGate() = default;
+    /// Waits until the file (its place in the run's files) may be moved into place and shown:
+    /// not while a message box holds the run. False once the run is ending: the file and those
+    /// after it are then not converted.
+    virtual bool MayLand(std::size_t file) = 0;
+    /// The file's result, handed over as soon as it is done, files in order.
+    virtual void Finished(std::size_t file, FileResult result) = 0;
 };
 
 /// Whether a file type is to be read (as a source or merge file) or written (as a target).
@@ -71,16 +129,12 @@ public:
     /// Changes the document's grid (coordinate display format) to the named one; 0 = changed.
     virtual HostStatus ChangeGrid(const std::string& name, std::int32_t& result) = 0;
 
-    /// Why the last call that returned a nonzero result code did so, in words for the user
-    /// (for example the engine's own message); empty when the host does not say. After a
-    /// successful SaveFileAs, how a file was read when not as its type says ("read as kml: the
-    /// file holds KML"), or empty. Not part of the automation interface: a host that cannot
-    /// tell leaves it empty.
-    virtual std::string LastReason() const { return {}; }
-    /// What the last successful SaveFileAs did not keep of what it read, in words for the user
-    /// ("747 track points not kept: the target type holds waypoints only"); empty when it kept
-    /// everything or the host does not say.
-    virtual std::string LastNotKept() const { return {}; }
+    /// Converts the files in order, each once the gate lets it land, handing each file's result
+    /// to the gate as it finishes. This one makes each file's calls in turn (ConvertByCalls), for
+    /// a host that converts one file at a time; a host that gains from knowing the files to come
+    /// converts them its own way, answering each as its calls would have been answered.
+    virtual void ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
+                              FileGate& gate);
     /// The causes for which the host could not carry out such a run, one line each (for example
     /// "no gpsbabel format reads .xyz files"); empty when it can. Asked before a run starts.
     virtual std::vector<std::string> RunRefusals(const RunRequest&) const { return {}; }
@@ -91,27 +145,25 @@ public:
     /// host offers no such choice.
     virtual std::vector<OfferedFormat> FormatsOffered(FormatUse) const { return {}; }
     /// Uses the engine format for the type from now on and keeps the choice for later runs;
-    /// false when it cannot be kept (the reason is then LastReason()).
-    virtual bool ChooseFormat(const std::string&, const std::string&) { return false; }
-    /// From any thread: ends the engine run in progress, and any the host starts before its next
-    /// OpenFile, so that a stopped command need not wait for a slow or hung engine. The call it
-    /// ends returns a nonzero result whose reason is "stopped". A host that cannot do so ignores
-    /// it.
-    virtual void Cancel() {}
+    /// when it cannot be kept, why not in words for the user (empty when the host does not say).
+    virtual std::optional<std::string> ChooseFormat(const std::string&, const std::string&) {
+        return std::string();
+    }
     /// Removes from the folder what the host's runs in processes that no longer run left behind
     /// there (temporaries of a killed program); never what a running process is writing.
     virtual void TidyFolder(const std::string&) {}
     /// The command that made the calls has ended: what the host held for its run (the names its
     /// saves claimed in target folders) is let go.
     virtual void RunEnded() {}
-    /// How many files the host would be told of at once (ExpectFiles); 1 for a host that gains
+    /// How many files the host would be given at once (ConvertFiles); 1 for a host that gains
     /// nothing from knowing what comes.
     virtual int FilesAhead() const { return 1; }
-    /// The files that the calls to come will convert, in this order, so that the host may get
-    /// ahead with them; an empty list takes back what it was told. The host still answers each
-    /// call as it would without being told, and a file whose calls differ from what it was told
-    /// is converted as told by its calls.
-    virtual void ExpectFiles(const std::vector<ExpectedFile>&) {}
+
+protected:
+    /// Makes the file's calls in their order: open, merge (when a partner is named), grid and
+    /// datum (when named), save and close. An open, merge or save that fails as a call is the
+    /// last call made; a failed grid or datum change is not.
+    FileResult ConvertByCalls(const FileConversion& file);
 };
 
 } // namespace tolk

@@ -3,15 +3,8 @@
 #include "host/ConversionCommand.h"
 #include "host/WholeFile.h"
 
-#include <algorithm>
-
 namespace tolk {
 namespace {
-
-bool SameDocument(const HostDocument& a, const HostDocument& b) {
-    return a.datum == b.datum && a.gridKeyword == b.gridKeyword &&
-           std::ranges::equal(a.inputs, b.inputs, {}, &DocumentInput::path, &DocumentInput::path);
-}
 
 RunAhead::Part PartOf(EngineOutcome::Ending ending) {
     switch (ending) {
@@ -29,18 +22,6 @@ RunAhead::Part PartOf(EngineOutcome::Ending ending) {
 void RunAhead::Expect(std::vector<std::optional<Step>> steps) {
     GiveUp();
     m_steps = std::move(steps);
-    m_next = 0;
-}
-
-std::optional<std::size_t> RunAhead::Find(const HostDocument& document,
-                                          const std::string& target) const {
-    for (std::size_t step = m_next; step < m_steps.size(); ++step) {
-        if (m_steps[step] && m_steps[step]->target == target &&
-            SameDocument(m_steps[step]->document, document)) {
-            return step;
-        }
-    }
-    return std::nullopt;
 }
 
 bool RunAhead::Covers(std::size_t step) const {
@@ -66,7 +47,6 @@ void RunAhead::Start(std::size_t first, std::vector<SaveSetup> setups,
 
 RunAhead::FilePart RunAhead::Take(std::size_t step) {
     FilePart file;
-    m_next = std::max(m_next, step + 1);
     if (!Covers(step)) {
         return file;
     }

@@ -13,8 +13,8 @@
 
 namespace tolk {
 
-/// The files a job told its host of (HostLink::ExpectFiles), and one engine run that converts a
-/// stretch of them one after the other while the job works through their calls: each file is
+/// The files of a run (HostLink::ConvertFiles), and one engine run that converts a stretch of
+/// them one after the other while the host lands them in turn: each file is
 /// read, checked and written to its own private outputs exactly as in a run of its own, then the
 /// run's data is emptied and a mark no file can forge printed before the next file (RunMarks).
 /// Starting an engine costs far more than converting a small file, so this is what makes many small
@@ -24,7 +24,7 @@ namespace tolk {
 /// when it ends early, hangs or is stopped; the files after that are left to a later run.
 class RunAhead {
 public:
-    /// A file as its calls will make it: the document and the target.
+    /// A file as its calls would make it: the document and the target.
     struct Step {
         HostDocument document;
         std::string target;
@@ -47,10 +47,9 @@ public:
         EngineOutcome outcome;
     };
 
-    /// Takes the place of what was told before; steps that cannot be made are left out as none.
+    /// Takes the place of the steps before, in the run's order; steps that cannot be made are
+    /// left out as none.
     void Expect(std::vector<std::optional<Step>> steps);
-    /// The told step the document and target are, from the first one not yet taken on.
-    std::optional<std::size_t> Find(const HostDocument& document, const std::string& target) const;
     const std::optional<Step>& StepAt(std::size_t step) const { return m_steps[step]; }
     std::size_t Steps() const { return m_steps.size(); }
     /// The run covers the step.
@@ -71,8 +70,6 @@ private:
     bool Remembered(std::size_t position) const;
 
     std::vector<std::optional<Step>> m_steps;
-    /// The first step not yet taken on.
-    std::size_t m_next = 0;
     std::unique_ptr<EngineStream> m_run;
     /// The steps the run covers begin here; their setups, in order.
     std::size_t m_first = 0;

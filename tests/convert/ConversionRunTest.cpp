@@ -1,4 +1,5 @@
 #include "ConvertAllNow.h"
+#include "ConvertFiles.h"
 #include "MessageRecorder.h"
 #include "ScriptedHost.h"
 #include "convert/BaseName.h"
@@ -6,9 +7,12 @@
 #include "convert/RunChecks.h"
 
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace tolk {
 namespace {
@@ -32,7 +36,7 @@ protected:
     }
     void Touch(const std::string& relative) { std::ofstream(Path(relative)) << "x"; }
     FileOutcome Convert(const std::string& name) {
-        return ConvertFile(m_settings, m_host, name, MergeIndex(m_settings.SourceFldr));
+        return testing::ConvertFile(m_settings, m_host, name, MergeIndex(m_settings.SourceFldr));
     }
     void ConvertAll(const Lines& names) {
         testing::ConvertAllNow(m_settings, names, {&m_host}, m_sink, m_messages);
@@ -217,6 +221,77 @@ TEST_F(ConversionRunTest, UntrappedFailureEndsTheWholeCommand) {
                                : "Converted 0 files. NOT CONVERTED = 2"}));
         EXPECT_EQ(m_sink.outcomes.back().reason, saved ? "" : "Host stopped");
     }
+}
+
+// A host given one file at a time and one given 200 at once (each file's calls made in turn, or
+// its result answered from a span) come to the same outcomes, calls and messages.
+TEST_F(ConversionRunTest, FilesGivenOneAtATimeOrManyAtOnceComeOutAlike) {
+    m_settings.MergeExt = "wpt";
+    m_settings.Grid = "UTM/UPS";
+    Touch("src/b.wpt");
+    Touch("src/c.wpt");
+    const Lines names{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "a.TXT"};
+    std::vector<Lines> runs;
+    for (const int filesAhead : {1, 200}) {
+        m_script = std::make_shared<testing::HostScript>();
+        m_script->filesAhead = filesAhead;
+        m_script->reason = "the host's reason";
+        m_script->notKept = "routes not kept";
+        m_script->QueueResult("OpenFile", 5);
+        m_script->QueueResult("MergeFile", 1);
+        m_script->QueueFailure("ChangeGrid", Failure());
+        m_script->QueueResult("ChangeGrid", 1);
+        m_script->QueueResult("SaveFileAs", 0);
+        m_script->QueueResult("SaveFileAs", 0);
+        m_script->QueueResult("SaveFileAs", 2);
+        m_script->QueueResult("CloseWindow", 3);
+        m_host.Attach(std::make_unique<testing::ScriptedHost>(m_script));
+        m_sink.outcomes.clear();
+        m_messages.shown.clear();
+        ConvertAll(names);
+        Lines& run = runs.emplace_back(m_script->calls);
+        run.insert(run.end(), m_messages.shown.begin(), m_messages.shown.end());
+        for (const FileOutcome& outcome : m_sink.outcomes) {
+            run.push_back(outcome.status + "|" + OutcomeNotes(outcome) + "|" +
+                          std::to_string(outcome.closeResult.value_or(-1)));
+        }
+    }
+    EXPECT_EQ(runs[0], runs[1]);
+    EXPECT_EQ(runs[0].back(), "Could NOT convert: a|its target a.kml is written from a.txt in this "
+                              "run|-1");
+}
+
+// A box waiting for its answer holds the run even where the host is given 200 files at once:
+// no file is landed while it is on screen.
+TEST_F(ConversionRunTest, ABoxHoldsTheRunOfAHostGivenManyFilesAtOnce) {
+    m_script->filesAhead = 200;
+    m_settings.Grid = "UTM/UPS";
+    m_script->QueueResult("ChangeGrid", 1);
+    // The second file waits for the box, so that the files after it would be landed while the
+    // box is on screen but for the hold.
+    std::atomic<int> saves = 0;
+    std::atomic<bool> boxShown = false;
+    m_script->onCall = [&](const std::string& operation, const std::string& argument) {
+        for (int waited = 0; argument.ends_with("/f1.txt") && !boxShown && waited < 5000;
+             ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        saves += operation == "SaveFileAs" ? 1 : 0;
+    };
+    int savedWhileShown = -1;
+    m_messages.onMessage = [&](const std::string&) {
+        const int before = saves;
+        boxShown = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        savedWhileShown = saves - before;
+    };
+    Lines names;
+    for (int index = 0; index < 40; ++index) {
+        names.push_back("f" + std::to_string(index) + ".txt");
+    }
+    ConvertAll(names);
+    EXPECT_LE(savedWhileShown, 1) << "only the file begun before the box was shown";
+    EXPECT_EQ(m_sink.done.size(), names.size());
 }
 
 TEST_F(ConversionRunTest, ATwinOfAnEarlierFileIsNotConvertedOverItsTarget) {

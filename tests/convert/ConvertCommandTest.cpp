@@ -29,16 +29,20 @@ struct HostRecord {
 
 // A host that takes longest over the first files, so that with several jobs later files finish
 // first. A file named "refused" is not saved, "crash" makes the save fail as a call, "hang"
-// saves only when the host is cancelled (and then fails as stopped), and a grid "none" is
-// refused.
+// saves only once its run's engine runs are ended (and then fails as stopped), and a grid "none"
+// is refused.
 class TimedHost : public HostLink {
 public:
     explicit TimedHost(HostRecord& record) : m_record(record) {}
 
     HostStatus RefreshData(std::int32_t& result) override { return Done(result); }
     HostStatus RefreshMap(std::int32_t& result) override { return Done(result); }
+    void ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
+                      FileGate& gate) override {
+        m_endRuns = run.endRuns;
+        HostLink::ConvertFiles(files, run, gate);
+    }
     HostStatus OpenFile(const std::string& path, std::int32_t& result) override {
-        m_cancelled = false;
         Note(m_record.opened, path);
         const auto digit = path.find_last_of("0123456789");
         const int slowness = digit == std::string::npos ? 0 : 9 - (path[digit] - '0');
@@ -50,17 +54,20 @@ public:
         if (path.find("crash") != std::string::npos) {
             return {-1, "the host went away"};
         }
-        for (auto waited = 0ms;
-             path.find("hang") != std::string::npos && !m_cancelled && waited < 30s;
+        const bool hangs = path.find("hang") != std::string::npos;
+        for (auto waited = 0ms; hangs && !m_endRuns.stop_requested() && waited < 30s;
              waited += 5ms) {
             std::this_thread::sleep_for(5ms);
         }
-        result = m_cancelled || path.find("refused") != std::string::npos ? 1 : 0;
-        m_reason = m_cancelled ? "stopped" : "";
+        const bool stopped = hangs && m_endRuns.stop_requested();
+        m_record.cancels += stopped ? 1 : 0;
+        result = stopped || path.find("refused") != std::string::npos ? 1 : 0;
         if (result == 0) {
             Note(m_record.saved, path);
         }
-        return {};
+        HostStatus status;
+        status.reason = stopped ? "stopped" : "";
+        return status;
     }
     HostStatus MergeFile(const std::string&, std::int32_t& result) override { return Done(result); }
     HostStatus GetVersion(std::string& version) override {
@@ -74,11 +81,6 @@ public:
         result = name == "none" ? 1 : 0;
         return {};
     }
-    std::string LastReason() const override { return m_reason; }
-    void Cancel() override {
-        m_cancelled = true;
-        ++m_record.cancels;
-    }
 
 private:
     static HostStatus Done(std::int32_t& result) {
@@ -91,8 +93,7 @@ private:
     }
 
     HostRecord& m_record;
-    std::atomic<bool> m_cancelled = false;
-    std::string m_reason;
+    std::stop_token m_endRuns;
 };
 
 // Writes down what the run shows, as the console would print it, and its end.

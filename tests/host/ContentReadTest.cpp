@@ -204,8 +204,9 @@ TEST_F(ContentReadTest, EachFileIsReadByTheReaderItsRecordsNameWithTheRightCount
         std::int32_t result = -1;
         ASSERT_FALSE(host->OpenFile(Path(test.file), result).Failed());
         ASSERT_EQ(result, 0);
-        EXPECT_FALSE(host->SaveFileAs(target, result).Failed());
-        const std::string reason = host->LastReason();
+        const HostStatus saved = host->SaveFileAs(target, result);
+        EXPECT_FALSE(saved.Failed());
+        const std::string reason = saved.reason;
         host->CloseWindow(result);
         if (test.reader == RecordKind::None) {
             EXPECT_FALSE(fs::exists(target)) << reason;
@@ -231,9 +232,10 @@ TEST_F(ContentReadTest, AHugeFileFailsWithinTheEnginesMemoryLimit) {
     const std::unique_ptr<HostLink> host = CreateGpsBabelHost(config);
     std::int32_t result = -1;
     ASSERT_FALSE(host->OpenFile(Path("huge.csv"), result).Failed());
-    EXPECT_FALSE(host->SaveFileAs(Path("huge.gpx"), result).Failed());
+    const HostStatus saved = host->SaveFileAs(Path("huge.gpx"), result);
+    EXPECT_FALSE(saved.Failed());
     EXPECT_NE(result, 0);
-    EXPECT_EQ(host->LastReason(), "gpsbabel needed more than 256 MB of memory");
+    EXPECT_EQ(saved.reason, "gpsbabel needed more than 256 MB of memory");
     EXPECT_FALSE(fs::exists(Path("huge.gpx")));
 }
 

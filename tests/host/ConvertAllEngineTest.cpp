@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <deque>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -100,19 +101,35 @@ TEST_F(ConvertAllEngineTest, WithoutAnEngineTheWindowOpensUnconnected) {
               m_messages.shown.end());
 }
 
-TEST_F(ConvertAllEngineTest, ACorruptFileIsReportedAndTheRunGoesOn) {
+// A corrupt file fails with its reason and the run goes on; whichever job takes a file, it comes
+// out the same.
+TEST_F(ConvertAllEngineTest, ACorruptFileIsReportedAndTheRunGoesOnOnEveryJobAlike) {
     ConversionSettings settings;
     ChooseConversion(settings);
-    HostConnection host(Factory()());
-    testing::RecordingSink sink(m_messages);
-
-    testing::ConvertAllNow(settings, {"a.gpx", "b.gpx", "c d.gpx"}, {&host}, sink, m_messages);
-
-    EXPECT_EQ(sink.statuses,
-              (Lines{"Converting: a", "Converted: a", "Converting: b", "Could NOT convert: b",
-                     "Converting: c d", "Converted: c d", "Converted 2 files. NOT CONVERTED = 1"}));
-    ExpectConvertedFiles();
-    EXPECT_FALSE(sink.outcomes[1].reason.empty()) << "a failed file says why";
+    std::vector<Lines> said;
+    for (const int jobs : {1, 2}) {
+        std::deque<HostConnection> hosts;
+        std::vector<HostConnection*> links;
+        for (int job = 0; job < jobs; ++job) {
+            links.push_back(&hosts.emplace_back(Factory()()));
+        }
+        testing::RecordingSink sink(m_messages);
+        testing::ConvertAllNow(settings, {"a.gpx", "b.gpx", "c d.gpx"}, links, sink, m_messages);
+        if (jobs == 1) {
+            EXPECT_EQ(sink.statuses,
+                      (Lines{"Converting: a", "Converted: a", "Converting: b",
+                             "Could NOT convert: b", "Converting: c d", "Converted: c d",
+                             "Converted 2 files. NOT CONVERTED = 1"}));
+        }
+        ExpectConvertedFiles();
+        EXPECT_FALSE(sink.outcomes[1].reason.empty()) << "a failed file says why";
+        Lines& outcomes = said.emplace_back();
+        for (const FileOutcome& outcome : sink.outcomes) {
+            outcomes.push_back(outcome.status + "|" + OutcomeNotes(outcome) + "|" +
+                               std::to_string(outcome.messages.size()));
+        }
+    }
+    EXPECT_EQ(said[0], said[1]);
 }
 
 } // namespace

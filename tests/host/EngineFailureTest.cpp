@@ -1,3 +1,4 @@
+#include "ConvertFiles.h"
 #include "GpsSamples.h"
 #include "StandInEngine.h"
 #include "TextFiles.h"
@@ -8,7 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
-#include <thread>
+#include <stop_token>
 
 namespace tolk {
 namespace {
@@ -89,35 +90,39 @@ TEST_F(EngineFailureTest, AHungEngineIsStoppedAndTheFileFails) {
     UsePath(Path("engine"));
     const auto host = CreateHost();
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
+    const HostStatus status = ConvertWalk(*host, result);
+    EXPECT_FALSE(status.Failed());
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
     EXPECT_EQ(result, GpsBabelHost::EngineFailed);
-    EXPECT_EQ(host->LastReason(),
+    EXPECT_EQ(status.reason,
               "gpsbabel did not finish within 2 seconds and was stopped: waiting for a device");
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
 }
 
-// Cancel, from another thread, ends the run at once; the next file's run is not affected.
-TEST_F(EngineFailureTest, ACancelledRunFailsAsStopped) {
+// A stop requested just before the file's first call ends its engine run at once (no call of
+// the run takes it back, and the time limit would end it otherwise); calls made after the run
+// are not affected.
+TEST_F(EngineFailureTest, AStopRequestedAsTheFileBeginsFailsItAsStopped) {
     MakeEngine("engine", "case \"$*\" in *walk.gpx*) exec /bin/sleep 60;; esac\nexec '" +
                              testing::InstalledEngine() + "' \"$@\"");
     UsePath(Path("engine"));
-    const auto host = CreateHost();
-    std::thread canceller([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        host->Cancel();
-    });
-    std::int32_t result = -1;
-    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
-    canceller.join();
-    EXPECT_EQ(result, GpsBabelHost::EngineFailed);
-    EXPECT_EQ(host->LastReason(), "stopped");
+    HostConnection host(CreateHost());
+    ConversionSettings settings;
+    settings.SourceFldr = settings.TargetFldr = m_dir.path().toStdString();
+    settings.SourceExt = "gpx";
+    settings.TargetExt = "kml";
+    std::stop_source stop;
+    stop.request_stop();
+    const std::vector<FileOutcome> outcomes =
+        testing::ConvertTogether(settings, host, {"walk.gpx"}, MergeIndex(), stop.get_token());
+    ASSERT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(outcomes.front().status, "Could NOT convert: walk");
+    EXPECT_EQ(outcomes.front().reason, "stopped");
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
 
     fs::copy_file(Path("walk.gpx"), Path("lake.gpx"));
-    EXPECT_FALSE(host->OpenFile(Path("lake.gpx"), result).Failed());
-    EXPECT_FALSE(host->SaveFileAs(Path("lake.kml"), result).Failed());
-    EXPECT_EQ(result, 0) << host->LastReason();
+    EXPECT_EQ(host.OpenFile(Path("lake.gpx")), 0);
+    EXPECT_EQ(host.SaveFileAs(Path("lake.kml")), 0);
 }
 
 TEST_F(EngineFailureTest, ACrashedEngineFailsTheFileWithWhatItSaid) {
@@ -128,9 +133,10 @@ TEST_F(EngineFailureTest, ACrashedEngineFailsTheFileWithWhatItSaid) {
                          "kill -SEGV $$");
     UsePath(Path("engine"));
     const auto host = CreateHost();
-    EXPECT_FALSE(ConvertWalk(*host, result).Failed());
+    const HostStatus status = ConvertWalk(*host, result);
+    EXPECT_FALSE(status.Failed());
     EXPECT_EQ(result, GpsBabelHost::EngineFailed);
-    EXPECT_EQ(host->LastReason(), "gpsbabel stopped unexpectedly: internal error");
+    EXPECT_EQ(status.reason, "gpsbabel stopped unexpectedly: internal error");
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
     EXPECT_EQ(
         std::distance(fs::directory_iterator(m_dir.path().toStdString()), fs::directory_iterator()),

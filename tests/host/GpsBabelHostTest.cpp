@@ -1,5 +1,6 @@
 #include "host/GpsBabelHost.h"
 
+#include "ConvertFiles.h"
 #include "GpsSamples.h"
 #include "TextFiles.h"
 #include "host/EngineCommand.h"
@@ -46,6 +47,7 @@ protected:
         std::int32_t result = -1;
         const HostStatus status = (Host().*operation)(argument, result);
         EXPECT_FALSE(status.Failed()) << status.description;
+        m_reason = status.reason;
         return result;
     }
     std::int32_t Open(const std::string& name) { return Call(&HostLink::OpenFile, Path(name)); }
@@ -87,6 +89,8 @@ protected:
     QTemporaryDir m_dir;
     GpsBabelConfig m_config;
     std::unique_ptr<HostLink> m_host;
+    /// The reason the last call made through Call gave.
+    std::string m_reason;
 };
 
 TEST_F(GpsBabelHostTest, AnswersWithTheEnginesVersionLine) {
@@ -182,7 +186,7 @@ TEST_F(GpsBabelHostTest, ADatumOrGridTheTargetCannotCarryIsRefusedNotDropped) {
     EXPECT_EQ(Open("walk.gpx"), 0);
     EXPECT_EQ(Datum("OSGB36"), 0);
     EXPECT_EQ(Save("walk.kml"), GpsBabelHost::Refused);
-    EXPECT_EQ(Host().LastReason(), "kml cannot carry a datum change");
+    EXPECT_EQ(m_reason, "kml cannot carry a datum change");
     EXPECT_EQ(ReadTextFile(Path("walk.kml")), "the old target");
     // WGS 84 and the ways of showing degrees are no change to a format that holds degrees.
     EXPECT_EQ(Datum("WGS 84"), 0);
@@ -199,12 +203,21 @@ TEST_F(GpsBabelHostTest, ADatumOrGridTheTargetCannotCarryIsRefusedNotDropped) {
                  "no gpsbabel format writes .plt files"}));
     EXPECT_TRUE(Host().RunRefusals({"Gpx", "CSV", "txt", "OSGB36", "UTM/UPS"}).empty());
 
-    // Once a run to kml was asked about, the change itself is refused, with the same reason.
-    EXPECT_TRUE(Host().RunRefusals({"gpx", "", "kml", "", ""}).empty());
-    EXPECT_EQ(Datum("OSGB36"), GpsBabelHost::Refused);
-    EXPECT_EQ(Host().LastReason(), "kml cannot carry a datum change");
-    EXPECT_EQ(Grid("UTM/UPS"), GpsBabelHost::Refused);
-    EXPECT_EQ(Grid("LAT LON DMS"), 0);
+    // In a run to kml, the change itself is refused, with the same reason, by every job's host
+    // alike; the file converts without it.
+    ConversionSettings run;
+    run.SourceFldr = run.TargetFldr = m_dir.path().toStdString();
+    run.SourceExt = "gpx";
+    run.TargetExt = "kml";
+    run.Datum = "OSGB36";
+    run.Grid = "UTM/UPS";
+    for (std::unique_ptr<HostLink>& job : CreateGpsBabelHosts(m_config, 2)) {
+        HostConnection host(std::move(job));
+        const FileOutcome outcome = testing::ConvertFile(run, host, "walk.gpx", MergeIndex());
+        EXPECT_EQ(outcome.messages, (Strings{"Unable to change grid", "Unable to change datum"}));
+        EXPECT_EQ(outcome.reason, "kml cannot carry a grid change");
+        EXPECT_TRUE(outcome.converted);
+    }
 }
 
 TEST_F(GpsBabelHostTest, OnlyOfferedNamesThatTheEngineCanApplyAreAccepted) {
@@ -245,15 +258,15 @@ TEST_F(GpsBabelHostTest, CorruptInputFailsAndKeepsTheOldTarget) {
     WriteTextFile(Path("bad.kml"), "the old target");
     EXPECT_EQ(Open("bad.gpx"), 0); // the engine finds the fault when it reads the file
     EXPECT_EQ(Save("bad.kml"), GpsBabelHost::EngineFailed);
-    EXPECT_TRUE(Contains(Host().LastReason(), "Premature end of document")) << Host().LastReason();
-    EXPECT_TRUE(Contains(Host().LastReason(), Path("bad.gpx"))) << Host().LastReason();
+    EXPECT_TRUE(Contains(m_reason, "Premature end of document")) << m_reason;
+    EXPECT_TRUE(Contains(m_reason, Path("bad.gpx"))) << m_reason;
     EXPECT_EQ(ReadTextFile(Path("bad.kml")), "the old target");
     EXPECT_EQ(Names(), (Strings{"bad.gpx", "bad.kml", "work"}));
 
     // A well-formed file without data converts to nothing: a failure with its reason.
     WriteTextFile(Path("empty.gpx"), "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"></gpx>\n");
     EXPECT_EQ(Convert("empty.gpx", "bad.kml"), GpsBabelHost::EngineFailed);
-    EXPECT_EQ(Host().LastReason(), "gpsbabel read no data from the file as .gpx");
+    EXPECT_EQ(m_reason, "gpsbabel read no data from the file as .gpx");
     EXPECT_EQ(ReadTextFile(Path("bad.kml")), "the old target");
 }
 
@@ -262,25 +275,25 @@ TEST_F(GpsBabelHostTest, EachFileIsReadByTheFormatItIsWrittenIn) {
     // expecting two header lines also finds some, without the first row and the names.
     WriteTextFile(Path("rows.csv"), "No,Latitude,Longitude,Name\n1,51.5,-0.1,\"Mill\"\n"
                                     "2,51.6,-0.2,\"Barn\"\n3,51.7,-0.3,\"Ford\"\n");
-    EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << m_reason;
     const std::string rows = ReadTextFile(Path("rows.gpx"));
     EXPECT_TRUE(Contains(rows, "<name>Mill</name>") && Contains(rows, "<name>Ford</name>")) << rows;
     // After a file of two header lines, which that reader reads best, the next headed file is
     // not handed to it for having the same type.
     WriteTextFile(Path("log.csv"), "time,lat,lon\n,(deg),(deg)\n2026-05-01T08:00:00Z,47.1,8.2\n"
                                    "2026-05-01T08:01:00Z,47.2,8.3\n");
-    EXPECT_EQ(Convert("log.csv", "log.gpx"), 0) << Host().LastReason();
-    EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("log.csv", "log.gpx"), 0) << m_reason;
+    EXPECT_EQ(Convert("rows.csv", "rows.gpx"), 0) << m_reason;
     EXPECT_TRUE(Contains(ReadTextFile(Path("rows.gpx")), "<name>Mill</name>"));
     // A headed CSV, which the format named "csv" would read with its header as a point at 0,0.
     WriteWithEngine("unicsv", "headed.csv");
-    EXPECT_EQ(Convert("headed.csv", "headed.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("headed.csv", "headed.gpx"), 0) << m_reason;
     const std::string headed = ReadTextFile(Path("headed.gpx"));
     EXPECT_TRUE(Contains(headed, "<wpt lat=\"51.477928000\" lon=\"-0.001545000\"")) << headed;
     EXPECT_FALSE(Contains(headed, "lat=\"0.000000000\""));
     // The plain kind still converts after the headed one was read (its reader comes first now).
     WriteTextFile(Path("plain.csv"), testing::SampleCsv);
-    EXPECT_EQ(Convert("plain.csv", "plain.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("plain.csv", "plain.gpx"), 0) << m_reason;
     EXPECT_TRUE(Contains(ReadTextFile(Path("plain.gpx")), "<name>Mill</name>"));
 
     // An XML .loc file, which the first format listing ".loc" (a binary one) cannot read.
@@ -288,7 +301,7 @@ TEST_F(GpsBabelHostTest, EachFileIsReadByTheFormatItIsWrittenIn) {
                   "<?xml version=\"1.0\"?>\n<loc version=\"1.0\"><waypoint>"
                   "<name id=\"W12\"><![CDATA[Old Tower]]></name><coord lat=\"47.5\" lon=\"8.5\"/>"
                   "</waypoint></loc>\n");
-    EXPECT_EQ(Convert("cache.loc", "cache.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("cache.loc", "cache.gpx"), 0) << m_reason;
     EXPECT_TRUE(Contains(ReadTextFile(Path("cache.gpx")), "Old Tower"));
 }
 
@@ -298,19 +311,19 @@ TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
     WriteTextFile(Path("noise.gpx"), "the old target");
     EXPECT_EQ(Convert("noise.csv", "noise.gpx"), GpsBabelHost::NothingWritten);
     // The engine's other readers of lines were tried last.
-    EXPECT_TRUE(Contains(Host().LastReason(), "none of the 8 readers of .csv nor 17 of gpsbabel's "
-                                              "other readers read believable positions from this "
-                                              "file (tried csv, "))
-        << Host().LastReason();
+    EXPECT_TRUE(Contains(m_reason, "none of the 8 readers of .csv nor 17 of gpsbabel's "
+                                   "other readers read believable positions from this "
+                                   "file (tried csv, "))
+        << m_reason;
     // A header line that the type's readers read as a point at 0,0 names the reader of headed
     // rows.
     WriteTextFile(Path("head.txt"), "Name,Latitude,Longitude\nP1,47.1,8.2\nP2,47.2,8.3\n");
     EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::Done);
-    EXPECT_EQ(Host().LastReason(), "read as unicsv: the file holds values under a header row");
+    EXPECT_EQ(m_reason, "read as unicsv: the file holds values under a header row");
     // A reader the user named is the only one, and its read is taken as given.
     m_config.formatChoices = {{"txt", "csv"}};
     m_host.reset();
-    EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::Done) << Host().LastReason();
+    EXPECT_EQ(Convert("head.txt", "head.gpx"), GpsBabelHost::Done) << m_reason;
     // Bytes that no binary reader of the type takes: the reason says none did.
     std::string bytes(3000, '\0');
     for (std::size_t at = 0; at < bytes.size(); ++at) {
@@ -318,12 +331,11 @@ TEST_F(GpsBabelHostTest, TextReadAsNoiseFailsWithItsReasonWhateverTheReaders) {
     }
     WriteTextFile(Path("noise.bin"), bytes);
     EXPECT_NE(Convert("noise.bin", "noise.gpx"), GpsBabelHost::Done);
-    EXPECT_TRUE(Contains(Host().LastReason(), " readers of .bin read this file; the last said: "))
-        << Host().LastReason();
+    EXPECT_TRUE(Contains(m_reason, " readers of .bin read this file; the last said: ")) << m_reason;
     // An empty file holds nothing, whatever each reader complains of.
     WriteTextFile(Path("empty.csv"), "");
     EXPECT_EQ(Convert("empty.csv", "empty.gpx"), GpsBabelHost::EngineFailed);
-    EXPECT_EQ(Host().LastReason(), "gpsbabel read no data from the file as .csv");
+    EXPECT_EQ(m_reason, "gpsbabel read no data from the file as .csv");
     // A type read by one format only is judged the same way.
     m_config.formatChoices = {{"wpt", "csv"}};
     m_host.reset();
@@ -339,8 +351,7 @@ TEST_F(GpsBabelHostTest, WaypointsSharingANameFailWhereTheTargetKeepsOneOfEachNa
                   "<wpt lat=\"47.1\" lon=\"8.1\"><name>Hut</name></wpt>\n"
                   "<wpt lat=\"47.2\" lon=\"8.2\"><name>Hut</name></wpt>\n</gpx>\n");
     EXPECT_EQ(Convert("pois.gpx", "pois.txt"), GpsBabelHost::NothingWritten);
-    EXPECT_TRUE(Contains(Host().LastReason(), "keeps one waypoint of each name"))
-        << Host().LastReason();
+    EXPECT_TRUE(Contains(m_reason, "keeps one waypoint of each name")) << m_reason;
     EXPECT_FALSE(std::filesystem::exists(Path("pois.txt")));
     EXPECT_EQ(Convert("pois.gpx", "pois.kml"), GpsBabelHost::Done);
 }
@@ -363,16 +374,16 @@ TEST_F(GpsBabelHostTest, ModesNamesAndCaseTwinsOnTheFileSystem) {
     // A name that is not valid UTF-8 reaches the engine through a private link.
     const std::string odd = "walk-\xff\xfe";
     WriteTextFile(Path(odd + ".gpx"), testing::SampleGpx);
-    EXPECT_EQ(Convert(odd + ".gpx", odd + ".kml"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert(odd + ".gpx", odd + ".kml"), 0) << m_reason;
     EXPECT_TRUE(Contains(ReadTextFile(Path(odd + ".kml")), "Greenwich"));
 
     // Names differing only in case are two files: each converts once, as itself.
     WriteTextFile(Path("a.gpx"), testing::SampleGpx);
     WriteTextFile(Path("a.GPX"), testing::SampleKml); // a KML file under a GPX name
     EXPECT_EQ(Convert("a.gpx", "a-lower.kml"), 0);
-    EXPECT_EQ(Host().LastReason(), "");
+    EXPECT_EQ(m_reason, "");
     EXPECT_EQ(Convert("a.GPX", "a-upper.kml"), 0);
-    EXPECT_EQ(Host().LastReason(), "read as kml: the file holds KML");
+    EXPECT_EQ(m_reason, "read as kml: the file holds KML");
     EXPECT_TRUE(Contains(ReadTextFile(Path("a-upper.kml")), "Summit"));
     EXPECT_EQ(Open("A.gpx"), GpsBabelHost::Refused) << "neither twin is the one asked for";
 }
@@ -412,7 +423,7 @@ TEST_F(GpsBabelHostTest, HostFormatsFileAddsAndOverridesFormats) {
     WriteTextFile(Path("walk.way"), testing::SampleGpx);
     WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
     EXPECT_EQ(Open("walk.way"), GpsBabelHost::Refused);
-    EXPECT_EQ(Host().LastReason(), "no gpsbabel format reads .way files");
+    EXPECT_EQ(m_reason, "no gpsbabel format reads .way files");
 
     WriteTextFile(Path("work/hostformats.ini"), "[FORMATS]\r\n"
                                                 "way=gpx\r\n"
@@ -428,7 +439,7 @@ TEST_F(GpsBabelHostTest, EveryKindReachesAFormatOfOneKindPerFileAndComesBack) {
     // A shapefile holds points or lines: waypoints keep the target's name, the track and the
     // route go to files named by kind, each with the companion files the format writes.
     WriteTextFile(Path("walk.gpx"), testing::SampleGpx);
-    EXPECT_EQ(Convert("walk.gpx", "walk.shp"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("walk.gpx", "walk.shp"), 0) << m_reason;
     const Strings names = Names();
     for (const char* name : {"walk.shp", "walk.dbf", "walk-tracks.shp", "walk-tracks.shx",
                              "walk-routes.shp", "walk-routes.dbf"}) {
@@ -437,12 +448,12 @@ TEST_F(GpsBabelHostTest, EveryKindReachesAFormatOfOneKindPerFileAndComesBack) {
     EXPECT_TRUE(std::ranges::none_of(
         names, [](const std::string& name) { return name.starts_with(".tolk-"); }));
 
-    EXPECT_EQ(Convert("walk.shp", "back.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("walk.shp", "back.gpx"), 0) << m_reason;
     EXPECT_TRUE(Contains(ReadTextFile(Path("back.gpx")), "<wpt lat=\"51.477928"))
         << ReadTextFile(Path("back.gpx"));
-    EXPECT_EQ(Convert("walk-tracks.shp", "back-tracks.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("walk-tracks.shp", "back-tracks.gpx"), 0) << m_reason;
     EXPECT_TRUE(Contains(ReadTextFile(Path("back-tracks.gpx")), "lat=\"46.949000000\""));
-    EXPECT_EQ(Convert("walk-routes.shp", "back-routes.gpx"), 0) << Host().LastReason();
+    EXPECT_EQ(Convert("walk-routes.shp", "back-routes.gpx"), 0) << m_reason;
     EXPECT_TRUE(Contains(ReadTextFile(Path("back-routes.gpx")), "lat=\"47.100000000\""));
 }
 

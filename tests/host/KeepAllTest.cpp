@@ -71,7 +71,8 @@ protected:
         std::int32_t saved = -1;
         std::int32_t closed = -1;
         EXPECT_FALSE(host.OpenFile(m_home / "in/lines.gpx", opened).Failed());
-        EXPECT_FALSE(host.SaveFileAs(target, saved).Failed());
+        m_saved = host.SaveFileAs(target, saved);
+        EXPECT_FALSE(m_saved.Failed());
         EXPECT_FALSE(host.CloseWindow(closed).Failed());
         return saved;
     }
@@ -101,6 +102,8 @@ protected:
 
     testing::TempHome m_home;
     EngineRunner m_runner;
+    /// How the last save made through Save was answered.
+    HostStatus m_saved;
 };
 
 // Every offered target type: each point of a file of every kind and several tracks and routes
@@ -128,8 +131,8 @@ TEST_F(KeepAllTest, EveryPointArrivesOrIsSaidNotToForEveryTargetType) {
             continue;
         }
         ++checked;
-        EXPECT_GE(arrived + NotKeptPoints(host->LastNotKept()), AllPoints)
-            << type << " (" << format->name << "): " << host->LastNotKept();
+        EXPECT_GE(arrived + NotKeptPoints(m_saved.notKept), AllPoints)
+            << type << " (" << format->name << "): " << m_saved.notKept;
     }
     EXPECT_GE(checked, 20);
 }
@@ -140,12 +143,12 @@ TEST_F(KeepAllTest, NumberedCompanionsHoldTheLinesAFormatOfOneLinePerFileDrops) 
     config.formatChoices = {{"trl", "dmtlog"}};
     const std::unique_ptr<HostLink> host = CreateGpsBabelHost(config);
     fs::create_directories(m_home / "out");
-    ASSERT_EQ(Save(*host, m_home / "out/lines.trl"), 0) << host->LastReason();
+    ASSERT_EQ(Save(*host, m_home / "out/lines.trl"), 0) << m_saved.reason;
     EXPECT_TRUE(fs::exists(m_home / "out/lines-track2.trl"));
     // Waypoints and both tracks arrive; the routes, which the format does not hold, are said.
     EXPECT_EQ(ReadBack(m_home / "out/lines.trl", *formats.Named("dmtlog")), 9);
-    EXPECT_EQ(host->LastNotKept(), "5 route points not kept: the target type holds waypoints and "
-                                   "tracks only");
+    EXPECT_EQ(m_saved.notKept, "5 route points not kept: the target type holds waypoints and "
+                               "tracks only");
 
     config.keepAllOrFail = true;
     testing::WriteTextFile(m_home / "out/lines.trl", "the old target");
@@ -195,16 +198,15 @@ TEST_F(KeepAllTest, CompanionsAreTheConversionsOwnAndNeverAnotherFilesTarget) {
         testing::WriteTextFile(m_home / ("in/" + other), oneTrack);
         testing::WriteTextFile(target.parent_path() / clash, "the other file's target");
         EXPECT_NE(Save(*host, target), 0) << type;
-        EXPECT_EQ(host->LastReason(), "its companion " + clash + " is the target of " + other)
-            << type;
+        EXPECT_EQ(m_saved.reason, "its companion " + clash + " is the target of " + other) << type;
         EXPECT_EQ(testing::ReadTextFile(target.parent_path() / clash), "the other file's target");
         fs::remove(m_home / ("in/" + other));
 
-        ASSERT_EQ(Save(*host, target), 0) << type << ": " << host->LastReason();
+        ASSERT_EQ(Save(*host, target), 0) << type << ": " << m_saved.reason;
         const fs::path byHand = target.parent_path() / ("lines-route9." + std::string(type));
         testing::WriteTextFile(byHand, "made by hand");
         testing::WriteTextFile(m_home / "in/lines.gpx", oneTrack);
-        ASSERT_EQ(Save(*host, target), 0) << type << ": " << host->LastReason();
+        ASSERT_EQ(Save(*host, target), 0) << type << ": " << m_saved.reason;
         EXPECT_EQ(CompanionsOf(target), std::vector<std::string>{byHand.filename().string()})
             << type;
     }

@@ -1,3 +1,4 @@
+#include "ConvertFiles.h"
 #include "GpsSamples.h"
 #include "StandInEngine.h"
 #include "TempHome.h"
@@ -136,8 +137,8 @@ protected:
         m_alone.Release();
         m_shared.Release();
     }
-    // Converts the files of the source folder into the folder, told ahead or not; the outcomes
-    // in words.
+    // Converts the files of the source folder into the folder, in one run or each alone; the
+    // outcomes in words.
     std::string ConvertInto(const std::string& folder, bool told, ConversionSettings settings,
                             const std::vector<std::string>& names = {"a.gpx", "b.gpx", "c.gpx"}) {
         settings.TargetFldr = m_home / folder;
@@ -145,17 +146,18 @@ protected:
         const MergeIndex merges(settings.MergeExt.empty() ? MergeIndex()
                                                           : MergeIndex(settings.SourceFldr));
         HostConnection& host = Host(told);
-        std::vector<ExpectedFile> expected;
-        for (const std::string& name : names) {
-            expected.push_back(ExpectedConversion(settings, name, merges));
+        std::vector<FileOutcome> outcomes;
+        if (told) {
+            outcomes = testing::ConvertTogether(settings, host, names, merges);
+        } else {
+            for (const std::string& name : names) {
+                outcomes.push_back(testing::ConvertFile(settings, host, name, merges));
+            }
         }
-        host.ExpectFiles(told ? expected : std::vector<ExpectedFile>());
         std::string said;
-        for (const std::string& name : names) {
-            const FileOutcome outcome = ConvertFile(settings, host, name, merges);
+        for (const FileOutcome& outcome : outcomes) {
             said += outcome.status + " " + outcome.reason + " " + outcome.notKept + "\n";
         }
-        host.ExpectFiles({});
         return said;
     }
     // Converts the files alone and told ahead into folder/alone and folder/shared: the same

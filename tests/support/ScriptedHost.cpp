@@ -34,6 +34,8 @@ HostStatus HostScript::Answer(const std::string& operation, const std::string& a
     }
     if (!reply.status.Failed()) {
         result = reply.result;
+        reply.status.reason = result != 0 ? reason : std::string();
+        reply.status.notKept = result == 0 && operation == "SaveFileAs" ? notKept : std::string();
     }
     return reply.status;
 }
@@ -43,9 +45,10 @@ std::vector<std::string> ScriptedHost::FormatsFor(const std::string& type, Forma
     return found != m_script->formats.end() ? found->second : std::vector<std::string>();
 }
 
-bool ScriptedHost::ChooseFormat(const std::string& type, const std::string& format) {
+std::optional<std::string> ScriptedHost::ChooseFormat(const std::string& type,
+                                                      const std::string& format) {
     m_script->chosen.push_back(type + "=" + format);
-    return !m_script->chooseFails;
+    return m_script->chooseFails ? std::optional(m_script->reason) : std::nullopt;
 }
 
 HostStatus ScriptedHost::RefreshData(std::int32_t& result) {
@@ -57,7 +60,6 @@ HostStatus ScriptedHost::RefreshMap(std::int32_t& result) {
 }
 
 HostStatus ScriptedHost::OpenFile(const std::string& path, std::int32_t& result) {
-    m_saved = false;
     return m_script->Answer("OpenFile", path, result);
 }
 
@@ -66,9 +68,7 @@ HostStatus ScriptedHost::CloseWindow(std::int32_t& result) {
 }
 
 HostStatus ScriptedHost::SaveFileAs(const std::string& path, std::int32_t& result) {
-    const HostStatus status = m_script->Answer("SaveFileAs", path, result);
-    m_saved = !status.Failed() && result == 0;
-    return status;
+    return m_script->Answer("SaveFileAs", path, result);
 }
 
 HostStatus ScriptedHost::MergeFile(const std::string& path, std::int32_t& result) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,13 @@ struct HostScript {
     /// Every call in order, as "Operation" or "Operation(argument)".
     std::vector<std::string> calls;
     std::string version = "Scripted host 1.0";
-    /// What LastReason answers, except after a save that succeeded.
+    /// The reason every call that returns a nonzero result code gives (and a choice of format
+    /// that fails).
     std::string reason;
-    /// What LastNotKept answers after a save that succeeded.
+    /// What a save that succeeded says it did not keep.
     std::string notKept;
+    /// What FilesAhead answers.
+    int filesAhead = 1;
     /// What RunRefusals answers; the requests it was asked are kept in runRequests.
     std::vector<std::string> refusals;
     std::vector<RunRequest> runRequests;
@@ -74,8 +78,6 @@ public:
     HostStatus GetVersion(std::string& version) override;
     HostStatus ChangeDatum(const std::string& name, std::int32_t& result) override;
     HostStatus ChangeGrid(const std::string& name, std::int32_t& result) override;
-    std::string LastReason() const override { return m_saved ? std::string() : m_script->reason; }
-    std::string LastNotKept() const override { return m_saved ? m_script->notKept : std::string(); }
     std::vector<std::string> RunRefusals(const RunRequest& request) const override {
         m_script->runRequests.push_back(request);
         return m_script->refusals;
@@ -84,12 +86,12 @@ public:
     std::vector<OfferedFormat> FormatsOffered(FormatUse) const override {
         return m_script->offered;
     }
-    bool ChooseFormat(const std::string& type, const std::string& format) override;
+    std::optional<std::string> ChooseFormat(const std::string& type,
+                                            const std::string& format) override;
+    int FilesAhead() const override { return m_script->filesAhead; }
 
 private:
     std::shared_ptr<HostScript> m_script;
-    /// The document's save succeeded.
-    bool m_saved = false;
 };
 
 /// A failure status with the given description.
