@@ -115,6 +115,7 @@ private:
     std::optional<RunAhead::Step> StepFor(const ExpectedFile& file) const;
     std::optional<HostStatus> SaveAhead(std::size_t step, std::int32_t& result);
     bool StartAhead(std::size_t first);
+    std::optional<RunEcho> EchoFor(const std::vector<SaveSetup>& setups);
     bool SharesRuns(const SaveSetup& setup);
 
     /// Set by Cancel, cleared by OpenFile; the runner ends its runs while it is set.

@@ -1,5 +1,7 @@
 #include "host/RunMarks.h"
 
+#include "host/WholeFile.h"
+
 #include <QRandomGenerator>
 #include <QString>
 
@@ -8,9 +10,9 @@ namespace {
 
 const char* const Emptied = "nuketypes,waypoints,tracks,routes";
 
-std::vector<std::string> WriteEcho(const RunEcho& echo, std::optional<std::size_t> file) {
+std::vector<std::string> WriteEcho(const RunEcho& echo, std::size_t file, bool after) {
     EngineOutput output = echo.output;
-    output.path = echo.PathAfter(file);
+    output.path = echo.Path(file, after);
     return WriteArguments(output);
 }
 
@@ -30,8 +32,12 @@ std::vector<std::string> RunMarks::After(std::size_t file) const {
     return {"-x", std::string(Emptied) + ",t" + m_token + "n" + std::to_string(file)};
 }
 
-std::string RunEcho::PathAfter(std::optional<std::size_t> file) const {
-    return output.path + (file ? "-" + std::to_string(*file) : "");
+std::string RunEcho::Path(std::size_t file, bool after) const {
+    return output.path + "-" + std::to_string(file) + (after ? "-after" : "-before");
+}
+
+bool RunEcho::Shows(std::size_t file) const {
+    return ReadWholeFile(Path(file, true)) != ReadWholeFile(Path(file, false));
 }
 
 std::vector<std::string> SharedRunArguments(const std::vector<std::string>& flags,
@@ -43,14 +49,15 @@ std::vector<std::string> SharedRunArguments(const std::vector<std::string>& flag
     const auto append = [&](const std::vector<std::string>& part) {
         arguments.insert(arguments.end(), part.begin(), part.end());
     };
-    if (echo) {
-        append(WriteEcho(*echo, std::nullopt));
-    }
     for (std::size_t file = 0; file < files.size(); ++file) {
+        const bool echoed = echo && echo->Around(file);
+        if (echoed) {
+            append(WriteEcho(*echo, file, false));
+        }
         append(files[file]);
-        if (echo) {
+        if (echoed) {
             append({"-x", Emptied});
-            append(WriteEcho(*echo, file));
+            append(WriteEcho(*echo, file, true));
         }
         append(marks.After(file));
     }
