@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -175,6 +176,83 @@ std::string EngineXargsRuns(const std::filesystem::path& root, const std::string
     }
     return "xargs -0 -n " + std::to_string(perRun) + " -P " + std::to_string(jobs) +
            " gpsbabel < '" + (root / "xargs-arguments").string() + "'";
+}
+
+std::string SingleEngineRun(const std::filesystem::path& root, const std::string& outFolder) {
+    const std::filesystem::path batch = root / "engine-batch";
+    std::ofstream steps(batch);
+    for (const auto& entry : std::filesystem::directory_iterator(root / "src")) {
+        if (entry.path().extension() == ".gpx") {
+            steps << "-i gpx -f \"" << entry.path().string() << "\" -o kml -F \""
+                  << (root / outFolder / entry.path().stem()).string()
+                  << ".kml\" -x nuketypes,waypoints,tracks,routes\n";
+        }
+    }
+    return "gpsbabel -p '' -w -t -r -b '" + batch.string() + "'";
+}
+
+std::vector<std::vector<Took>> MeasureAlternated(const std::vector<std::string>& commands,
+                                                 int rounds) {
+    for (const std::string& command : commands) {
+        MeasureCommand(command);
+    }
+    std::vector<std::vector<Took>> took(commands.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t turn = 0; turn < commands.size(); ++turn) {
+            const std::size_t command = (turn + static_cast<std::size_t>(round)) % commands.size();
+            took[command].push_back(MeasureCommand(commands[command]));
+        }
+    }
+    return took;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::ranges::sort(values);
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+namespace {
+
+Took MedianOf(const std::vector<Took>& runs) {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    Took median{0, 0, 0};
+    for (const Took& run : runs) {
+        wall.push_back(run.wall);
+        cpu.push_back(run.cpu);
+        median.peakKiB = std::max(median.peakKiB, run.peakKiB);
+    }
+    median.wall = Median(wall);
+    median.cpu = Median(cpu);
+    return median;
+}
+
+} // namespace
+
+void PrintAlternatedRow(const std::string& what, const std::vector<Took>& ours,
+                        const std::string& reference, const std::vector<Took>& theirs, int files,
+                        const RowGoal& goal) {
+    std::vector<double> ratios;
+    for (std::size_t round = 0; round < std::min(ours.size(), theirs.size()); ++round) {
+        ratios.push_back(goal.speedUp ? theirs[round].wall / ours[round].wall
+                                      : ours[round].wall / theirs[round].wall);
+    }
+    const auto [low, high] = std::ranges::minmax(ratios);
+    const Took our = MedianOf(ours);
+    const Took their = MedianOf(theirs);
+    std::fprintf(stderr,
+                 "%s: median %.3f s, processor %.3f s; %s: median %.3f s, processor %.3f s; "
+                 "ratios of %zu rounds %.2f-%.2f\n",
+                 what.c_str(), our.wall, our.cpu, reference.c_str(), their.wall, their.cpu,
+                 ratios.size(), low, high);
+    char ratio[96];
+    std::snprintf(ratio, sizeof ratio, "%.2f (goal: %s)", Median(ratios), goal.text.c_str());
+    std::printf("| %s | %s | %s: %s | %s |\n", what.c_str(), SecondsForFiles(our, files).c_str(),
+                reference.c_str(), SecondsForFiles(their, files).c_str(), ratio);
 }
 
 std::string MiB(long kib) {

@@ -61,6 +61,33 @@ std::string SecondsForFiles(const Took& took, int files);
 std::string EngineXargsRuns(const std::filesystem::path& root, const std::string& outFolder,
                             int jobs);
 
+/// A command converting every root/src/*.gpx to root/<outFolder>/*.kml in one engine process,
+/// one file after the other with the engine's filter emptying its data between them, and no
+/// checks at all: the limit a checked conversion of many files is measured against. The files'
+/// steps go to a batch file of options (root/engine-batch), as they would not fit a command line.
+std::string SingleEngineRun(const std::filesystem::path& root, const std::string& outFolder);
+
+/// The commands' times over `rounds` rounds, each command once a round, the rounds beginning with
+/// each command in turn so that no command always follows the same one; before them, one untimed
+/// run of each, so that the engine, the program and the files are in the page cache and what the
+/// program learns of the engine once is learned. Returns each command's times, in rounds.
+std::vector<std::vector<Took>> MeasureAlternated(const std::vector<std::string>& commands,
+                                                 int rounds);
+
+/// The middle value (the mean of the middle two for an even count); 0 for none.
+double Median(std::vector<double> values);
+
+/// Prints a row of the table for two commands measured in the same rounds: each one's median time
+/// on the clock, and the median of the rounds' ratios of the first's time to the second's (or,
+/// for a speed-up, the second's to the first's) with its goal.
+struct RowGoal {
+    std::string text; ///< how the table shows the goal, such as "at most 1.00"
+    bool speedUp = false;
+};
+void PrintAlternatedRow(const std::string& what, const std::vector<Took>& ours,
+                        const std::string& reference, const std::vector<Took>& theirs, int files,
+                        const RowGoal& goal);
+
 /// A memory size as the table shows it.
 std::string MiB(long kib);
 

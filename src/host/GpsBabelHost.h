@@ -108,6 +108,7 @@ private:
     FileResult ConvertAhead(std::size_t step, const FileConversion& file);
     std::optional<CallResult> SaveAhead(std::size_t step);
     bool StartAhead(std::size_t first);
+    std::optional<RunEcho> EchoFor(const std::vector<SaveSetup>& setups);
     bool SharesRuns(const SaveSetup& setup);
 
     /// Set while ConvertFiles runs once its run's endRuns is requested; the runner ends its runs

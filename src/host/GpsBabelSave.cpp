@@ -14,6 +14,7 @@
 #include "host/WholeFile.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tolk {
 namespace {
@@ -264,14 +265,30 @@ bool GpsBabelHost::StartAhead(std::size_t first) {
     std::optional<RunEcho> echo;
     if (MemoryOf(m_knowledge->learned, m_knowledge->engine, setups.front().format, m_runner) ==
         WriterMemory::Shows) {
-        echo = RunEcho{setups.front().engineOutputs.front()};
-        echo->output.path = m_scratch.Scratch("echo");
-        if (echo->output.path.empty()) {
+        echo = EchoFor(setups);
+        if (echo && echo->output.path.empty()) {
             return false;
         }
     }
     m_ahead.Start(first, std::move(setups), flags, m_runner, std::move(echo));
     return true;
+}
+
+// The empty files a writer that shows what it remembers writes in a run: around each file that
+// may hold data it remembers. None when no file may: writing them costs the engine nearly as much
+// as converting a small file.
+std::optional<RunEcho> GpsBabelHost::EchoFor(const std::vector<SaveSetup>& setups) {
+    RunEcho echo{setups.front().engineOutputs.front(), {}};
+    for (const SaveSetup& setup : setups) {
+        echo.aroundFile.push_back(std::ranges::any_of(setup.inputs, [](const EngineInput& input) {
+            return MayHoldRememberedData(input.format, input.path);
+        }));
+    }
+    if (std::ranges::none_of(echo.aroundFile, std::identity())) {
+        return std::nullopt;
+    }
+    echo.output.path = m_scratch.Scratch("echo");
+    return echo;
 }
 
 // A file may share a run when it writes one file, its readers are settled (a reader still to be

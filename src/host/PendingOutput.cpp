@@ -119,7 +119,8 @@ PendingOutput::~PendingOutput() {
     if (!Ready()) {
         return;
     }
-    for (const Move& move : WrittenFiles()) {
+    // The engine is done with the output before it is moved, so a moved output left nothing.
+    for (const Move& move : m_moved ? std::vector<Move>() : WrittenFiles()) {
         std::error_code ignored;
         std::filesystem::remove(move.from, ignored);
     }
@@ -200,7 +201,13 @@ bool CommitOutputs(const std::vector<PendingOutput*>& outputs,
         return std::ranges::any_of(
             protectedPaths, [&](const std::string& path) { return SameFile(move.to, path); });
     });
-    return !touchesProtected && MoveAllOrNone(moves);
+    if (touchesProtected || !MoveAllOrNone(moves)) {
+        return false;
+    }
+    for (PendingOutput* output : outputs) {
+        output->m_moved = true;
+    }
+    return true;
 }
 
 } // namespace tolk

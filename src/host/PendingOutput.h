@@ -52,6 +52,8 @@ public:
     std::vector<Move> Moves() const;
 
 private:
+    friend bool CommitOutputs(const std::vector<PendingOutput*>& outputs,
+                              const std::vector<std::string>& protectedPaths);
     std::vector<Move> WrittenFiles() const;
 
     std::filesystem::path m_target;
@@ -59,6 +61,8 @@ private:
     std::filesystem::path m_folder;
     std::string m_stem;
     std::string m_tempPath;
+    /// Everything written was moved into place: nothing is left to remove.
+    bool m_moved = false;
 };
 
 /// Moves the files of every output into place, all or none: when one cannot be moved, those moved

@@ -1,7 +1,6 @@
 #include "host/RunAhead.h"
 
 #include "host/ConversionCommand.h"
-#include "host/WholeFile.h"
 
 namespace tolk {
 namespace {
@@ -79,10 +78,9 @@ RunAhead::FilePart RunAhead::Take(std::size_t step) {
 
 // A writer that remembers some kind of data from one file for the next shows it in the empty
 // file it writes after the file: a file holding such data is the last of its run, and the files
-// after it start a new one.
+// after it start a new one. Only a file that may hold such data has echoes around it.
 bool RunAhead::Remembered(std::size_t position) const {
-    return m_echo && ReadWholeFile(m_echo->PathAfter(position)) !=
-                         ReadWholeFile(m_echo->PathAfter(std::nullopt));
+    return m_echo && m_echo->Around(position) && m_echo->Shows(position);
 }
 
 void RunAhead::GiveUp() {

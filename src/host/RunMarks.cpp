@@ -1,6 +1,7 @@
 #include "host/RunMarks.h"
 
 #include "host/EngineCommand.h"
+#include "host/WholeFile.h"
 
 #include <QRandomGenerator>
 #include <QString>
@@ -8,9 +9,9 @@
 namespace tolk {
 namespace {
 
-std::vector<std::string> WriteEcho(const RunEcho& echo, std::optional<std::size_t> file) {
+std::vector<std::string> WriteEcho(const RunEcho& echo, std::size_t file, bool after) {
     EngineOutput output = echo.output;
-    output.path = echo.PathAfter(file);
+    output.path = echo.Path(file, after);
     return WriteArguments(output);
 }
 
@@ -30,8 +31,12 @@ std::vector<std::string> RunMarks::After(std::size_t file) const {
     return EngineCommand().Drop(AllDataKinds, "t" + m_token + "n" + std::to_string(file));
 }
 
-std::string RunEcho::PathAfter(std::optional<std::size_t> file) const {
-    return output.path + (file ? "-" + std::to_string(*file) : "");
+std::string RunEcho::Path(std::size_t file, bool after) const {
+    return output.path + "-" + std::to_string(file) + (after ? "-after" : "-before");
+}
+
+bool RunEcho::Shows(std::size_t file) const {
+    return ReadWholeFile(Path(file, true)) != ReadWholeFile(Path(file, false));
 }
 
 std::vector<std::string> SharedRunArguments(const std::vector<std::string>& flags,
@@ -39,13 +44,14 @@ std::vector<std::string> SharedRunArguments(const std::vector<std::string>& flag
                                             const RunMarks& marks,
                                             const std::optional<RunEcho>& echo) {
     EngineCommand command = EngineCommand::Whole().Then(flags);
-    if (echo) {
-        command.Then(WriteEcho(*echo, std::nullopt));
-    }
     for (std::size_t file = 0; file < files.size(); ++file) {
+        const bool echoed = echo && echo->Around(file);
+        if (echoed) {
+            command.Then(WriteEcho(*echo, file, false));
+        }
         command.Then(files[file]);
-        if (echo) {
-            command.Drop(AllDataKinds).Then(WriteEcho(*echo, file));
+        if (echoed) {
+            command.Drop(AllDataKinds).Then(WriteEcho(*echo, file, true));
         }
         command.Then(marks.After(file));
     }

@@ -27,17 +27,26 @@ private:
     std::string m_start;
 };
 
-/// An empty file the target's writer writes before the first file of a run and after each, for
-/// a writer that remembers some kind of data from earlier files: the file after one holding such
-/// data differs from the one before any (see WriterMemory).
+/// Empty files the target's writer writes just before and just after each file of a run that may
+/// hold some kind of data the writer remembers from earlier files: the one after a file holding
+/// such data differs from the one before it (see WriterMemory). Written within moments of each
+/// other, the two rarely differ by the clock time a writer may put in its files; when they do, a
+/// run is given up that could have gone on, and nothing else.
 struct RunEcho {
-    EngineOutput output; ///< the target's writer; its path is that of the first echo
-    /// Where the echo written after the file (or, for none, before the first) lies.
-    std::string PathAfter(std::optional<std::size_t> file) const;
+    EngineOutput output; ///< the target's writer; the echoes' paths begin with its path
+    /// Whether each file of the run, by its place in the run, has echoes around it.
+    std::vector<bool> aroundFile;
+    /// Whether the file has echoes around it.
+    bool Around(std::size_t file) const { return file < aroundFile.size() && aroundFile[file]; }
+    /// Where the echo written before or after the file lies.
+    std::string Path(std::size_t file, bool after) const;
+    /// Whether the echo after the file differs from the one before it.
+    bool Shows(std::size_t file) const;
 };
 
 /// The engine's arguments for converting the files one after the other in one run: the kind
-/// flags, then each file's steps (ConversionSteps), its echo and its mark.
+/// flags, then each file's steps (ConversionSteps) between its echoes where it has them, and its
+/// mark.
 std::vector<std::string> SharedRunArguments(const std::vector<std::string>& flags,
                                             const std::vector<std::vector<std::string>>& files,
                                             const RunMarks& marks,

@@ -19,8 +19,10 @@ namespace tolk {
 enum class WriterMemory {
     Forgets, ///< nothing
     /// Some kind of data it saw (such as the heart rate of track points), which then shows in
-    /// the empty file it writes after the file: a file after which it does so is the last of its
-    /// run, and the files after it start a new one.
+    /// the empty file it writes after the file, against the one it wrote just before it
+    /// (RunEcho): a file after which it does so is the last of its run, and the files after it
+    /// start a new one. The empty files are asked for around every file that may hold such data
+    /// (MayHoldRememberedData), and only there.
     Shows,
     /// Something it does not show (the version of the files read, a running distance): one file
     /// per run.
@@ -30,6 +32,13 @@ enum class WriterMemory {
 /// The writer's memory for the engine `engine` (EngineIdentity).
 WriterMemory MemoryOf(LearnedFormats& learned, const std::string& engine,
                       const FormatChoice& writer, const EngineRunner& runner);
+
+/// Whether the file at `path`, read by the reader, may hold a kind of data a writer remembers
+/// (WriterMemory::Shows). The kinds such a writer remembers are what track points carry beyond
+/// their place, time, altitude and name (heart rate, cadence, temperature), which the GPX reader
+/// reads only from extensions elements: a GPX file without one holds none. A file read by any
+/// other reader, or that cannot be read, may hold some.
+bool MayHoldRememberedData(const FormatChoice& reader, const std::string& path);
 
 /// Whether the reader, with its options, reads files of the sort (SortOfFile) in a run shared
 /// with other files exactly as in a run of its own, written by the writer. Proven by converting

@@ -340,6 +340,30 @@ TEST_F(SharedRunTest, OnlyReadersTheEngineCanMakeFilesForAreProven) {
     EXPECT_EQ(SortOfFile(std::string("\xff\xff\x04\x00", 4)), "binary");
 }
 
+// Only a file that may hold data the KML writer remembers has an empty file written after it to
+// show that: a GPX file with an extensions element, wherever it lies (here across the blocks the
+// file is read in), a file of another reader, a file that cannot be read; never a GPX file
+// without one.
+TEST_F(SharedRunTest, OnlyFilesThatMayHoldRememberedDataAreEchoed) {
+    const EngineFormat gpx{"gpx", {"gpx"}, {}, {}, true, {true, true, true}, {true, true, true}};
+    EngineFormat csv = gpx;
+    csv.name = "csv";
+    WriteTextFile(m_home / "echo/heart.gpx", HeartRates);
+    WriteTextFile(m_home / "echo/split.gpx", std::string(64 * 1024 - 4, ' ') + "<extensions/>");
+    const struct {
+        EngineFormat reader;
+        std::string file;
+        bool mayHold;
+    } cases[] = {
+        {gpx, "src/a.gpx", false}, {gpx, "echo/heart.gpx", true}, {gpx, "echo/split.gpx", true},
+        {csv, "src/a.gpx", true},  {gpx, "echo/none.gpx", true},
+    };
+    for (const auto& one : cases) {
+        SCOPED_TRACE(one.reader.name + " " + one.file);
+        EXPECT_EQ(MayHoldRememberedData({one.reader, ""}, m_home / one.file), one.mayHold);
+    }
+}
+
 // Names holding the engine's own texts (count lines, its warning about a merge partner read as
 // waypoints, a mark's shape) among 50 files with merge partners, one holding heart rates the
 // KML writer would remember for the files after it: every file converts as alone.
