@@ -5,9 +5,9 @@
 // - an NMEA log of ten minutes saved as .txt, whose reader the file's records name.
 // Each command runs 10 times in a row, each time a new process: the first file every time.
 #include "BenchSupport.h"
-#include "host/ContentReaders.h"
-#include "host/EngineLocator.h"
-#include "host/LeadingShape.h"
+#include "host/engine/EngineLocator.h"
+#include "host/formats/LeadingShape.h"
+#include "host/reading/ContentReaders.h"
 
 #include <QCoreApplication>
 #include <cstdio>

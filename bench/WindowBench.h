@@ -4,7 +4,7 @@
 #include "app/ProgramRecords.h"
 #include "app/Tmainfrm.h"
 #include "core/Messenger.h"
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <QTemporaryDir>
 #include <algorithm>

@@ -3,7 +3,7 @@
 // and the readers of the type are reading file formats, each once, those that fit first.
 #include "FuzzInput.h"
 #include "core/Text.h"
-#include "host/FormatList.h"
+#include "host/formats/FormatList.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,8 +2,8 @@
 // format list: the choices are trimmed and never empty, and a mapped type carries the options
 // the file gave it.
 #include "FuzzInput.h"
-#include "host/HostFormatsFile.h"
-#include "host/TypeFormatMap.h"
+#include "host/formats/HostFormatsFile.h"
+#include "host/formats/TypeFormatMap.h"
 
 namespace {
 

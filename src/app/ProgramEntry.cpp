@@ -8,7 +8,7 @@
 #include "app/Tmainfrm.h"
 #include "app/UseHTMLHelp.h"
 #include "core/Translations.h"
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <QApplication>
 #include <QFont>

@@ -10,7 +10,7 @@
 #include "convert/ReferenceLists.h"
 #include "core/TolkError.h"
 #include "core/Translate.h"
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 #include "settings/SettingsFile.h"
 
 #include <QCoreApplication>
@@ -105,7 +105,7 @@ private:
     void Save() {
         if (m_folders.SettingsPath().empty()) {
             m_console.Complain(Tr("Batch", "No work folder could be found or made; the "
-                                                  "settings are not saved."));
+                                           "settings are not saved."));
             return;
         }
         SaveSettings(m_folders.SettingsPath(), m_settings, m_console);

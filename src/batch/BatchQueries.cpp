@@ -9,7 +9,7 @@
 #include "core/DataFiles.h"
 #include "core/TolkError.h"
 #include "core/Translate.h"
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <QCoreApplication>
 #include <cstdio>

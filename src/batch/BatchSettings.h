@@ -4,7 +4,7 @@
 #include "core/ConversionSettings.h"
 #include "core/Messenger.h"
 #include "core/ReferenceData.h"
-#include "host/GpsBabelConfig.h"
+#include "host/gpsbabel/GpsBabelConfig.h"
 #include "settings/ProgramFolders.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 #include "TempHome.h"
 #include "TextFiles.h"
 #include "convert/SourceFileList.h"
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <climits>
 #include <filesystem>

@@ -1,10 +1,10 @@
 #include "TextFiles.h"
-#include "host/EngineCommand.h"
-#include "host/EngineLocator.h"
-#include "host/EngineRunner.h"
-#include "host/GpsBabelHost.h"
-#include "host/LeadingShape.h"
-#include "host/RecordShape.h"
+#include "host/engine/EngineCommand.h"
+#include "host/engine/EngineLocator.h"
+#include "host/engine/EngineRunner.h"
+#include "host/formats/LeadingShape.h"
+#include "host/formats/RecordShape.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <QTemporaryDir>
 #include <cstdio>

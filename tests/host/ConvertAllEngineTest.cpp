@@ -5,7 +5,7 @@
 #include "TextFiles.h"
 #include "WindowRun.h"
 #include "app/Tmainfrm.h"
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "StandInEngine.h"
 #include "TempHome.h"
 #include "TextFiles.h"
-#include "host/EngineLocator.h"
-#include "host/UserCacheFolder.h"
+#include "host/engine/EngineLocator.h"
+#include "host/engine/UserCacheFolder.h"
 
 #include <chrono>
 #include <filesystem>

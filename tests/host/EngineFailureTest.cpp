@@ -3,7 +3,7 @@
 #include "StandInEngine.h"
 #include "TextFiles.h"
 #include "core/TolkError.h"
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <QTemporaryDir>
 #include <filesystem>

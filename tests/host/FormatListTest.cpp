@@ -1,9 +1,9 @@
-#include "host/FormatList.h"
+#include "host/formats/FormatList.h"
 
 #include "TextFiles.h"
-#include "host/ConversionCommand.h"
-#include "host/HostFormatsFile.h"
-#include "host/TypeFormatMap.h"
+#include "host/engine/ConversionCommand.h"
+#include "host/formats/HostFormatsFile.h"
+#include "host/formats/TypeFormatMap.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "host/GpsBabelHost.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include "ConvertFiles.h"
 #include "GpsSamples.h"
 #include "TextFiles.h"
-#include "host/EngineCommand.h"
-#include "host/EngineRunner.h"
+#include "host/engine/EngineCommand.h"
+#include "host/engine/EngineRunner.h"
 
 #include <QTemporaryDir>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "host/HostFormatsFile.h"
+#include "host/formats/HostFormatsFile.h"
 
 #include "TextFiles.h"
 

@@ -1,10 +1,10 @@
 #include "TempHome.h"
 #include "TextFiles.h"
 #include "convert/FileTypes.h"
-#include "host/EngineCommand.h"
-#include "host/EngineCounts.h"
-#include "host/FormatList.h"
-#include "host/GpsBabelHost.h"
+#include "host/engine/EngineCommand.h"
+#include "host/engine/EngineCounts.h"
+#include "host/formats/FormatList.h"
+#include "host/gpsbabel/GpsBabelHost.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "host/PendingOutput.h"
+#include "host/landing/PendingOutput.h"
 
 #include "TextFiles.h"
-#include "host/HeldFolder.h"
-#include "host/OutputClaims.h"
-#include "host/OutputFolders.h"
+#include "host/engine/HeldFolder.h"
+#include "host/landing/OutputClaims.h"
+#include "host/landing/OutputFolders.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 #include "TextFiles.h"
-#include "host/EngineCounts.h"
-#include "host/LeadingShape.h"
-#include "host/PositionCheck.h"
-#include "host/RecordShape.h"
-#include "host/WaypointNames.h"
+#include "host/engine/EngineCounts.h"
+#include "host/formats/LeadingShape.h"
+#include "host/formats/RecordShape.h"
+#include "host/formats/WaypointNames.h"
+#include "host/reading/PositionCheck.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

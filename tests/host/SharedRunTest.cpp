@@ -5,12 +5,12 @@
 #include "TextFiles.h"
 #include "convert/FileConversion.h"
 #include "convert/FileTypes.h"
-#include "host/ConversionCommand.h"
-#include "host/EngineCommand.h"
-#include "host/EngineRunner.h"
-#include "host/FormatList.h"
-#include "host/GpsBabelHost.h"
-#include "host/SharedRuns.h"
+#include "host/engine/ConversionCommand.h"
+#include "host/engine/EngineCommand.h"
+#include "host/engine/EngineRunner.h"
+#include "host/formats/FormatList.h"
+#include "host/gpsbabel/GpsBabelHost.h"
+#include "host/reading/SharedRuns.h"
 
 #include <algorithm>
 #include <filesystem>
