@@ -101,18 +101,36 @@ public:
         return linked.clash;
     }
 
+    // A save outside a run has ended: its names go, and with a folder's last name this process's
+    // share of the folder. Other jobs' claims stay, whatever they are doing meanwhile.
+    void Release(const std::vector<fs::path>& outputs) {
+        std::map<fs::path, Folder> released;
+        {
+            const std::lock_guard lock(m_mutex);
+            for (const fs::path& output : outputs) {
+                const fs::path folder = FolderKey(output.parent_path());
+                const auto held = m_folders.find(folder);
+                const std::string name = output.filename().string();
+                if (held == m_folders.end() || held->second.sources.erase(name) == 0) {
+                    continue;
+                }
+                released[folder].sources.emplace(name, std::string());
+                if (held->second.sources.empty()) {
+                    released[folder].holder = held->second.holder;
+                    m_folders.erase(held);
+                }
+            }
+        }
+        Unlink(released);
+    }
+
     void Drop() {
         std::map<fs::path, Folder> dropped;
         {
             const std::lock_guard lock(m_mutex);
             dropped.swap(m_folders);
         }
-        for (const auto& [folder, held] : dropped) {
-            Unlink(folder, held);
-            if (!held.holder.empty()) {
-                LeaveOutputFolder(folder);
-            }
-        }
+        Unlink(dropped);
     }
 
 private:
@@ -183,6 +201,16 @@ private:
         return linked;
     }
 
+    // Removes the claims and leaves the folders they held.
+    static void Unlink(const std::map<fs::path, Folder>& folders) {
+        for (const auto& [folder, held] : folders) {
+            Unlink(folder, held);
+            if (!held.holder.empty()) {
+                LeaveOutputFolder(folder);
+            }
+        }
+    }
+
     static void Unlink(const fs::path& folder, const Folder& held) {
         for (const auto& [name, source] : held.sources) {
             std::error_code ignored;
@@ -224,9 +252,9 @@ void HoldClaimsForTheRun() {
     RunOpen = true;
 }
 
-void SaveClaimsDone() {
+void SaveClaimsDone(const std::vector<fs::path>& outputs) {
     if (!RunOpen) {
-        Claims::Instance().Drop();
+        Claims::Instance().Release(outputs);
     }
 }
 

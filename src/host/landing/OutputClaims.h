@@ -22,8 +22,8 @@ std::optional<std::string> ClaimOutputs(const std::vector<std::filesystem::path>
 /// A run begins: claims last until it ends.
 void HoldClaimsForTheRun();
 
-/// The save that made claims has ended; outside a run, its claims go.
-void SaveClaimsDone();
+/// The save that claimed the outputs has ended; outside a run, its claims go (other saves' stay).
+void SaveClaimsDone(const std::vector<std::filesystem::path>& outputs);
 
 /// Gives up this process's claims: its run has ended.
 void DropClaims();

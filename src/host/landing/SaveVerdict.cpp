@@ -105,7 +105,7 @@ SaveVerdict LandOutputs(const KindCounts& read, const FormatChoice& format,
     if (moved) {
         RecordCompanions(target, landing, inputs);
     }
-    SaveClaimsDone();
+    SaveClaimsDone(names);
     if (clash) {
         return {HostResult::NotMoved, *clash};
     }
