@@ -7,6 +7,7 @@
 
 #include <QThread>
 #include <exception>
+#include <mutex>
 #include <optional>
 #include <unordered_map>
 
@@ -14,16 +15,15 @@ namespace tolk {
 namespace {
 
 // Per listed file, the earlier listed file with the same base name, whose target it shares.
-// Found on the window's thread before a run starts, so kept quick for a long list.
-std::vector<std::optional<std::string>>
-EarlierWithTheSameTarget(const std::vector<std::string>& names) {
-    std::unordered_map<std::string, std::size_t> firstByBase;
+std::vector<std::optional<int>> EarlierWithTheSameTarget(const std::vector<std::string>& names) {
+    std::unordered_map<std::string, int> firstByBase;
     firstByBase.reserve(names.size());
-    std::vector<std::optional<std::string>> earlier(names.size());
+    std::vector<std::optional<int>> earlier(names.size());
     for (std::size_t index = 0; index < names.size(); ++index) {
-        const auto [first, added] = firstByBase.emplace(BaseName(names[index]), index);
+        const auto [first, added] =
+            firstByBase.emplace(BaseName(names[index]), static_cast<int>(index));
         if (!added) {
-            earlier[index] = names[first->second];
+            earlier[index] = first->second;
         }
     }
     return earlier;
@@ -57,7 +57,6 @@ void ConversionLoop::Start() {
         Announce();
         return;
     }
-    m_earlier = EarlierWithTheSameTarget(m_names);
     m_merges = m_settings.MergeExt.empty() ? MergeIndex() : MergeIndex(m_settings.SourceFldr);
     m_board->StartJobs(static_cast<int>(m_hosts.size()));
     for (std::size_t job = 0; job < m_hosts.size(); ++job) {
@@ -144,8 +143,8 @@ private:
             return false;
         }
         const int index = *m_inProgress;
-        const std::string& earlier = *m_loop.m_earlier[static_cast<std::size_t>(index)];
-        Finish(index, TargetTakenOutcome(m_loop.m_settings, Name(index), earlier));
+        const int earlier = *m_loop.m_earlier[static_cast<std::size_t>(index)];
+        Finish(index, TargetTakenOutcome(m_loop.m_settings, Name(index), Name(earlier)));
         return true;
     }
 
@@ -164,6 +163,9 @@ private:
 };
 
 void ConversionLoop::ConvertFiles(int job) {
+    // A walk over the whole list: made by the first job to get here rather than on the thread
+    // that starts the run, which for the window is the one that answers the user.
+    std::call_once(m_earlierFound, [this] { m_earlier = EarlierWithTheSameTarget(m_names); });
     HostConnection& host = *m_hosts[static_cast<std::size_t>(job)];
     const HostRun run{m_settings.TargetExt, m_endRuns.get_token()};
     for (FileStretch stretch = m_board->Take(job); !stretch.Empty(); stretch = m_board->Take(job)) {

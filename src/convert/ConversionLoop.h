@@ -11,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <stop_token>
 #include <string>
@@ -86,8 +87,10 @@ private:
     ConversionSettings m_settings;
     std::vector<std::string> m_names;
     std::vector<HostConnection*> m_hosts;
-    /// Per listed file, the earlier listed file of the same base name, whose target it shares.
-    std::vector<std::optional<std::string>> m_earlier;
+    /// Per listed file, the index of the earlier listed file of the same base name, whose target
+    /// it shares; found by the first job.
+    std::vector<std::optional<int>> m_earlier;
+    std::once_flag m_earlierFound;
     MergeIndex m_merges;
     std::unique_ptr<RunBoard> m_board;
     /// Requested once the engine runs of the files in progress are to end; never taken back.

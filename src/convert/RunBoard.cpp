@@ -5,10 +5,8 @@
 namespace tolk {
 
 RunBoard::RunBoard(int listed, int jobs, int stretch, std::chrono::milliseconds stopGrace)
-    : m_outcomes(static_cast<std::size_t>(listed)),
-      m_abandoned(static_cast<std::size_t>(listed), false), m_jobs(std::max(1, jobs)),
-      m_stretch(std::max(1, stretch)), m_stopGrace(stopGrace),
-      m_holding(static_cast<std::size_t>(m_jobs), false) {}
+    : m_listed(listed), m_jobs(std::max(1, jobs)), m_stretch(std::max(1, stretch)),
+      m_stopGrace(stopGrace), m_holding(static_cast<std::size_t>(m_jobs), false) {}
 
 FileStretch RunBoard::Take(int job) {
     const std::lock_guard lock(m_mutex);
@@ -46,14 +44,14 @@ void RunBoard::Finish(int index, FileOutcome outcome) {
     const std::lock_guard lock(m_mutex);
     m_ended = m_ended || outcome.failure.has_value();
     outcome.stopped = m_stopAsked && !outcome.converted;
-    m_outcomes[static_cast<std::size_t>(index)] = std::move(outcome);
+    m_settled.insert_or_assign(index, std::move(outcome));
     m_changed.notify_all();
 }
 
 void RunBoard::Abandon(int first, int end) {
     const std::lock_guard lock(m_mutex);
     for (int index = first; index < end; ++index) {
-        m_abandoned[static_cast<std::size_t>(index)] = true;
+        m_settled.emplace(index, std::nullopt);
     }
     m_changed.notify_all();
 }
@@ -105,8 +103,7 @@ void RunBoard::Hold(bool held) {
 }
 
 bool RunBoard::HasNews() const {
-    const auto taken = static_cast<std::size_t>(m_taken);
-    return !m_started.empty() || (m_taken < m_next && (m_outcomes[taken] || m_abandoned[taken])) ||
+    return !m_started.empty() || (m_taken < m_next && m_settled.contains(m_taken)) ||
            (AllTaken() && !m_lastGiven);
 }
 
@@ -116,13 +113,14 @@ RunNews RunBoard::TakeNews(std::chrono::milliseconds wait) {
     RunNews news;
     news.started.swap(m_started);
     for (; m_taken < m_next; ++m_taken) {
-        std::optional<FileOutcome>& outcome = m_outcomes[static_cast<std::size_t>(m_taken)];
-        if (outcome) {
-            news.finishedInOrder.emplace_back(m_taken, std::move(*outcome));
-            outcome.reset();
-        } else if (!m_abandoned[static_cast<std::size_t>(m_taken)]) {
+        const auto settled = m_settled.find(m_taken);
+        if (settled == m_settled.end()) {
             break;
         }
+        if (settled->second) {
+            news.finishedInOrder.emplace_back(m_taken, std::move(*settled->second));
+        }
+        m_settled.erase(settled);
     }
     news.last = AllTaken();
     m_lastGiven = news.last;

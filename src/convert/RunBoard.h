@@ -7,6 +7,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -75,15 +76,17 @@ public:
     void StartJobs(int count);
 
 private:
-    int Listed() const { return static_cast<int>(m_outcomes.size()); }
+    int Listed() const { return m_listed; }
     bool AllTaken() const { return m_taken == m_next && (m_ended || m_next == Listed()); }
     bool HasNews() const;
     bool Ready(int index) const;
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::vector<std::optional<FileOutcome>> m_outcomes;
-    std::vector<bool> m_abandoned;
+    const int m_listed;
+    /// The files handed out and not yet taken as news that finished, with their outcomes, or
+    /// will never begin, without: only these, so that a long list costs nothing up front.
+    std::unordered_map<int, std::optional<FileOutcome>> m_settled;
     const int m_jobs;
     const int m_stretch;
     const std::chrono::milliseconds m_stopGrace;

@@ -167,6 +167,8 @@ protected:
 TEST_F(ConvertCommandTest, FourJobsShowInListOrderWithTheTotalsOfOne) {
     Lines names = Names(10);
     names[3] = "f3 refused.gpx";
+    // Its target is the first file's, which another job converts.
+    names[8] = "f1.GPX";
     m_settings.Grid = "none";
     const RunTotals four = Run(4, names);
     const RecordingListener fourListener = m_listener;
@@ -179,10 +181,12 @@ TEST_F(ConvertCommandTest, FourJobsShowInListOrderWithTheTotalsOfOne) {
     EXPECT_EQ(fourListener.lines[0], "0 Unable to change grid");
     EXPECT_EQ(fourListener.lines[1], "Converted: f0");
     EXPECT_EQ(fourListener.lines[7], "Could NOT convert: f3 refused");
+    EXPECT_EQ(fourListener.outcomes[8].reason,
+              "its target f1.kml is written from f1.gpx in this run");
     EXPECT_EQ(fourListener.lines.back().rfind("message: Unable to find files to merge:\r\nf0.csv"),
               0u);
-    EXPECT_EQ(four.converted, 9);
-    EXPECT_EQ(one.converted, 9);
+    EXPECT_EQ(four.converted, 8);
+    EXPECT_EQ(one.converted, 8);
     EXPECT_EQ(four.mergeMissingList, one.mergeMissingList);
     EXPECT_FALSE(four.failure);
 }
