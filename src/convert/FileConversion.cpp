@@ -37,13 +37,10 @@ std::string MergeName(const ConversionSettings& settings, const std::string& fil
     return settings.MergeExt.empty() ? std::string() : BaseName(fileName) + "." + settings.MergeExt;
 }
 
-// A call that a host left unanswered fails as an unspecified error would.
-constexpr std::int32_t UnansweredStatus = static_cast<std::int32_t>(0x80004005u);
-
-// The call as it was answered; a call that failed as a call throws, as HostConnection's calls do.
+// The call as it was answered; a call that failed as a call throws, as HostConnection's calls do,
+// and so does a call the host left unanswered.
 const CallResult& Answered(const std::optional<CallResult>& call) {
-    static const CallResult unanswered{{UnansweredStatus, {}}, 0};
-    CheckHostStatus(call ? call->status : unanswered.status);
+    CheckHostStatus(call ? call->status : HostStatus{FailedCallStatus, {}});
     return *call;
 }
 

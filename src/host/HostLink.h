@@ -11,6 +11,9 @@
 
 namespace tolk {
 
+/// The status of a call that failed: the automation layer's "unspecified error".
+inline constexpr std::int32_t FailedCallStatus = static_cast<std::int32_t>(0x80004005u);
+
 /// What every host call reports besides its output: a status (negative means the call itself
 /// failed) and, for a failure, the host's own description of it. A call that was made may add
 /// the host's words on its result; a host that cannot tell leaves them empty.

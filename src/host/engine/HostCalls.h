@@ -10,9 +10,6 @@ namespace tolk {
 
 // What the gpsbabel host's calls share.
 
-/// The status of a call that failed: the automation layer's "unspecified error".
-inline constexpr std::int32_t FailedCallStatus = static_cast<std::int32_t>(0x80004005u);
-
 /// The engine's name in what the host says.
 inline constexpr const char* EngineName = "gpsbabel";
 
