@@ -159,6 +159,8 @@ TEST_F(PendingOutputTest, OutputNamesAreClaimedForOneSource) {
     EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt) << "its own again";
     EXPECT_EQ(ClaimOutputs({Path("x.trl"), walk}, "/in/WALK.gpx"),
               "its output walk.trl is written from /in/walk.gpx in this run");
+    EXPECT_TRUE(fs::equivalent(Path(".tolk-claims/x.trl"), Path(".tolk-claims/walk.trl")))
+        << "the names are claimed under one file";
     DropClaims();
     EXPECT_EQ(ClaimOutputs({walk}, "/in/WALK.gpx"), std::nullopt) << "a new run";
     DropClaims();
@@ -166,7 +168,10 @@ TEST_F(PendingOutputTest, OutputNamesAreClaimedForOneSource) {
     // Another process's claim, while its holder lives and after.
     const std::string holder = ".tolk-" + MachineTag() + "-4194001-abcdef";
     fs::create_directory(Path(holder));
-    testing::WriteTextFile(Path(".tolk-claims/walk.trl"), holder + "\n/other/walk.gpx\n");
+    // Its claim file records each name it claims and the name's source after its holder's name.
+    using std::string_literals::operator""s;
+    testing::WriteTextFile(Path(".tolk-claims/walk.trl"),
+                           holder + "\nother.trl\0/other/other.gpx\0walk.trl\0/other/walk.gpx\0"s);
     QProcess holding;
     holding.start("flock", {"--close", QString::fromStdString(Path(holder)), "sh", "-c",
                             "echo held; sleep 20"});
@@ -178,7 +183,8 @@ TEST_F(PendingOutputTest, OutputNamesAreClaimedForOneSource) {
     EXPECT_EQ(ClaimOutputs({walk}, "/in/walk.gpx"), std::nullopt);
     DropClaims();
     // A killed program's claim of a name no one claims again goes with the next run's tidying.
-    testing::WriteTextFile(Path(".tolk-claims/gone.trl"), holder + "\n/other/gone.gpx\n");
+    testing::WriteTextFile(Path(".tolk-claims/gone.trl"),
+                           holder + "\ngone.trl\0/other/gone.gpx\0"s);
     RemoveDeadClaims(m_dir.path().toStdString());
     fs::remove(Path(holder));
     EXPECT_EQ(Names(), Strings{});

@@ -66,13 +66,19 @@ std::optional<std::filesystem::path> KeepOld(const PendingOutput::Move& move) {
 // All or none: each file replaced is first kept under a second name in the output folder (a
 // second link, so that its own name never stands empty), and when one move fails, every file
 // moved before it is put back, so that a set half moved never mixes new files with old ones.
+// The last move is first made without keeping: once it is made no move is left to fail, and
+// a failed one left the file it was to replace untouched (it is then tried as the others are).
 bool MoveAllOrNone(const std::vector<PendingOutput::Move>& moves) {
     std::vector<std::optional<std::filesystem::path>> kept;
     bool moved = true;
     for (const PendingOutput::Move& move : moves) {
         GivePermissions(move.from, move.to);
-        kept.push_back(KeepOld(move));
         std::error_code error;
+        if (&move == &moves.back() &&
+            (std::filesystem::rename(move.from, move.to, error), !error)) {
+            break;
+        }
+        kept.push_back(KeepOld(move));
         std::filesystem::rename(move.from, move.to, error);
         if (error) {
             if (kept.back()) {
