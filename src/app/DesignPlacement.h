@@ -33,16 +33,25 @@ inline QFont DesignFont(int pixelSize) {
 
 /// The font narrowed, by its stretch down to 80 per cent, just until `fits(font)` holds: a
 /// substitute font a little wider than the design's then still shows a text whole in its design
-/// place. Ends at 80 per cent when nothing fits.
+/// place. Ends at 80 per cent when nothing fits. The font at its own width when it fits.
 template <class Fits>
 QFont NarrowedFont(QFont font, Fits fits) {
-    for (int stretch = 100; stretch > 80; --stretch) {
-        font.setStretch(stretch);
-        if (fits(font)) {
-            return font;
-        }
+    if (font.stretch() != QFont::AnyStretch) {
+        font.setStretch(QFont::Unstretched); // narrowed before, for a text that is gone now
     }
-    font.setStretch(80);
+    if (fits(font)) {
+        return font;
+    }
+    // Each stretch tried makes a font of its own, which costs the window's start: the widest that
+    // fits is found by halving the range (narrower never fits worse) rather than trying each.
+    int fitting = 80;
+    int tooWide = 100;
+    while (tooWide - fitting > 1) {
+        const int middle = (fitting + tooWide) / 2;
+        font.setStretch(middle);
+        (fits(font) ? fitting : tooWide) = middle;
+    }
+    font.setStretch(fitting);
     return font;
 }
 
@@ -50,10 +59,10 @@ QFont NarrowedFont(QFont font, Fits fits) {
 /// (`fits()`, asked with each narrower font in place).
 template <class Fits>
 void NarrowFontUntil(QWidget* widget, Fits fits) {
-    NarrowedFont(widget->font(), [widget, fits](const QFont& font) {
+    widget->setFont(NarrowedFont(widget->font(), [widget, fits](const QFont& font) {
         widget->setFont(font);
         return fits();
-    });
+    }));
 }
 
 /// A one-line label whose text never changes, fitted into its design width; where even the
