@@ -173,6 +173,21 @@ TEST_F(EngineFailureTest, CandidateReadersReadSideBySideOnlyOnSpareEngines) {
     EXPECT_EQ(outputs.front(), outputs.back());
 }
 
+// A job's engines take its share of the memory budget, also when its host is made alone.
+TEST_F(EngineFailureTest, EachJobsEnginesTakeItsShareOfTheMemoryBudget) {
+    MakeEngine("engine", "ulimit -v > '" + Path("limit") + "'\nexec '" +
+                             testing::InstalledEngine() + "' \"$@\"");
+    UsePath(Path("engine"));
+    for (const auto& [jobs, limitKiB] : {std::pair(1, "409600\n"), std::pair(4, "102400\n")}) {
+        GpsBabelConfig config;
+        config.memoryBudgetMb = 400;
+        config.jobs = jobs;
+        std::int32_t result = -1;
+        ConvertWalk(*CreateGpsBabelHost(config), result);
+        EXPECT_EQ(ReadTextFile(Path("limit")), limitKiB) << jobs << " jobs";
+    }
+}
+
 TEST_F(EngineFailureTest, ACrashedEngineFailsTheFileWithWhatItSaid) {
     std::int32_t result = -1;
     MakeEngine("engine", "for last; do :; done\n"
