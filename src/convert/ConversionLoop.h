@@ -43,7 +43,7 @@ public:
     /// more of `jobs` and the hosts) that have no file are spare from the start
     /// (HostRun::spareEngines), and so is each job's once it has no more files.
     ConversionLoop(ConversionSettings settings, std::vector<std::string> names,
-                   std::vector<HostConnection*> hosts, int jobs = 0);
+                   std::vector<HostConnection*> hosts, int jobs);
     /// Ends the engine runs still going at once and waits for every job.
     ~ConversionLoop() override;
     ConversionLoop(const ConversionLoop&) = delete;
