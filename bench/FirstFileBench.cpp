@@ -1,7 +1,10 @@
 // Times tolkconv-batch converting the first file of a folder whose type several engine formats
 // claim, so that its reader is still to be chosen, against the bare engine run naming the right
 // reader, and prints the ratio:
-// - a headed CSV file (.csv);
+// - a headed CSV file (.csv), with one job and with a job per processor;
+// - a CSV file of two header rows, which the reader its header names does not read believably, so
+//   that every candidate reads it: with one job (one after another) against one engine run, and
+//   with a job per processor (the idle jobs' engines read candidates side by side) against one job;
 // - an NMEA log of ten minutes saved as .txt, whose reader the file's records name.
 // Each command runs 10 times in a row, each time a new process: the first file every time.
 #include "BenchSupport.h"
@@ -10,6 +13,7 @@
 #include "host/reading/ContentReaders.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -51,11 +55,22 @@ std::string Repeated(const std::string& command) {
     return "for i in $(seq " + std::to_string(Repeats) + "); do " + command + "; done";
 }
 
-std::string BatchCommand(const fs::path& root, const std::string& type) {
+std::string BatchCommand(const fs::path& root, const std::string& type, int jobs = 1) {
     return Repeated("'" + QCoreApplication::applicationDirPath().toStdString() +
                     "/tolkconv-batch' '" + (root / "src").string() + "' --source-type " + type +
                     " --target-type kml --merge-type '' --grid '' --datum '' --target-folder '" +
-                    (root / "ours").string() + "' --jobs 1 --quiet > /dev/null 2>&1");
+                    (root / "ours").string() + "' --jobs " + std::to_string(jobs) +
+                    " --quiet > /dev/null 2>&1");
+}
+
+// Time, latitude and longitude under a row of names and a row of units.
+void WriteTwoHeaderCsv(const fs::path& path) {
+    std::ofstream file(path);
+    file << "time,lat,lon\n,(deg),(deg)\n";
+    for (int point = 0; point < 20; ++point) {
+        file << "2026-05-01T08:" << (point < 10 ? "0" : "") << point << ":00Z," << 47 + point * 0.01
+             << "," << 8 + point * 0.01 << "\n";
+    }
 }
 
 std::string EngineCommand(const fs::path& root, const std::string& file,
@@ -90,9 +105,24 @@ int main(int argc, char* argv[]) {
     const fs::path csv = root / "csv";
     tolk::bench::MakeBenchFolder(csv, 0);
     const std::string csvFile = tolk::bench::AddHeadedCsvFiles(csv, 1).front();
+    const int processors = QThread::idealThreadCount();
+    const std::string jobs = ", --jobs " + std::to_string(processors);
     Compare("tolkconv-batch, the first headed CSV file of a folder to KML",
             BatchCommand(csv, "csv"), "gpsbabel naming the right reader",
             EngineCommand(csv, csvFile, "unicsv"));
+    Compare("tolkconv-batch, the first headed CSV file of a folder to KML" + jobs,
+            BatchCommand(csv, "csv", processors), "gpsbabel naming the right reader",
+            EngineCommand(csv, csvFile, "unicsv"));
+
+    const fs::path rows = root / "rows";
+    tolk::bench::MakeBenchFolder(rows, 0);
+    WriteTwoHeaderCsv(rows / "src" / "log 0.csv");
+    Compare("tolkconv-batch, the first CSV file of two header rows to KML (every candidate read)",
+            BatchCommand(rows, "csv"), "one gpsbabel run (csv)",
+            EngineCommand(rows, "log 0.csv", "csv"));
+    Compare("tolkconv-batch, the first CSV file of two header rows to KML" + jobs,
+            BatchCommand(rows, "csv", processors), "the same with --jobs 1",
+            BatchCommand(rows, "csv"));
 
     const fs::path nmea = root / "nmea";
     tolk::bench::MakeBenchFolder(nmea, 0);

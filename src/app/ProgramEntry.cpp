@@ -40,14 +40,14 @@ int RunProgram(const std::string& startFolder) {
     // The host is created during start-up, once the work folder is known; the jobs' hosts made
     // later share what it learns.
     GpsBabelHostFactory hostFactory;
-    const auto createHost = [&records, &hostFactory] {
+    AppServices services{messenger, {}, QCoreApplication::applicationFilePath().toStdString()};
+    services.createHost = [&records, &hostFactory, &jobs = services.conversionJobs] {
         GpsBabelConfig config;
         config.workFolder = records.WorkFolder;
         config.reference = records.Reference;
+        config.jobs = jobs;
         return std::move(hostFactory.Create(config, 1).front());
     };
-    AppServices services{messenger, createHost,
-                         QCoreApplication::applicationFilePath().toStdString()};
     services.startFolder = startFolder;
     QtHelpViewer helpViewer;
     int exitCode = 0;

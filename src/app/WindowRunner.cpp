@@ -27,7 +27,7 @@ void WindowRunner::Start(RunCommand command, const ConversionSettings& settings,
     if (Running()) {
         return;
     }
-    m_request = CommandRequest{command, settings, std::move(names), {}, logFolder};
+    m_request = CommandRequest{command, settings, std::move(names), {}, logFolder, m_hosts.Jobs()};
     m_stopAsked = false;
     OffThread(
         [this] {

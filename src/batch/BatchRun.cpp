@@ -62,8 +62,9 @@ BatchRun::Result BatchRun::Convert(const std::vector<std::string>& names, bool s
         }
     }
     ConsoleReport report(files, m_style, stdout, stderr, m_width);
-    ConvertCommand command({RunCommand::ConvertAll, m_settings, files.Names(), hosts, {}}, report,
-                           sink);
+    ConvertCommand command(
+        {RunCommand::ConvertAll, m_settings, files.Names(), hosts, {}, m_hosts.Jobs()}, report,
+        sink);
     Result result{command.RunToEnd(m_stopAsked), files.Count(), files.Names()};
     const auto skipped = names.size() - files.Names().size();
     if (skipped > 0) {

@@ -81,6 +81,7 @@ GpsBabelConfig HostConfigFor(const ProgramFolders& folders, const BatchOptions& 
     config.reference = ReadReferenceData(folders.ExeFolder);
     config.formatChoices = options.engineFormats;
     config.keepAllOrFail = options.strict;
+    config.jobs = options.jobs;
     return config;
 }
 

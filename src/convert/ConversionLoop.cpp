@@ -6,6 +6,7 @@
 #include "convert/RunBoard.h"
 
 #include <QThread>
+#include <algorithm>
 #include <exception>
 #include <mutex>
 #include <optional>
@@ -32,9 +33,11 @@ std::vector<std::optional<int>> EarlierWithTheSameTarget(const std::vector<std::
 } // namespace
 
 ConversionLoop::ConversionLoop(ConversionSettings settings, std::vector<std::string> names,
-                               std::vector<HostConnection*> hosts)
+                               std::vector<HostConnection*> hosts, int jobs)
     : m_settings(std::move(settings)), m_names(std::move(names)), m_hosts(std::move(hosts)) {
+    const int asked = std::max(jobs, static_cast<int>(m_hosts.size()));
     m_hosts.resize(std::min(m_hosts.size(), m_names.size()));
+    m_spareEngines.Add(asked - static_cast<int>(m_hosts.size()));
     const int stretch = m_hosts.empty() ? 1 : m_hosts.front()->FilesAhead();
     m_board = std::make_unique<RunBoard>(static_cast<int>(m_names.size()),
                                          static_cast<int>(m_hosts.size()), stretch, StopGrace);
@@ -167,7 +170,7 @@ void ConversionLoop::ConvertFiles(int job) {
     // that starts the run, which for the window is the one that answers the user.
     std::call_once(m_earlierFound, [this] { m_earlier = EarlierWithTheSameTarget(m_names); });
     HostConnection& host = *m_hosts[static_cast<std::size_t>(job)];
-    const HostRun run{m_settings.TargetExt, m_endRuns.get_token()};
+    const HostRun run{m_settings.TargetExt, m_endRuns.get_token(), &m_spareEngines};
     for (FileStretch stretch = m_board->Take(job); !stretch.Empty(); stretch = m_board->Take(job)) {
         JobGate gate(*this, stretch);
         try {
@@ -177,6 +180,8 @@ void ConversionLoop::ConvertFiles(int job) {
         }
         gate.End();
     }
+    // Its engine may now read the candidates of another job's file.
+    m_spareEngines.Add(1);
     m_board->JobEnded();
     Announce();
 }

@@ -39,9 +39,11 @@ public:
     static constexpr std::chrono::milliseconds StopGrace{2000};
 
     /// The settings are copied; the names are the listed file names to convert, in order; one
-    /// job runs per host (no more than there are names).
+    /// job runs per host (no more than there are names). The engines of the jobs asked for (the
+    /// more of `jobs` and the hosts) that have no file are spare from the start
+    /// (HostRun::spareEngines), and so is each job's once it has no more files.
     ConversionLoop(ConversionSettings settings, std::vector<std::string> names,
-                   std::vector<HostConnection*> hosts);
+                   std::vector<HostConnection*> hosts, int jobs);
     /// Ends the engine runs still going at once and waits for every job.
     ~ConversionLoop() override;
     ConversionLoop(const ConversionLoop&) = delete;
@@ -93,6 +95,7 @@ private:
     std::once_flag m_earlierFound;
     MergeIndex m_merges;
     std::unique_ptr<RunBoard> m_board;
+    SpareEngines m_spareEngines;
     /// Requested once the engine runs of the files in progress are to end; never taken back.
     std::stop_source m_endRuns;
     std::vector<std::unique_ptr<QThread>> m_threads;

@@ -35,7 +35,7 @@ ConvertCommand::ConvertCommand(CommandRequest request, RunListener& listener, Co
 ConvertCommand::ConvertCommand(CommandRequest request, RunSink* shownIn, RunListener* listener,
                                CommandSink& sink)
     : m_command(request.command),
-      m_loop(std::move(request.settings), std::move(request.names), request.hosts),
+      m_loop(std::move(request.settings), std::move(request.names), request.hosts, request.jobs),
       m_presenter(shownIn ? std::optional<RunPresenter>(std::in_place, m_loop.Names(), *shownIn)
                           : std::nullopt),
       m_listener(listener ? *listener : *m_presenter), m_sink(sink),

@@ -33,6 +33,8 @@ struct CommandRequest {
     std::vector<HostConnection*> hosts;
     /// Where "conversion.log" is written; none when empty.
     std::string logFolder;
+    /// How many jobs the command was asked for, when more than its hosts (fewer files than jobs).
+    int jobs = 0;
 };
 
 /// "Convert All" and "Convert Selected" as both programs run them: the loop over the names, each

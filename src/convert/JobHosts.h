@@ -23,6 +23,8 @@ public:
     /// The further hosts are made anew for the next command: they read the user's format choices
     /// when they are made.
     void Forget() { m_more.clear(); }
+    /// How many jobs a command is asked to run (its hosts are fewer when it has fewer files).
+    int Jobs() const { return m_jobs; }
 
 private:
     std::vector<HostConnection*> For(std::size_t files);

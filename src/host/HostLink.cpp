@@ -1,5 +1,7 @@
 #include "host/HostLink.h"
 
+#include <algorithm>
+
 namespace tolk {
 namespace {
 
@@ -11,6 +13,23 @@ CallResult Made(Call&& call) {
 }
 
 } // namespace
+
+void SpareEngines::Add(int count) {
+    const std::lock_guard lock(m_mutex);
+    m_spare += count;
+}
+
+int SpareEngines::Take(int most) {
+    const std::lock_guard lock(m_mutex);
+    const int taken = std::clamp(most, 0, m_spare);
+    m_spare -= taken;
+    return taken;
+}
+
+int SpareEngines::Count() const {
+    const std::lock_guard lock(m_mutex);
+    return m_spare;
+}
 
 void HostLink::ConvertFiles(std::span<const FileConversion> files, const HostRun&, FileGate& gate) {
     for (std::size_t file = 0; file < files.size() && gate.MayLand(file); ++file) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <stop_token>
@@ -71,6 +72,23 @@ struct FileResult {
     std::optional<CallResult> close;
 };
 
+/// The engines a conversion run may start beside its jobs' own: those of jobs that have nothing
+/// to do (the run has fewer files than jobs, or their files are all taken), so that the run never
+/// has more engines going at once than it has jobs. Shared by the run's jobs; thread-safe.
+class SpareEngines {
+public:
+    /// Engines become spare: jobs with nothing left to do, or engines taken and done with.
+    void Add(int count);
+    /// Takes up to `most` engines, as many as are spare (possibly none), without waiting.
+    int Take(int most);
+    /// How many are spare now.
+    int Count() const;
+
+private:
+    mutable std::mutex m_mutex;
+    int m_spare = 0;
+};
+
 /// What a conversion run gives the host besides its files; the same for every job of the run.
 struct HostRun {
     /// The type every target of the run is written as, so that a datum or grid change its
@@ -80,6 +98,9 @@ struct HostRun {
     /// it ends returns a nonzero result whose reason is "stopped". A host that cannot end its
     /// runs lets them finish.
     std::stop_token endRuns;
+    /// The engines the host may run beside its own while it waits on several runs; none (one run
+    /// at a time) when null.
+    SpareEngines* spareEngines = nullptr;
 };
 
 /// How the host, converting a run's files, waits for the one who shows them and hands back what

@@ -25,6 +25,7 @@ struct HostRecord {
     std::set<std::string> opened;
     std::set<std::string> saved; ///< files whose targets were written
     std::atomic<int> cancels = 0;
+    std::atomic<int> spareOffered = -1; ///< the spare engines the last run offered as it began
 };
 
 // A host that takes longest over the first files, so that with several jobs later files finish
@@ -40,6 +41,7 @@ public:
     void ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
                       FileGate& gate) override {
         m_endRuns = run.endRuns;
+        m_record.spareOffered = run.spareEngines->Count();
         HostLink::ConvertFiles(files, run, gate);
     }
     HostStatus OpenFile(const std::string& path, std::int32_t& result) override {
@@ -133,9 +135,10 @@ protected:
         m_settings.MergeExt = "csv";
     }
     RunTotals Run(int jobs, const Lines& names, std::function<bool()> stopAsked = {},
-                  const std::string& logFolder = {}) {
-        ConvertCommand command({RunCommand::ConvertAll, m_settings, names, Hosts(jobs), logFolder},
-                               m_listener, m_listener);
+                  const std::string& logFolder = {}, int jobsAsked = 0) {
+        ConvertCommand command(
+            {RunCommand::ConvertAll, m_settings, names, Hosts(jobs), logFolder, jobsAsked},
+            m_listener, m_listener);
         return command.RunToEnd(stopAsked);
     }
     std::vector<HostConnection*> Hosts(int jobs) {
@@ -276,6 +279,16 @@ TEST_F(ConvertCommandTest, ShownOnlyWhenToldEveryFileIsShown) {
     }
     EXPECT_TRUE(over);
     EXPECT_EQ(m_listener.finished, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+// The engines of jobs that have no file are spare from the start: the hosts given beyond the
+// files, and the jobs asked for that were given none.
+TEST_F(ConvertCommandTest, JobsWithoutFilesLendTheirEngines) {
+    const struct { int hosts, jobsAsked, spare; } cases[] = {{2, 0, 1}, {1, 3, 2}, {1, 0, 0}};
+    for (const auto& run : cases) {
+        Run(run.hosts, Names(1), {}, {}, run.jobsAsked);
+        EXPECT_EQ(m_record.spareOffered, run.spare) << run.hosts << " hosts, " << run.jobsAsked;
+    }
 }
 
 TEST_F(ConvertCommandTest, AnEmptyListConvertsNothing) {

@@ -6,9 +6,11 @@
 #include "host/gpsbabel/GpsBabelHost.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sstream>
 #include <stop_token>
 
 namespace tolk {
@@ -123,6 +125,67 @@ TEST_F(EngineFailureTest, AStopRequestedAsTheFileBeginsFailsItAsStopped) {
     fs::copy_file(Path("walk.gpx"), Path("lake.gpx"));
     EXPECT_EQ(host.OpenFile(Path("lake.gpx")), 0);
     EXPECT_EQ(host.SaveFileAs(Path("lake.kml")), 0);
+}
+
+// A file whose candidate readers are all read (its first reader's read is not believable) reads
+// them side by side on the run's spare engines, never more at once than those and its own, and
+// gives them back; the reader chosen, and so the output, is that of reading them one by one.
+TEST_F(EngineFailureTest, CandidateReadersReadSideBySideOnlyOnSpareEngines) {
+    WriteTextFile(Path("log.csv"), "time,lat,lon\n,(deg),(deg)\n2026-05-01T08:00:00Z,47.1,8.2\n"
+                                   "2026-05-01T08:01:00Z,47.2,8.3\n");
+    // Each conversion notes how many conversions are going as it ends its wait (PATH holds the
+    // stand-in alone).
+    const std::string running = Path("running");
+    fs::create_directories(running);
+    MakeEngine("engine", ": > '" + running + "/'$$; /bin/sleep 0.3; (set -- '" + running +
+                             "'/*; echo $#) >> '" + Path("at-once") + "'; /bin/rm '" + running +
+                             "/'$$\nexec '" + testing::InstalledEngine() + "' \"$@\"");
+    UsePath(Path("engine"));
+    ConversionSettings settings;
+    settings.SourceFldr = settings.TargetFldr = m_dir.path().toStdString();
+    settings.SourceExt = "csv";
+    settings.TargetExt = "kml";
+    std::vector<std::string> outputs;
+    for (const int spare : {0, 2}) {
+        SCOPED_TRACE(spare);
+        fs::remove(Path("at-once"));
+        SpareEngines engines;
+        engines.Add(spare);
+        HostConnection host(CreateHost());
+        const std::vector<FileOutcome> outcomes =
+            testing::ConvertTogether(settings, host, {"log.csv"}, MergeIndex(), {}, &engines);
+        ASSERT_EQ(outcomes.size(), 1u);
+        EXPECT_EQ(outcomes.front().status, "Converted: log") << outcomes.front().reason;
+        // Without the line that tells when it was written.
+        std::string kml = ReadTextFile(Path("log.kml"));
+        const auto written = kml.find("<snippet>");
+        outputs.push_back(outcomes.front().reason +
+                          kml.erase(written, kml.find('\n', written) - written));
+        int most = 0;
+        std::istringstream counts(ReadTextFile(Path("at-once")));
+        for (int count = 0; counts >> count;) {
+            most = std::max(most, count);
+        }
+        EXPECT_EQ(most > 1, spare > 0) << ReadTextFile(Path("at-once"));
+        EXPECT_LE(most, 1 + spare);
+        EXPECT_EQ(engines.Count(), spare) << "every engine given back";
+    }
+    EXPECT_EQ(outputs.front(), outputs.back());
+}
+
+// A job's engines take its share of the memory budget, also when its host is made alone.
+TEST_F(EngineFailureTest, EachJobsEnginesTakeItsShareOfTheMemoryBudget) {
+    MakeEngine("engine", "ulimit -v > '" + Path("limit") + "'\nexec '" +
+                             testing::InstalledEngine() + "' \"$@\"");
+    UsePath(Path("engine"));
+    for (const auto& [jobs, limitKiB] : {std::pair(1, "409600\n"), std::pair(4, "102400\n")}) {
+        GpsBabelConfig config;
+        config.memoryBudgetMb = 400;
+        config.jobs = jobs;
+        std::int32_t result = -1;
+        ConvertWalk(*CreateGpsBabelHost(config), result);
+        EXPECT_EQ(ReadTextFile(Path("limit")), limitKiB) << jobs << " jobs";
+    }
 }
 
 TEST_F(EngineFailureTest, ACrashedEngineFailsTheFileWithWhatItSaid) {

@@ -9,12 +9,12 @@
 namespace tolk::testing {
 
 /// The listed files converted through the host in one run (HostLink::ConvertFiles), each let
-/// land at once; their outcomes in list order. `endRuns` ends the run's engine runs.
-inline std::vector<FileOutcome> ConvertTogether(const ConversionSettings& settings,
-                                                HostConnection& host,
-                                                const std::vector<std::string>& names,
-                                                const MergeIndex& merges,
-                                                std::stop_token endRuns = {}) {
+/// land at once; their outcomes in list order. `endRuns` ends the run's engine runs; `spare`
+/// are the run's spare engines.
+inline std::vector<FileOutcome>
+ConvertTogether(const ConversionSettings& settings, HostConnection& host,
+                const std::vector<std::string>& names, const MergeIndex& merges,
+                std::stop_token endRuns = {}, SpareEngines* spare = nullptr) {
     struct OpenGate : FileGate {
         std::vector<FileResult> results;
         bool MayLand(std::size_t) override { return true; }
@@ -26,7 +26,7 @@ inline std::vector<FileOutcome> ConvertTogether(const ConversionSettings& settin
     for (const std::string& name : names) {
         files.push_back(ConversionOf(settings, name, merges));
     }
-    host.ConvertFiles(files, {settings.TargetExt, std::move(endRuns)}, gate);
+    host.ConvertFiles(files, {settings.TargetExt, std::move(endRuns), spare}, gate);
     std::vector<FileOutcome> outcomes;
     for (std::size_t file = 0; file < gate.results.size(); ++file) {
         outcomes.push_back(OutcomeOf(settings, names[file], merges, gate.results[file]));

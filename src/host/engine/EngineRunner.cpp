@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <csignal>
+#include <deque>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -44,9 +45,9 @@ QStringList ToQt(const std::vector<std::string>& arguments) {
 // In the engine's process, before the engine begins: the kernel kills it as soon as the thread
 // that started it ends, which a killed command's threads all do, so that no engine outlives its
 // command. The thread is what counts, not the process: every engine here is started, waited for
-// and ended on one thread within one call (Run) or one object's life (EngineStream), so a thread
-// never ends while its engine is wanted. A command killed before the signal was armed has already
-// handed the engine to another parent: then the engine does not begin at all.
+// and ended on one thread within one call (Run, RunAtOnce) or one object's life (EngineStream), so
+// a thread never ends while its engine is wanted. A command killed before the signal was armed has
+// already handed the engine to another parent: then the engine does not begin at all.
 void DieWithTheCommand(pid_t command) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != command) {
@@ -191,12 +192,36 @@ EngineOutcome EngineRunner::RunWithFrozenClock(const std::vector<std::string>& a
 
 EngineOutcome EngineRunner::Run(const std::vector<std::string>& arguments, bool frozenClock) const {
     QProcess process;
+    return Finish(process, Start(process, arguments, frozenClock));
+}
+
+std::vector<EngineOutcome>
+EngineRunner::RunAtOnce(const std::vector<std::vector<std::string>>& runs) const {
+    std::deque<QProcess> processes;
+    std::vector<EngineOutcome> outcomes;
+    for (const std::vector<std::string>& arguments : runs) {
+        outcomes.push_back(Start(processes.emplace_back(), arguments, false));
+    }
+    for (std::size_t run = 0; run < runs.size(); ++run) {
+        outcomes[run] = Finish(processes[run], std::move(outcomes[run]));
+    }
+    return outcomes;
+}
+
+EngineOutcome EngineRunner::Start(QProcess& process, const std::vector<std::string>& arguments,
+                                  bool frozenClock) const {
     StartEngine(process, m_program, arguments, m_memoryLimitMb, frozenClock);
     EngineOutcome outcome;
     outcome.memoryLimitMb = m_memoryLimitMb;
     if (!process.waitForStarted()) {
         outcome.ending = EngineOutcome::Ending::FailedToStart;
         outcome.output = process.errorString().toStdString();
+    }
+    return outcome;
+}
+
+EngineOutcome EngineRunner::Finish(QProcess& process, EngineOutcome outcome) const {
+    if (outcome.ending == EngineOutcome::Ending::FailedToStart) {
         return outcome;
     }
     const bool ended = WaitForEnd(process, m_limit, m_stopWhen, outcome.ending);

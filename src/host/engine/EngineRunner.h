@@ -45,6 +45,10 @@ public:
                  std::size_t memoryLimitMb = 0);
 
     EngineOutcome Run(const std::vector<std::string>& arguments) const;
+    /// Several runs going at once, each as Run makes it, their outcomes in the order of `runs`.
+    /// Each has its time limit from when its wait begins: one waited for later may have sat
+    /// meanwhile on output that nobody read, which is not being hung.
+    std::vector<EngineOutcome> RunAtOnce(const std::vector<std::vector<std::string>>& runs) const;
     /// The same with the engine's clock stopped at 1970, so that what it writes of the present
     /// (a file's creation time) is the same from run to run.
     EngineOutcome RunWithFrozenClock(const std::vector<std::string>& arguments) const;
@@ -58,6 +62,11 @@ public:
 
 private:
     EngineOutcome Run(const std::vector<std::string>& arguments, bool frozenClock) const;
+    /// Starts the engine in the process; the outcome says FailedToStart when it could not be.
+    EngineOutcome Start(QProcess& process, const std::vector<std::string>& arguments,
+                        bool frozenClock) const;
+    /// Waits for the started engine to end (see WaitForEnd) and completes its outcome.
+    EngineOutcome Finish(QProcess& process, EngineOutcome outcome) const;
 
     std::string m_program;
     std::chrono::milliseconds m_limit;

@@ -32,10 +32,11 @@ std::vector<std::unique_ptr<HostLink>> GpsBabelHostFactory::Create(const GpsBabe
         m_knowledge =
             std::make_shared<HostKnowledge>(engine->version, LearnedFormatsCacheFile(), identity);
     }
-    // Each host runs one engine at a time: equal shares keep their sum within the budget.
+    // Each job runs one engine at a time (or lends it to another's): equal shares keep their sum
+    // within the budget.
     const std::size_t budget =
         config.memoryBudgetMb != 0 ? config.memoryBudgetMb : EngineMemoryBudgetMb();
-    const std::size_t share = budget / static_cast<std::size_t>(std::max(count, 1));
+    const std::size_t share = budget / static_cast<std::size_t>(std::max({count, config.jobs, 1}));
     std::vector<std::unique_ptr<HostLink>> hosts;
     for (int host = 0; host < count; ++host) {
         hosts.push_back(

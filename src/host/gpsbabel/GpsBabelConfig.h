@@ -27,6 +27,9 @@ struct GpsBabelConfig {
     /// The memory the engines of all hosts made together may take at once, shared equally among
     /// them; 0 for the default (EngineMemoryBudgetMb).
     std::size_t memoryBudgetMb = 0;
+    /// How many hosts' engines may run at once (a command's jobs), whether the hosts are made
+    /// together or one by one: each takes that share of the memory budget.
+    int jobs = 1;
     /// A file the target type cannot hold whole fails (its older target kept) rather than
     /// converting what fits and saying what it did not keep.
     bool keepAllOrFail = false;

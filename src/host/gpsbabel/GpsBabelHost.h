@@ -122,6 +122,9 @@ private:
     /// The target type of the run being converted (HostRun::targetType); empty between runs,
     /// when the calls are made one by one.
     std::string m_runTargetType;
+    /// The engines the run being converted may lend to reader choice (HostRun::spareEngines);
+    /// none between runs.
+    SpareEngines* m_runSpareEngines = nullptr;
     std::shared_ptr<HostKnowledge> m_knowledge;
     /// The host's own private folder, made once, for the probe files of reader choice.
     EngineView m_scratch;

@@ -29,17 +29,19 @@ int GpsBabelHost::FilesAhead() const {
 
 void GpsBabelHost::ConvertFiles(std::span<const FileConversion> files, const HostRun& run,
                                 FileGate& gate) {
-    // The run's files, target type and end of engine runs hold for its length only, however it
-    // ends: calls made one by one between runs know none of them.
+    // The run's files, target type, spare engines and end of engine runs hold for its length only,
+    // however it ends: calls made one by one between runs know none of them.
     struct RunScope {
         GpsBabelHost& host;
         ~RunScope() {
             host.m_ahead.Expect({});
             host.m_stopAsked = false;
             host.m_runTargetType.clear();
+            host.m_runSpareEngines = nullptr;
         }
     } const scope{*this};
     m_runTargetType = run.targetType;
+    m_runSpareEngines = run.spareEngines;
     const std::stop_callback endRuns(run.endRuns, [this] { m_stopAsked = true; });
     std::vector<std::optional<RunAhead::Step>> steps;
     for (const FileConversion& file : files) {

@@ -102,7 +102,7 @@ HostStatus GpsBabelHost::Save(const std::string& path, std::int32_t& result) {
     }
     ChosenRun run = m_knowledge->readers.RunConversion(
         m_runner, setup->inputs, setup->engineOutputs, setup->document, setup->seenPaths,
-        setup->probePath, setup->choosing);
+        setup->probePath, setup->choosing, m_runSpareEngines);
     return Land(*setup, std::move(run), result);
 }
 

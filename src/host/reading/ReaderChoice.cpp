@@ -7,9 +7,12 @@
 #include "host/formats/HostReasons.h"
 #include "host/reading/ContentReaders.h"
 #include "host/reading/PositionCheck.h"
+#include "host/reading/ReadGroup.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <span>
 #include <tuple>
 
 namespace tolk {
@@ -94,16 +97,35 @@ bool Better(const Weighed& read, const std::optional<Weighed>& best, const Docum
     return key(read) > key(*best);
 }
 
-// The input's read by the reader alone, written to the probe; counted in `tries`.
-Weighed ReadAlone(const EngineRunner& runner, const EngineInput& alone, const DocumentInput& input,
-                  const std::optional<PositionRecordCount>& records, const std::string& probePath,
-                  Tries& tries) {
-    const EngineOutcome outcome = runner.Run(ConversionArguments({alone}, {}, probePath));
-    Count(tries, alone.format.format.name, outcome, runner.Limit());
-    const std::string probe = outcome.Succeeded() ? ReadWholeFile(probePath) : "";
-    return {alone.format, WeighRead(probe, records), PositionCount(probe),
-            std::ranges::find(input.contentReaders, alone.format.format.name) !=
-                input.contentReaders.end()};
+// What reads an input by each of its readers alone.
+struct Reading {
+    const EngineRunner& runner;
+    const DocumentInput& input;
+    const EngineInput& seen;
+    std::optional<PositionRecordCount> records;
+    const std::string& probePath;
+    SpareEngines* spare;
+};
+
+// The input's read by each reader alone, handed to `enough` in the readers' order until it says
+// so, each counted in `tries` before: as one after another, whatever was read side by side.
+void ReadInTurn(const Reading& reading, const std::vector<FormatChoice>& readers, Tries& tries,
+                const std::function<bool(Weighed)>& enough) {
+    const std::vector<std::string>& named = reading.input.contentReaders;
+    for (std::size_t first = 0; first < readers.size();) {
+        const ReadGroup group(reading.runner, reading.seen, std::span(readers).subspan(first),
+                              reading.probePath, reading.spare);
+        for (std::size_t read = 0; read < group.Size(); ++read) {
+            const FormatChoice& reader = readers[first + read];
+            Count(tries, reader.format.name, group.Outcome(read), reading.runner.Limit());
+            const std::string probe = group.Probe(read);
+            if (enough({reader, WeighRead(probe, reading.records), PositionCount(probe),
+                        std::ranges::find(named, reader.format.name) != named.end()})) {
+                return;
+            }
+        }
+        first += group.Size();
+    }
 }
 
 bool Acceptable(const Weighed& read, const DocumentInput& input) {
@@ -112,41 +134,37 @@ bool Acceptable(const Weighed& read, const DocumentInput& input) {
 }
 
 // Of the readers, the one whose believable read accounts for most of the file.
-std::optional<FormatChoice> BestReader(const EngineRunner& runner,
-                                       const std::vector<FormatChoice>& readers,
-                                       const DocumentInput& input, const EngineInput& seen,
-                                       const std::string& probePath, Tries& tries) {
-    const std::optional<PositionRecordCount> records = RecordsOf(input);
+std::optional<FormatChoice> BestReader(const Reading& reading,
+                                       const std::vector<FormatChoice>& readers, Tries& tries) {
     std::optional<Weighed> best;
-    for (const FormatChoice& reader : readers) {
-        Weighed read =
-            ReadAlone(runner, {seen.path, reader, seen.readAs}, input, records, probePath, tries);
-        if (Acceptable(read, input) && Better(read, best, input)) {
+    ReadInTurn(reading, readers, tries, [&](Weighed read) {
+        if (Acceptable(read, reading.input) && Better(read, best, reading.input)) {
             best = std::move(read);
         }
-    }
+        return false;
+    });
     return best ? std::optional<FormatChoice>(best->reader) : std::nullopt;
 }
 
 // The first of the engine's other readers of line records that reads the file whole, each try
 // within bounded time and memory.
-std::optional<FormatChoice> LastResort(const EngineRunner& runner, const DocumentInput& input,
-                                       const EngineInput& seen, const std::string& probePath,
-                                       Tries& tries) {
+std::optional<FormatChoice> LastResort(const Reading& reading, Tries& tries) {
+    const DocumentInput& input = reading.input;
     if (input.lastResort.empty()) {
         return std::nullopt;
     }
-    const EngineRunner bounded = WithinLimit(runner, LastResortLimit);
-    const std::optional<PositionRecordCount> records = RecordsOf(input, true);
-    for (const FormatChoice& reader : input.lastResort) {
+    const EngineRunner bounded = WithinLimit(reading.runner, LastResortLimit);
+    const Reading lastResort{bounded,           input,        reading.seen, RecordsOf(input, true),
+                             reading.probePath, reading.spare};
+    std::optional<FormatChoice> found;
+    ReadInTurn(lastResort, input.lastResort, tries, [&](Weighed read) {
         ++tries.others;
-        const Weighed read =
-            ReadAlone(bounded, {seen.path, reader, seen.readAs}, input, records, probePath, tries);
         if (Acceptable(read, input) && ReadsWholly(read.weight)) {
-            return reader;
+            found = read.reader;
         }
-    }
-    return std::nullopt;
+        return found.has_value();
+    });
+    return found;
 }
 
 } // namespace
@@ -197,7 +215,7 @@ std::vector<EngineInput> ReaderChoice::ChooseReaders(const EngineRunner& runner,
                                                      const std::vector<DocumentInput>& document,
                                                      const std::vector<std::string>& seenPaths,
                                                      const std::string& probePath,
-                                                     ChosenRun& run) const {
+                                                     SpareEngines* spare, ChosenRun& run) const {
     // Each input alone, every reader in turn: of those whose read is believable the one that
     // accounts for most of the file. A read with points at 0,0 or out of range is never taken: a
     // header line read as a point, or columns taken for others, would convert as wrong data.
@@ -211,10 +229,10 @@ std::vector<EngineInput> ReaderChoice::ChooseReaders(const EngineRunner& runner,
             continue;
         }
         Tries tries;
-        std::optional<FormatChoice> found =
-            BestReader(runner, readers, input, seen, probePath, tries);
+        const Reading reading{runner, input, seen, RecordsOf(input), probePath, spare};
+        std::optional<FormatChoice> found = BestReader(reading, readers, tries);
         if (!found) {
-            found = LastResort(runner, input, seen, probePath, tries);
+            found = LastResort(reading, tries);
         }
         if (!found) {
             run.noReader = NoReaderText(input, tries, run.noneRead);
@@ -229,7 +247,8 @@ ChosenRun ReaderChoice::RunConversion(const EngineRunner& runner, std::vector<En
                                       const std::vector<EngineOutput>& outputs,
                                       const std::vector<DocumentInput>& document,
                                       const std::vector<std::string>& seenPaths,
-                                      const std::string& probePath, bool choosing) const {
+                                      const std::string& probePath, bool choosing,
+                                      SpareEngines* spare) const {
     // The run also writes a probe of what it read. Where a type has several readers only a probe
     // with plausible positions keeps the first choice; otherwise each input's reader is chosen
     // alone and the run made again.
@@ -237,7 +256,7 @@ ChosenRun ReaderChoice::RunConversion(const EngineRunner& runner, std::vector<En
     run.outcome = runner.Run(ConversionArguments(inputs, outputs, probePath));
     if (choosing && !(run.outcome.Succeeded() && Believable(ReadWholeFile(probePath), document))) {
         std::vector<EngineInput> chosen =
-            ChooseReaders(runner, document, seenPaths, probePath, run);
+            ChooseReaders(runner, document, seenPaths, probePath, spare, run);
         if (!run.noReader) {
             inputs = std::move(chosen);
             run.outcome = runner.Run(ConversionArguments(inputs, outputs, probePath));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/HostLink.h"
 #include "host/engine/ConversionCommand.h"
 #include "host/engine/EngineRunner.h"
 #include "host/reading/HostDocument.h"
@@ -36,12 +37,13 @@ public:
     /// read to `probePath`; when `choosing` and the probe is not Believable, chooses each
     /// input's reader anew (into `inputs`) and runs again, unless no candidate of some input
     /// reads it believably. `seenPaths` are the inputs' paths as the engine sees them, in the
-    /// order of `document`.
+    /// order of `document`. Candidates are read side by side with the run's spare engines, if
+    /// any (`spare` null: one after another); the reader chosen is the same either way.
     ChosenRun RunConversion(const EngineRunner& runner, std::vector<EngineInput>& inputs,
                             const std::vector<EngineOutput>& outputs,
                             const std::vector<DocumentInput>& document,
                             const std::vector<std::string>& seenPaths, const std::string& probePath,
-                            bool choosing) const;
+                            bool choosing, SpareEngines* spare) const;
 
     /// Whether the GPX of what a run read of `document` is a believable read of the files:
     /// plausible positions in proportion to the files' records (see WeighRead), and not columns of
@@ -61,7 +63,8 @@ private:
     std::vector<EngineInput> ChooseReaders(const EngineRunner& runner,
                                            const std::vector<DocumentInput>& document,
                                            const std::vector<std::string>& seenPaths,
-                                           const std::string& probePath, ChosenRun& run) const;
+                                           const std::string& probePath, SpareEngines* spare,
+                                           ChosenRun& run) const;
 
     /// Per layout of file (DocumentInput::layout), the format that last read such a file well:
     /// per type alone, a reader that skips a header row it expects would go first for every
