@@ -5,6 +5,8 @@
 #include "core/Text.h"
 #include "core/Translate.h"
 
+#include <thread>
+
 namespace tolk {
 namespace {
 
@@ -13,6 +15,9 @@ constexpr std::chrono::milliseconds StopAskedEvery(50);
 // How long one showing goes on while news keeps coming, so that the window's event loop gets its
 // turn during a busy run.
 constexpr std::chrono::milliseconds ShowingSlice(10);
+
+// How long news gathers between showings when nothing else waits on the run.
+constexpr std::chrono::milliseconds NewsGathering(2);
 
 } // namespace
 
@@ -78,6 +83,9 @@ const RunTotals& ConvertCommand::RunToEnd(const std::function<bool()>& stopAsked
         if (stopAsked && stopAsked()) {
             m_loop.Stop();
         }
+        // Taken as it comes, the news of each file would wake this thread, through the job that
+        // tells it, twice a file: gathered a moment, each showing takes many files.
+        std::this_thread::sleep_for(NewsGathering);
     }
     return m_totals;
 }

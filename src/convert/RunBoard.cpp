@@ -60,6 +60,7 @@ void RunBoard::JobEnded() {
     const std::lock_guard lock(m_mutex);
     --m_jobsRunning;
     m_changed.notify_all();
+    m_jobsOrEnd.notify_all();
 }
 
 void RunBoard::StartJobs(int count) {
@@ -76,6 +77,7 @@ void RunBoard::Stop() {
     }
     m_ended = true;
     m_changed.notify_all();
+    m_jobsOrEnd.notify_all();
 }
 
 void RunBoard::Hurry() {
@@ -83,6 +85,7 @@ void RunBoard::Hurry() {
     m_ended = true;
     m_endRunsAt = Clock::now();
     m_changed.notify_all();
+    m_jobsOrEnd.notify_all();
 }
 
 bool RunBoard::StopAsked() {
@@ -131,14 +134,14 @@ void RunBoard::WaitForJobs(const std::function<void()>& endRuns) {
     std::unique_lock lock(m_mutex);
     while (m_jobsRunning > 0) {
         if (!m_endRunsAt) {
-            m_changed.wait(lock);
+            m_jobsOrEnd.wait(lock);
         } else if (Clock::now() < *m_endRunsAt) {
-            m_changed.wait_until(lock, *m_endRunsAt);
+            m_jobsOrEnd.wait_until(lock, *m_endRunsAt);
         } else {
             lock.unlock();
             endRuns();
             lock.lock();
-            m_changed.wait(lock, [this] { return m_jobsRunning == 0; });
+            m_jobsOrEnd.wait(lock, [this] { return m_jobsRunning == 0; });
         }
     }
 }

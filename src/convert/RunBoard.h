@@ -83,6 +83,9 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
+    /// Jobs ended or the run's end was asked for: what the wait for the jobs wakes for, rather
+    /// than for every file begun or finished.
+    std::condition_variable m_jobsOrEnd;
     const int m_listed;
     /// The files handed out and not yet taken as news that finished, with their outcomes, or
     /// will never begin, without: only these, so that a long list costs nothing up front.
