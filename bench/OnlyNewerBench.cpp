@@ -21,9 +21,12 @@ constexpr int Folders = 100;
 constexpr int FilesPerFolder = 100;
 constexpr int TimedRuns = 5;
 
-// A year folder per ten trips, a hundred small files a trip; each target written after its file.
+// A year folder per ten trips, a hundred small files a trip; each target written after its file
+// last changed (the file's time set an hour back is itself a change, made now).
 void MakeTree(const fs::path& root) {
-    const auto written = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    const auto now = fs::file_time_type::clock::now();
+    const auto written = now - std::chrono::hours(1);
+    const auto converted = now + std::chrono::minutes(1);
     for (int folder = 0; folder < Folders; ++folder) {
         const fs::path trip =
             fs::path("year " + std::to_string(folder % 10)) / ("trip " + std::to_string(folder));
@@ -34,6 +37,7 @@ void MakeTree(const fs::path& root) {
             std::ofstream(root / "src" / trip / (name + ".gpx")) << "<gpx/>\n";
             fs::last_write_time(root / "src" / trip / (name + ".gpx"), written);
             std::ofstream(root / "ours" / trip / (name + ".kml")) << "<kml/>\n";
+            fs::last_write_time(root / "ours" / trip / (name + ".kml"), converted);
         }
     }
     std::ofstream(root / "stamp");
