@@ -99,8 +99,11 @@ int main(int argc, char* argv[]) {
     tolk::bench::UseHomeIn(root / "home");
     const int jobs = QThread::idealThreadCount();
 
-    AgainstTheLimit(root / "many", ManyFiles, jobs, {"at most 1.00"}, {"at most 0.65"}, true);
+    // The 200 files first: on a file system without a journal, the 2,000 targets each round
+    // replaces leave a minute or more of freed file numbers that every file made after them
+    // searches past, which the limit (rewriting its outputs in place) never pays.
     AgainstTheLimit(root / "some", SmallFiles, jobs, {"at most 1.20"}, {"none"}, false);
+    AgainstTheLimit(root / "many", ManyFiles, jobs, {"at most 1.00"}, {"at most 0.65"}, true);
 
     const fs::path one = root / "one";
     tolk::bench::MakeBenchFolder(one, 1);

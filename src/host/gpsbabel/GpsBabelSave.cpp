@@ -251,9 +251,8 @@ HostStatus GpsBabelHost::Land(SaveSetup& setup, ChosenRun run, std::int32_t& res
 SaveVerdict GpsBabelHost::KeepAndLand(const std::string& probeGpx, const KindCounts& read,
                                       SaveSetup& setup, std::string& notKept) {
     const KeepJob job{m_runner, m_knowledge->learned, setup.format, read};
-    const std::string scratch = m_scratch.Scratch("line.gpx");
     if (auto failed = WriteNumberedCompanions(job, probeGpx, setup.engineOutputs.front(),
-                                              setup.target.string(), setup.seenFolder, scratch,
+                                              setup.target.string(), setup.seenFolder, m_scratch,
                                               setup.outputs)) {
         return {NothingWritten, *failed};
     }

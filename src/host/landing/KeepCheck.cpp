@@ -164,7 +164,8 @@ std::string NumberedCompanionPath(const std::string& targetPath, DataKind kind, 
 std::optional<std::string>
 WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const EngineOutput& like,
                         const std::string& target, const std::string& seenFolder,
-                        const std::string& scratchGpx, std::vector<PlannedOutput>& outputs) {
+                        EngineView& scratch, std::vector<PlannedOutput>& outputs) {
+    std::string scratchGpx;
     for (DataKind kind : LineKinds) {
         const long lines = job.read.Heads(kind);
         if (lines < 2 || !job.learned.KeepsFirstOnly(job.format.format, kind, job.runner)) {
@@ -174,6 +175,9 @@ WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const E
             const std::string line = LineAlone(probeGpx, kind, number);
             if (line.empty()) {
                 continue;
+            }
+            if (scratchGpx.empty()) {
+                scratchGpx = scratch.Scratch("line.gpx");
             }
             std::ofstream(scratchGpx, std::ios::trunc) << line;
             auto pending = std::make_unique<PendingOutput>(

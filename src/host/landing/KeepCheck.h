@@ -3,6 +3,7 @@
 #include "host/engine/ConversionCommand.h"
 #include "host/engine/EngineCounts.h"
 #include "host/engine/EngineRunner.h"
+#include "host/engine/EngineView.h"
 #include "host/landing/SavePlan.h"
 #include "host/reading/LearnedFormats.h"
 
@@ -26,12 +27,13 @@ std::string NumberedCompanionPath(const std::string& targetPath, DataKind kind, 
 
 /// For a format that keeps only the first track (or route) of a file: writes each one after the
 /// first, taken from `probeGpx` (all that was read, as GPX), to its numbered companion beside the
-/// target, as `like` writes the target, and appends them to `outputs`. `scratchGpx` is a file of
-/// the host's own to write each line to. The reason when one could not be written.
+/// target, as `like` writes the target, and appends them to `outputs`. Each line is written to a
+/// file of the host's own in `scratch`, made only when a line is to be written. The reason when
+/// one could not be written.
 std::optional<std::string>
 WriteNumberedCompanions(const KeepJob& job, const std::string& probeGpx, const EngineOutput& like,
                         const std::string& target, const std::string& seenFolder,
-                        const std::string& scratchGpx, std::vector<PlannedOutput>& outputs);
+                        EngineView& scratch, std::vector<PlannedOutput>& outputs);
 
 /// Whether the engine reads the outputs back whole: without error, and, for a writer known to
 /// keep every line, every point carried to them. A write cut short by a full disk leaves a file
