@@ -145,6 +145,10 @@ std::optional<CallResult> GpsBabelHost::SaveAhead(std::size_t step) {
 // Starts an engine run over the run's files from the step on, as far as they can share one; false
 // when not even two can, and the step is then converted alone.
 bool GpsBabelHost::StartAhead(std::size_t first) {
+    // A lone file shares nothing: its setup would be made here only to be made again.
+    if (first + 1 >= m_ahead.Steps() || !m_ahead.StepAt(first + 1)) {
+        return false;
+    }
     std::vector<SaveSetup> setups;
     std::vector<std::string> flags;
     for (std::size_t step = first; step < m_ahead.Steps() && m_ahead.StepAt(step); ++step) {
