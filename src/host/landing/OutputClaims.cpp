@@ -6,7 +6,6 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -47,11 +46,21 @@ fs::path FolderKey(const fs::path& folder) {
     return key.has_filename() ? key : key.parent_path();
 }
 
-// The holder a claim names: its first line.
+// The holder a claim file names: its first line.
+std::string HolderIn(int fd) {
+    char start[512];
+    const ssize_t got = pread(fd, start, sizeof start, 0);
+    const std::string_view text(start, got > 0 ? static_cast<std::size_t>(got) : 0);
+    return std::string(text.substr(0, text.find('\n')));
+}
+
 std::string ClaimHolder(const fs::path& claim) {
-    std::ifstream file(claim);
-    std::string holder;
-    std::getline(file, holder);
+    const int fd = open(claim.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return {};
+    }
+    std::string holder = HolderIn(fd);
+    close(fd);
     return holder;
 }
 
@@ -122,7 +131,7 @@ public:
             }
             return {};
         }
-        const std::string holder = FirstLine(fd);
+        const std::string holder = HolderIn(fd);
         const std::lock_guard lock(m_mutex);
         // A file number is taken again once its file is gone: the holder tells files apart.
         Known& known = m_files[{file.st_dev, file.st_ino}];
@@ -148,13 +157,6 @@ private:
         std::string rest; ///< the start of a record not yet whole
         std::unordered_map<std::string, std::string> sources;
     };
-
-    static std::string FirstLine(int fd) {
-        char start[512];
-        const ssize_t got = pread(fd, start, sizeof start, 0);
-        const std::string_view text(start, got > 0 ? static_cast<std::size_t>(got) : 0);
-        return std::string(text.substr(0, text.find('\n')));
-    }
 
     static void ReadOn(int fd, Known& known) {
         char block[65536];
